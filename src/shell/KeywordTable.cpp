@@ -1,0 +1,115 @@
+#include "shell/KeywordTable.h"
+
+#include <algorithm>
+
+namespace {
+
+// Sort key: ASCII lower case, umlauts as their base letter, "ß" as "ss";
+// other bytes unchanged.
+std::string FoldForSorting(const std::string& Text) {
+  std::string Key;
+  Key.reserve(Text.size());
+  for (size_t I = 0; I < Text.size(); ++I) {
+    const unsigned char C = static_cast<unsigned char>(Text[I]);
+    if (C == 0xC3 && I + 1 < Text.size()) {
+      const unsigned char D = static_cast<unsigned char>(Text[I + 1]);
+      const char* Fold = nullptr;
+      switch (D) {
+        case 0x84: case 0xA4: Fold = "a"; break;   // Ä ä
+        case 0x96: case 0xB6: Fold = "o"; break;   // Ö ö
+        case 0x9C: case 0xBC: Fold = "u"; break;   // Ü ü
+        case 0x9F: Fold = "ss"; break;             // ß
+        default: break;
+      }
+      if (Fold) {
+        Key += Fold;
+        ++I;
+        continue;
+      }
+    }
+    Key += (C >= 'A' && C <= 'Z') ? static_cast<char>(C - 'A' + 'a') : static_cast<char>(C);
+  }
+  return Key;
+}
+
+}  // namespace
+
+bool GermanLess(const std::string& A, const std::string& B) {
+  const std::string KA = FoldForSorting(A);
+  const std::string KB = FoldForSorting(B);
+  return KA != KB ? KA < KB : A < B;
+}
+
+std::vector<TKeyword> BuildKeywordList(const std::vector<TKeywordRow>& Rows) {
+  std::vector<TKeyword> List;
+  for (const TKeywordRow& Row : Rows)
+    for (const std::string& Word : Row.Keywords) {
+      auto It = std::find_if(List.begin(), List.end(), [&](const TKeyword& K) { return K.Text == Word; });
+      if (It == List.end()) It = List.insert(List.end(), TKeyword{Word, {}});
+      It->Pages.push_back(Row.Page);
+    }
+  std::stable_sort(List.begin(), List.end(),
+                   [](const TKeyword& A, const TKeyword& B) { return GermanLess(A.Text, B.Text); });
+  return List;
+}
+
+std::string IndexPageText(const TTableOfContents& Toc, int Page) {
+  const std::string Path = Toc.Path(Page);
+  const size_t Slash = Path.find('/');
+  return Slash == std::string::npos ? Path : Path.substr(Slash + 1);
+}
+
+std::vector<TPageGroupItem> KeywordPageLines(const TTableOfContents& Toc, const TKeyword& Keyword) {
+  std::vector<TPageGroupItem> Lines;
+  for (int Page : Keyword.Pages) Lines.push_back({IndexPageText(Toc, Page), Page});
+  std::stable_sort(Lines.begin(), Lines.end(),
+                   [](const TPageGroupItem& A, const TPageGroupItem& B) { return GermanLess(A.Text, B.Text); });
+  return Lines;
+}
+
+const std::vector<TKeywordRow>& ShippedKeywordTable() {
+  static const std::vector<TKeywordRow> Rows = {
+      {10, {"Inhalt", "Startseite", "Übersicht"}},
+      {100, {"Rechenvorschrift", "Kapitel"}},
+      {110, {"Rechenvorschrift", "Dreieck", "Flächeninhalt", "Wertetabelle"}},
+      {120, {"Bremsweg", "Geschwindigkeit", "Wertetabelle"}},
+      {130, {"Rechenvorschrift", "Beispiel"}},
+      {140, {"Term", "Variable", "Rechenvorschrift"}},
+      {150, {"Zusammenfassung", "Rechenvorschrift"}},
+      {160, {"Zusammenfassung", "Term"}},
+      {170, {"Übung", "Rechenvorschrift"}},
+      {200, {"Aufstellen von Termen", "Kapitel"}},
+      {205, {"Termdialog", "Termeingabe"}},
+      {210, {"Wortform", "Textaufgabe", "Aufstellen von Termen"}},
+      {220, {"Algorithmus", "Rechenablauf", "Aufstellen von Termen"}},
+      {230, {"Tabelle", "Wertetabelle", "Aufstellen von Termen"}},
+      {240, {"Kombinatorik", "Abzählen", "Aufstellen von Termen"}},
+      {250, {"Geometrie", "Flächeninhalt", "Figur"}},
+      {260, {"Zusammenfassung", "Aufstellen von Termen"}},
+      {300, {"Interpretieren von Termen", "Kapitel"}},
+      {310, {"Geometrie", "Flächeninhalt", "Interpretieren von Termen"}},
+      {320, {"Bewegung", "Geschwindigkeit", "Weg", "Interpretieren von Termen"}},
+      {330, {"Farben", "Farbmischung", "Interpretieren von Termen"}},
+      {800, {"Binomische Formeln", "Kapitel"}},
+      {810, {"Plusformel", "Binomische Formeln", "Quadrat"}},
+      {820, {"Minusformel", "Binomische Formeln", "Quadrat"}},
+      {830, {"Plusminusformel", "Binomische Formeln"}},
+      {840, {"Binomische Formeln", "Übersicht"}},
+      {850, {"Zusammenfassung", "Binomische Formeln"}},
+      {855, {"Potenz", "Binomische Formeln"}},
+      {857, {"Pascal-Dreieck", "Galtonbrett", "Zufall"}},
+      {858, {"Pascal-Dreieck", "Potenz"}},
+      {860, {"Übung", "Spiel", "Binomische Formeln"}},
+      {870, {"Übung", "Spiel", "Binomische Formeln"}},
+      {900, {"Faktorisieren", "Kapitel"}},
+      {910, {"Faktorisieren", "Ausklammern"}},
+      {920, {"Gliederung", "Summe", "Produkt"}},
+      {930, {"Faktorisieren", "Definition", "Produkt"}},
+      {940, {"Zusammenfassung", "Faktorisieren"}},
+      {950, {"Übung", "Spiel", "Faktorisieren"}},
+      {960, {"Übung", "Spiel", "Faktorisieren"}},
+      {970, {"Übung", "Spiel", "Faktorisieren"}},
+      {1010, {"VavoRever", "Spiel", "Termrechner", "Aufgaben"}},
+  };
+  return Rows;
+}
