@@ -13,13 +13,14 @@ void TCourseModel::SetCommandLine(const TCommandLine& Switches) {
   FLearnPath.SetExclusive(Switches.Exclusive());
 }
 
-std::vector<int> TCourseModel::CoursePages() {
-  // A page without a page form would only lead the pupil to "nicht
-  // vorhanden", so the built-in path leaves such nodes out.
+std::vector<int> TCourseModel::CoursePages() const {
+  // The walk's first page is the start page, which stays off the path. A
+  // page without a page form would only lead the pupil to "nicht
+  // vorhanden", so such nodes stay off as well.
+  const std::vector<int> Walk = FContents.WalkPages();
   std::vector<int> Pages;
-  if (FContents.FirstPage() == NoPage) return Pages;
-  for (int Page = FContents.NextPage(); Page != NoPage; Page = FContents.NextPage())
-    if (FPages.Has(Page)) Pages.push_back(Page);
+  for (size_t I = 1; I < Walk.size(); ++I)
+    if (FPages.Has(Walk[I])) Pages.push_back(Walk[I]);
   return Pages;
 }
 

@@ -72,7 +72,7 @@ class TCourseModel {
 
   // The pages the built-in learning path walks: every page after the start
   // page in course order that has a page form.
-  std::vector<int> CoursePages();
+  std::vector<int> CoursePages() const;
   // Loads the learning path named by the switches (or the built-in one) and
   // returns the status bar text: "Standard", or the file name without
   // folder with "*" appended in exclusive mode.

@@ -49,17 +49,19 @@ TTocNodeId TTableOfContents::NodeOf(int Page) const {
 }
 
 int TTableOfContents::First(int Page) const {
-  const TTocNode& N = NodeOfPage(Page);
-  if (N.Parent == NoNode) return NoPage;
-  const TTocNodeId FirstChild = Node(N.Parent).Children.front();
-  return FirstChild == NodeOf(Page) ? NoPage : Node(FirstChild).Page;
+  const TTocNodeId Id = NodeOf(Page);
+  const TTocNodeId Parent = Node(Id).Parent;
+  if (Parent == NoNode) return NoPage;
+  const TTocNodeId FirstChild = Node(Parent).Children.front();
+  return FirstChild == Id ? NoPage : Node(FirstChild).Page;
 }
 
 int TTableOfContents::Last(int Page) const {
-  const TTocNode& N = NodeOfPage(Page);
-  if (N.Parent == NoNode) return NoPage;
-  const TTocNodeId LastChild = Node(N.Parent).Children.back();
-  return LastChild == NodeOf(Page) ? NoPage : Node(LastChild).Page;
+  const TTocNodeId Id = NodeOf(Page);
+  const TTocNodeId Parent = Node(Id).Parent;
+  if (Parent == NoNode) return NoPage;
+  const TTocNodeId LastChild = Node(Parent).Children.back();
+  return LastChild == Id ? NoPage : Node(LastChild).Page;
 }
 
 int TTableOfContents::Previous(int Page) const {
@@ -101,8 +103,10 @@ std::string TTableOfContents::Path(int Page) const {
   return Result;
 }
 
-std::string TTableOfContents::ShortPath(int Page) const {
-  const TTocNode& N = NodeOfPage(Page);
+std::string TTableOfContents::ShortPath(int Page) const { return ShortPathOfNode(NodeOf(Page)); }
+
+std::string TTableOfContents::ShortPathOfNode(TTocNodeId Id) const {
+  const TTocNode& N = Node(Id);
   if (N.Parent == NoNode) return N.Title;
   const TTocNode& P = Node(N.Parent);
   return (P.Parent != NoNode ? ".../" : "") + P.Title + "/" + N.Title;
@@ -118,11 +122,9 @@ TPageGroup TTableOfContents::Group(int Page) const {
   }
   const auto& Siblings = Node(Parent).Children;
   for (size_t I = 0; I < Siblings.size(); ++I) {
-    const TTocNode& S = Node(Siblings[I]);
-    // Short path of the sibling itself, not of the first node carrying its
-    // number: built from the node so that duplicate numbers stay apart.
-    const TTocNode& SP = Node(S.Parent);
-    G.Items.push_back({(SP.Parent != NoNode ? ".../" : "") + SP.Title + "/" + S.Title, S.Page});
+    // From the sibling node itself, so that two nodes sharing a number
+    // still show their own titles.
+    G.Items.push_back({ShortPathOfNode(Siblings[I]), Node(Siblings[I]).Page});
     if (Siblings[I] == Id) G.Index = static_cast<int>(I);
   }
   return G;
@@ -139,6 +141,16 @@ int TTableOfContents::NextPage() {
   for (++FWalk; FWalk < NodeCount(); ++FWalk)
     if (PageAt(FWalk) >= 1) return PageAt(FWalk);
   return NoPage;
+}
+
+std::vector<int> TTableOfContents::WalkPages() const {
+  std::vector<int> Pages;
+  int Pos = 0;
+  while (Pos < NodeCount() && PageAt(Pos) < 0) ++Pos;
+  if (Pos < NodeCount()) Pages.push_back(PageAt(Pos));
+  for (++Pos; Pos < NodeCount(); ++Pos)
+    if (PageAt(Pos) >= 1) Pages.push_back(PageAt(Pos));
+  return Pages;
 }
 
 std::string TTableOfContents::ToIndentedText() const {

@@ -106,12 +106,16 @@ class TTableOfContents {
   // the walk starts in front of the root.
   int NextPage();
 
+  // What the walk yields from FirstPage to its end, without moving it.
+  std::vector<int> WalkPages() const;
+
   // The tree as text: per node in course order as many tabs as its depth,
   // its title and CR LF. Page numbers are not written.
   std::string ToIndentedText() const;
 
  private:
   const TTocNode& NodeOfPage(int Page) const { return Node(NodeOf(Page)); }
+  std::string ShortPathOfNode(TTocNodeId Id) const;
   int PageAt(int OrderPos) const { return Node(FOrder[static_cast<size_t>(OrderPos)]).Page; }
   void RebuildOrder();
 

@@ -3,6 +3,7 @@
 #include "common/Colors.h"
 #include "shell/CourseModel.h"
 #include "shell/PageNumbers.h"
+#include "shell/PageSetup.h"
 
 namespace {
 
@@ -192,4 +193,26 @@ TEST(KeywordTable, MergesKeywordsAndSortsGerman) {
   EXPECT_THROW(KeywordPageLines(Toc, List[3]), EPageNotFound);
   EXPECT_TRUE(GermanLess("Straße", "Strasse") != GermanLess("Strasse", "Straße"));
   EXPECT_TRUE(GermanLess("ärger", "Ast"));
+}
+
+TEST(PageSetup, TagBitsAndChapterBackground) {
+  const TPageSetup Plain = PageSetupFromTag(0);
+  EXPECT_TRUE(Plain.DoubleBuffered && Plain.ToolBarVisible && Plain.ChapterBackground);
+  EXPECT_FALSE(Plain.OwnKeys || Plain.HorzScrollBar || Plain.VertScrollBar);
+  const TPageSetup All = PageSetupFromTag(63);
+  EXPECT_FALSE(All.DoubleBuffered || All.ToolBarVisible || All.ChapterBackground);
+  EXPECT_TRUE(All.OwnKeys && All.HorzScrollBar && All.VertScrollBar);
+
+  struct Case {
+    int Tag, Chapter;
+    bool SameChapter, HaveRendered;
+    TBackgroundAction Action;
+  } Cases[] = {
+      {0, 1, true, true, baReuse},  {0, 1, false, true, baRender}, {0, 1, true, false, baRender},
+      {4, 0, false, false, baNone},  // the start page
+      {0, 8, false, false, baNone},   {0, 7, true, true, baNone},    {0, -1, true, true, baNone},
+  };
+  for (const Case& C : Cases)
+    EXPECT_EQ(ChapterBackgroundAction(C.Tag, C.Chapter, 7, C.SameChapter, C.HaveRendered), C.Action)
+        << C.Tag << " " << C.Chapter;
 }

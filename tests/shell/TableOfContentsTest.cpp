@@ -103,6 +103,7 @@ TEST(TableOfContents, PageWalkVisitsTheCourseOrder) {
   std::vector<int> Walked{Toc.FirstPage()};
   for (int P = Toc.NextPage(); P != NoPage; P = Toc.NextPage()) Walked.push_back(P);
   EXPECT_EQ(Walked, PagesInCourseOrder(Toc));
+  EXPECT_EQ(Toc.WalkPages(), Walked);
   EXPECT_EQ(Toc.NextPage(), NoPage);  // stays at the end
   EXPECT_EQ(Toc.FirstPage(), 10);     // and starts over
 }
@@ -119,6 +120,7 @@ TEST(TableOfContents, NodesWithoutOrWithZeroPages) {
   EXPECT_EQ(Toc.Overview(7), 5);
   EXPECT_EQ(Toc.Overview(5), NoPage);  // no ancestor with a number of 0 or more
   EXPECT_EQ(Toc.Next(0), NoPage);      // the next sibling carries no page
+  EXPECT_EQ(Toc.WalkPages(), (std::vector<int>{0, 5, 7}));
   EXPECT_EQ(Toc.FirstPage(), 0);       // 0 counts as a first page ...
   EXPECT_EQ(Toc.NextPage(), 5);        // ... but not as a next one
   EXPECT_EQ(Toc.NextPage(), 7);
@@ -129,6 +131,7 @@ TEST(TableOfContents, NodesWithoutOrWithZeroPages) {
   EXPECT_EQ(Empty.FirstPage(), NoPage);
   EXPECT_EQ(Empty.NextPage(), NoPage);
   EXPECT_EQ(Empty.ToIndentedText(), "");
+  EXPECT_TRUE(Empty.WalkPages().empty());
 }
 
 TEST(TableOfContents, IndentedTextHasOneLinePerNode) {
