@@ -17,14 +17,16 @@ long double Length(long double X, long double Y) { return std::sqrt(X * X + Y * 
 // The point's coordinates when it has no fix reference (or ignores it).
 TPoint Unreferenced(TFixType Kind, long double SX, long double SY, long double V, long double P1,
                     long double P2) {
-  const long double R = Length(SX, SY);
-  const long double A = std::atan2(SY, SX);
   switch (Kind) {
     case ftDirection:
-    case ftDirectionOffset:
+    case ftDirectionOffset: {
+      const long double R = Length(SX, SY);
       return {RoundCoord(R * std::cos(V)), RoundCoord(R * std::sin(V))};
-    case ftRadius:
+    }
+    case ftRadius: {
+      const long double A = std::atan2(SY, SX);
       return {RoundCoord(V * std::cos(A)), RoundCoord(V * std::sin(A))};
+    }
     case ftInvertedVector:
       return {ClampCoord(-static_cast<long long>(RoundCoord(SX))),
               ClampCoord(-static_cast<long long>(RoundCoord(SY)))};
@@ -35,7 +37,8 @@ TPoint Unreferenced(TFixType Kind, long double SX, long double SY, long double V
     case ftHalfVector:
       return {RoundCoord(SX / 2), RoundCoord(SY / 2)};
     case ftParamVector: {
-      const long double T = A + MMPi * P2 / 180;
+      const long double R = Length(SX, SY);
+      const long double T = std::atan2(SY, SX) + MMPi * P2 / 180;
       return {RoundCoord(R * P1 * std::cos(T)), RoundCoord(R * P1 * std::sin(T))};
     }
     default:  // ftNone, ftVector
@@ -47,16 +50,16 @@ TPoint Unreferenced(TFixType Kind, long double SX, long double SY, long double V
 // effective coordinates are F.
 TPoint Referenced(TFixType Kind, long double SX, long double SY, long double V, long double P1,
                   long double P2, TPoint F) {
-  const long double FR = Length(F.X, F.Y);
-  const long double FPhi = std::atan2(static_cast<long double>(F.Y), static_cast<long double>(F.X));
+  auto FR = [F] { return Length(F.X, F.Y); };
+  auto FPhi = [F] { return std::atan2(static_cast<long double>(F.Y), static_cast<long double>(F.X)); };
   switch (Kind) {
     case ftDirection: {
       const long double R = Length(SX, SY);
-      return {RoundCoord(R * std::cos(FPhi)), RoundCoord(R * std::sin(FPhi))};
+      return {RoundCoord(R * std::cos(FPhi())), RoundCoord(R * std::sin(FPhi()))};
     }
     case ftRadius: {
       const long double A = std::atan2(SY, SX);
-      return {RoundCoord(FR * std::cos(A)), RoundCoord(FR * std::sin(A))};
+      return {RoundCoord(FR() * std::cos(A)), RoundCoord(FR() * std::sin(A))};
     }
     case ftVector:
       return F;
@@ -68,13 +71,13 @@ TPoint Referenced(TFixType Kind, long double SX, long double SY, long double V, 
       return {RoundCoord(SX), F.Y};
     case ftDirectionOffset: {
       const long double R = Length(SX, SY);
-      return {RoundCoord(R * std::cos(FPhi + V)), RoundCoord(R * std::sin(FPhi + V))};
+      return {RoundCoord(R * std::cos(FPhi() + V)), RoundCoord(R * std::sin(FPhi() + V))};
     }
     case ftHalfVector:
       return {F.X / 2, F.Y / 2};
     case ftParamVector: {
-      const long double T = FPhi + MMPi * P2 / 180;
-      return {RoundCoord(FR * P1 * std::cos(T)), RoundCoord(FR * P1 * std::sin(T))};
+      const long double T = FPhi() + MMPi * P2 / 180;
+      return {RoundCoord(FR() * P1 * std::cos(T)), RoundCoord(FR() * P1 * std::sin(T))};
     }
     default:  // ftNone
       return {RoundCoord(SX), RoundCoord(SY)};
