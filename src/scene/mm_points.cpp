@@ -115,18 +115,32 @@ TPoint TMMPoint::Effective() const {
     return Unreferenced(FFixType, FX, FY, FFixedValue, FFixParam1, FFixParam2);
   // Follow the references as far as they matter, then evaluate back from the
   // last one. A chain never holds a cycle (the setters refuse one); the bound
-  // keeps even a broken chain finite.
-  std::vector<const TMMPoint*> Chain{this};
+  // keeps even a broken chain finite. Short chains stay on the stack.
+  constexpr std::size_t Inline = 16;
+  std::array<const TMMPoint*, Inline> Short;
+  std::vector<const TMMPoint*> Long;
+  std::size_t N = 0;
+  auto Push = [&](const TMMPoint* P) {
+    if (N < Inline) {
+      Short[N] = P;
+    } else {
+      if (Long.empty()) Long.assign(Short.begin(), Short.end());
+      Long.push_back(P);
+    }
+    ++N;
+  };
+  auto At = [&](std::size_t I) { return N <= Inline ? Short[I] : Long[I]; };
   const std::size_t Bound = static_cast<std::size_t>(FCollection->Count()) + 1;
-  for (const TMMPoint* P = this; P->FFixReference && P->FFixType != ftNone && Chain.size() <= Bound;) {
+  Push(this);
+  for (const TMMPoint* P = this; P->FFixReference && P->FFixType != ftNone && N <= Bound;) {
     P = P->FFixReference;
-    Chain.push_back(P);
+    Push(P);
   }
-  const TMMPoint* Last = Chain.back();
+  const TMMPoint* Last = At(N - 1);
   TPoint E = Unreferenced(Last->FFixType, Last->FX, Last->FY, Last->FFixedValue, Last->FFixParam1,
                           Last->FFixParam2);
-  for (std::size_t I = Chain.size() - 1; I-- > 0;) {
-    const TMMPoint* P = Chain[I];
+  for (std::size_t I = N - 1; I-- > 0;) {
+    const TMMPoint* P = At(I);
     E = Referenced(P->FFixType, P->FX, P->FY, P->FFixedValue, P->FFixParam1, P->FFixParam2, E);
   }
   return E;
