@@ -48,7 +48,9 @@ TPoint ImageListOrigin(TPoint P, TSize Image, bool Centered);
 std::vector<TPoint> LineEndPolyline(TLineEnd Kind, TPoint From, TPoint Tip);
 
 // Ruler ticks across the line A-B, every Distance pixels from A including A.
-// No ticks for a Distance of 0; at most MaxTicks of them.
+// No ticks for a Distance of 0; at most MaxTicks of them. Like the half
+// circle, a ruler is drawn only when both its point properties are set
+// (0 or more).
 constexpr int MaxTicks = 65536;
 std::vector<TLineSegment> TickSegments(TPoint A, TPoint B, int Distance, int TickSize);
 
