@@ -1,7 +1,7 @@
-#include <QApplication>
 #include <cstdio>
 #include <cstring>
 
+#include "platform/Application.h"
 #include "shell/Main.h"
 
 int main(int argc, char* argv[]) {
@@ -11,8 +11,9 @@ int main(int argc, char* argv[]) {
       return 0;
     }
   }
-  QApplication App(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Velotra"));
+  TApplication App(argc, argv);
+  TApplication::setApplicationName(QStringLiteral("Velotra"));
+  App.SetTitle(QStringLiteral("Velotra"));
   TfmMain Main;
   Main.show();
   return App.exec();

@@ -1,11 +1,20 @@
-// One QApplication for the whole test binary (offscreen platform), then the tests.
+// One application object for the whole test binary (offscreen platform), then
+// the tests. A message dialog that a test did not expect fails that test
+// instead of waiting for a click; tests that expect one install their own
+// presenter (TMessagePresenterScope).
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-  QApplication App(argc, argv);
+  TApplication App(argc, argv);
+  SetMessagePresenter([](const TMessageRequest& Request) {
+    ADD_FAILURE() << "unexpected message dialog \"" << Request.Caption.toStdString() << "\": "
+                  << Request.Text.toStdString();
+    return mrCancel;
+  });
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
