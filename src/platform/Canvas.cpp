@@ -77,13 +77,16 @@ TRect Normalized(int X1, int Y1, int X2, int Y2) {
 
 // Spans become as few rectangles as possible: equal column ranges on
 // consecutive rows merge. Spans never overlap, so the order of filling does
-// not matter even for inverting modes.
+// not matter even for inverting modes. One call fills them all.
 void FillSpans(QPainter& P, std::vector<TSpan> Spans, const QBrush& Brush) {
+  if (Spans.empty()) return;
   std::sort(Spans.begin(), Spans.end(), [](const TSpan& A, const TSpan& B) {
     if (A.X1 != B.X1) return A.X1 < B.X1;
     if (A.X2 != B.X2) return A.X2 < B.X2;
     return A.Y < B.Y;
   });
+  QList<QRect> Rects;
+  Rects.reserve(static_cast<qsizetype>(Spans.size()));
   std::size_t I = 0;
   while (I < Spans.size()) {
     std::size_t J = I + 1;
@@ -91,17 +94,20 @@ void FillSpans(QPainter& P, std::vector<TSpan> Spans, const QBrush& Brush) {
            Spans[J].Y == Spans[J - 1].Y + 1)
       ++J;
     const TSpan& S = Spans[I];
-    P.fillRect(QRect(S.X1, S.Y, S.X2 - S.X1, Spans[J - 1].Y - S.Y + 1), Brush);
+    Rects.append(QRect(S.X1, S.Y, S.X2 - S.X1, Spans[J - 1].Y - S.Y + 1));
     I = J;
   }
+  P.setPen(Qt::NoPen);
+  P.setBrush(Brush);
+  P.drawRects(Rects.constData(), static_cast<int>(Rects.size()));
 }
 
-// Collects the pixels of thin lines into runs along a row or a column, so
-// that a long straight line is one fill.
+// Collects the pixels of thin lines: runs along a row or a column become one
+// fill, single pixels are drawn together as points of their colour.
 class RunPlotter {
  public:
   explicit RunPlotter(QPainter& P) : FPainter(P) {}
-  ~RunPlotter() { Flush(); }
+  ~RunPlotter() { Finish(); }
   RunPlotter(const RunPlotter&) = delete;
   RunPlotter& operator=(const RunPlotter&) = delete;
 
@@ -120,16 +126,37 @@ class RunPlotter {
     FActive = true;
   }
 
-  void Flush() {
-    if (FActive) FPainter.fillRect(FRun, FColor);
-    FActive = false;
+  void Finish() {
+    Flush();
+    for (auto& [Color, Points] : FPoints) {
+      if (Points.isEmpty()) continue;
+      FPainter.setPen(QPen(Color, 1));
+      FPainter.drawPoints(Points);
+      Points.clear();
+    }
   }
 
  private:
+  void Flush() {
+    if (!FActive) return;
+    FActive = false;
+    if (FRun.width() > 1 || FRun.height() > 1) {
+      FPainter.fillRect(FRun, FColor);
+      return;
+    }
+    for (auto& [Color, Points] : FPoints)
+      if (Color == FColor) {
+        Points << FRun.topLeft();
+        return;
+      }
+    FPoints.push_back({FColor, QPolygon{FRun.topLeft()}});
+  }
+
   QPainter& FPainter;
   QRect FRun;
   QColor FColor;
   bool FActive = false;
+  std::vector<std::pair<QColor, QPolygon>> FPoints;
 };
 
 struct PrefixedText {
@@ -151,13 +178,6 @@ PrefixedText StripPrefix(const QString& S) {
     }
   }
   return R;
-}
-
-void ForceOpaque(QImage& Image) {
-  for (int Y = 0; Y < Image.height(); ++Y) {
-    auto* Row = reinterpret_cast<QRgb*>(Image.scanLine(Y));
-    for (int X = 0; X < Image.width(); ++X) Row[X] |= 0xFF000000u;
-  }
 }
 
 }  // namespace
@@ -653,6 +673,10 @@ void TCanvas::StretchDraw(const TRect& R, const TGraphic& Graphic) { Graphic.Dra
 
 void TCanvas::CopyRect(const TRect& Dest, TCanvas& Source, const TRect& SourceRect) {
   const TRect S = Normalized(SourceRect.Left, SourceRect.Top, SourceRect.Right, SourceRect.Bottom);
+  if (const QImage* Pixels = Source.Image()) {
+    DrawImage(Dest, *Pixels, S, FCopyMode);
+    return;
+  }
   const QImage Pixels = Source.GrabImage(S);
   DrawImage(Dest, Pixels, {0, 0, Pixels.width(), Pixels.height()}, FCopyMode);
 }
@@ -672,9 +696,7 @@ QImage TCanvas::GrabImage(const TRect& R) {
     Result.fill(Qt::black);
     return Result;
   }
-  Result = Result.convertToFormat(QImage::Format_RGB32);
-  ForceOpaque(Result);
-  return Result;
+  return Result.convertToFormat(QImage::Format_RGB32);
 }
 
 void TCanvas::DrawImage(const TRect& Dest, const QImage& Image, const TRect& SourceRect, TCopyMode Rop,
@@ -695,13 +717,19 @@ void TCanvas::DrawImage(const TRect& Dest, const QImage& Image, const TRect& Sou
   if (VL >= VR || VT >= VB) return;
 
   const bool KeepAlpha = TransparentColor.has_value() || (Rop == SRCCOPY && Image.hasAlphaChannel());
-  QImage Src = Image.copy(ToQRect(S)).convertToFormat(KeepAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-  if (!KeepAlpha) ForceOpaque(Src);
+  const QImage::Format Format = KeepAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+  // The picture may be the very image being painted on: then it is read
+  // from a copy.
+  const QImage* Device = this->Image();
+  const bool Whole = S.Left == 0 && S.Top == 0 && S.Right == Image.width() && S.Bottom == Image.height();
+  const bool Aliased = Device && Device->constBits() == Image.constBits();
+  QImage Src = (Whole && !Aliased) ? Image.convertToFormat(Format) : Image.copy(ToQRect(S)).convertToFormat(Format);
   if (TransparentColor) {
     const QRgb Key = TColorToQRgb(*TransparentColor) & 0x00FFFFFFu;
-    for (int Y = 0; Y < Src.height(); ++Y) {
+    const int W = Src.width(), H = Src.height();
+    for (int Y = 0; Y < H; ++Y) {
       auto* Row = reinterpret_cast<QRgb*>(Src.scanLine(Y));
-      for (int X = 0; X < Src.width(); ++X)
+      for (int X = 0; X < W; ++X)
         if ((Row[X] & 0x00FFFFFFu) == Key) Row[X] = 0;
     }
   }
@@ -753,9 +781,10 @@ void TCanvas::BlendOnto(QPainter& P, const QRect& Target, QImage Source, TCopyMo
     P.fillRect(Target, QColor::fromRgb(Color));
   };
   auto MapSource = [&](auto F) {
-    for (int Y = 0; Y < Source.height(); ++Y) {
+    const int W = Source.width(), H = Source.height();
+    for (int Y = 0; Y < H; ++Y) {
       auto* Row = reinterpret_cast<QRgb*>(Source.scanLine(Y));
-      for (int X = 0; X < Source.width(); ++X) Row[X] = F(Row[X]) | 0xFF000000u;
+      for (int X = 0; X < W; ++X) Row[X] = F(Row[X]) | 0xFF000000u;
     }
   };
   switch (Rop) {
@@ -828,6 +857,10 @@ void BitBlt(TCanvas& Dest, int X, int Y, int Width, int Height, TCanvas& Source,
 void StretchBlt(TCanvas& Dest, int X, int Y, int Width, int Height, TCanvas& Source, int XSrc, int YSrc, int SrcWidth,
                 int SrcHeight, TCopyMode Rop) {
   if (SrcWidth <= 0 || SrcHeight <= 0) return;
+  if (const QImage* Pixels = Source.Image()) {
+    Dest.DrawImage({X, Y, X + Width, Y + Height}, *Pixels, {XSrc, YSrc, XSrc + SrcWidth, YSrc + SrcHeight}, Rop);
+    return;
+  }
   const QImage Pixels = Source.GrabImage({XSrc, YSrc, XSrc + SrcWidth, YSrc + SrcHeight});
   Dest.DrawImage({X, Y, X + Width, Y + Height}, Pixels, {0, 0, SrcWidth, SrcHeight}, Rop);
 }
