@@ -2,7 +2,10 @@
 // outlines inside the figure, end pixels of lines left out, pen modes.
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include "CanvasTestUtil.h"
+#include "platform/Bitmap.h"
 
 TEST(Canvas, RectangleCoversLeftTopToRightBottomExclusive) {
   TImageCanvas T(12, 12);
@@ -225,4 +228,42 @@ TEST(Canvas, DrawsThroughABorrowedPainter) {
   EXPECT_EQ(QRgbToTColor(Image.pixel(0, 0)), clBlack);
   EXPECT_EQ(QRgbToTColor(Image.pixel(1, 1)), clRed);
   EXPECT_EQ(QRgbToTColor(Image.pixel(3, 3)), clWhite);
+}
+
+namespace {
+
+// A widget that paints with a canvas in its paint event, the way controls do.
+class TPaintedWidget : public QWidget {
+ public:
+  TBitmap* Mask = nullptr;
+  TRect Clip;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    TCanvas C(this);
+    Clip = C.ClipRect();
+    C.Brush().SetColor(clWhite);
+    C.FillRect({0, 0, width(), height()});
+    C.Brush().SetColor(clRed);
+    C.Rectangle(2, 2, 12, 12);
+    BitBlt(C, 20, 0, 10, 10, Mask->Canvas(), 0, 0, SRCINVERT);
+  }
+};
+
+}  // namespace
+
+TEST(Canvas, PaintsOnAWidgetInItsPaintEvent) {
+  TBitmap Mask(10, 10);
+  Mask.Canvas().Brush().SetColor(clBlack);
+  Mask.Canvas().FillRect({0, 0, 5, 10});  // left half black: XOR keeps, right half white: XOR inverts
+  TPaintedWidget W;
+  W.Mask = &Mask;
+  W.resize(40, 20);
+  const QImage I = W.grab().toImage();
+  EXPECT_EQ(W.Clip, (TRect{0, 0, 40, 20}));
+  EXPECT_EQ(QRgbToTColor(I.pixel(2, 2)), clBlack);
+  EXPECT_EQ(QRgbToTColor(I.pixel(5, 5)), clRed);
+  EXPECT_EQ(QRgbToTColor(I.pixel(12, 12)), clWhite);
+  EXPECT_EQ(QRgbToTColor(I.pixel(21, 3)), clWhite);
+  EXPECT_EQ(QRgbToTColor(I.pixel(27, 3)), clBlack);
 }
