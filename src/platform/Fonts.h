@@ -12,7 +12,7 @@
 // Case is ignored.
 QString SubstituteFontFamily(const QString& Name);
 
-// Pixel size (em height) that gives a font of the spec's Height:
+// Pixel size (em height) that gives a font of the given Height:
 // -Height for negative values; for positive ones the size whose cell
 // (ascent + descent) is Height pixels.
 int FontPixelSize(const TFontSpec& Spec);
