@@ -14,7 +14,9 @@ void SetDecimalSeparator(char Separator);
 std::string FloatToStr(long double Value);
 
 // Whole text must be a number written with the current separator (leading
-// and trailing blanks allowed, optional sign and exponent). False otherwise.
+// and trailing blanks allowed, optional sign and exponent). False otherwise,
+// also when the value lies outside the range of an 80-bit float. Neither
+// function depends on the C locale.
 bool TryStrToFloat(const std::string& Text, long double& Value);
 
 // printf-like fixed formatting ("%w.pf") with the current separator.

@@ -1,0 +1,29 @@
+#pragma once
+// The scanner of typed terms and the error of the term parser.
+#include <stdexcept>
+
+#include "terms/Scanner.h"
+
+// Raised while a term text is read; ParseTerm turns it into the "?" term, so
+// it never leaves the parser.
+class EParserError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Reads numbers ("12", "0,5", "1,5E-7"), words, the operator characters
+// ( ) * + - / : = ^ and single unknown characters. Spaces and control
+// characters are invisible: "1 2" is the number 12 and "a b" the word ab.
+// The keyword list is "SIN", "COS".
+class TExprScanner : public TScanner {
+ public:
+  TExprScanner();
+  void NextChar() override;
+  // Raises EParserError for a number that the decimal separator in use
+  // cannot convert ("0.5" while the separator is a comma).
+  void NextToken() override;
+
+ private:
+  std::unique_ptr<TSymbol> ReadNumber();
+  std::unique_ptr<TSymbol> ReadWord();
+};
