@@ -37,3 +37,36 @@ TEST(MulDiv, RoundsHalvesAwayFromZero) {
   EXPECT_EQ(F.Height, -13);
   EXPECT_EQ(F.Size(), 10);
 }
+
+TEST(NumberFormat, ReadsExactlyAndRejectsOutOfRange) {
+  struct Case {
+    const char* Text;
+    long double Value;
+  } Cases[] = {{"0,1", 0.1L},
+               {"123456789,123456789", 123456789.123456789L},
+               {"9999999999999999999", 9999999999999999999.0L},
+               {"12345678901234567890", 12345678901234567890.0L},
+               {"0,0000000000000000000000000001", 1e-28L},
+               {" -2,5 ", -2.5L},
+               {"+3", 3},
+               {"1,5E-7", 1.5e-7L},
+               {"2e+3", 2000},
+               {"1E4000", 1e4000L},
+               {"3,", 3},
+               {",5", 0.5L}};
+  for (const auto& C : Cases) {
+    long double V = -1;
+    EXPECT_TRUE(TryStrToFloat(C.Text, V)) << C.Text;
+    EXPECT_EQ(V, C.Value) << C.Text;
+  }
+  long double V = 0;
+  for (const char* Bad : {"1E5000", "-1E5000", "1E", "1,5,", "--1", "1 2", ",", "E5", "0x10", "inf", "nan"})
+    EXPECT_FALSE(TryStrToFloat(Bad, V)) << Bad;
+}
+
+TEST(NumberFormat, FormatFixedUsesTheSeparator) {
+  EXPECT_EQ(FormatFixed(2.5L, 6, 2), "  2,50");
+  EXPECT_EQ(FormatFixed(-0.125L, 0, 2), "-0,12");
+  EXPECT_EQ(FormatFixed(1234.5678L, 0, 0), "1235");
+  EXPECT_EQ(FormatFixed(1e20L, 0, 1), "100000000000000000000,0");
+}
