@@ -13,9 +13,11 @@
 
 namespace {
 // Limits that keep every recursive operation on a parsed tree far from the
-// end of the stack; no real term comes near them.
-constexpr int MaxNesting = 100;     // brackets inside brackets
-constexpr int MaxOperators = 1000;  // operator nodes of one term
+// end of the stack; no real term comes near them. The printed form of a
+// tree never nests brackets deeper than the tree is deep, so with equal
+// limits every printed term reads back.
+constexpr int MaxOperators = 500;  // operator nodes of one term
+constexpr int MaxNesting = MaxOperators;  // brackets inside brackets
 
 class TExprParser {
  public:

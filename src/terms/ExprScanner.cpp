@@ -55,33 +55,36 @@ std::unique_ptr<TSymbol> TExprScanner::ReadWord() {
   return std::make_unique<TIdent>(std::move(Text));
 }
 
+template <class T>
+void TExprScanner::LendFixed(int Slot) {
+  auto& Kept = FFixed[static_cast<std::size_t>(Slot)];
+  if (!Kept) Kept = std::make_unique<T>();
+  SetToken(std::move(Kept));
+  FLent = Slot;
+}
+
 void TExprScanner::NextToken() {
-  SetToken(nullptr);
-  if (FCh == EndMark) {
-    SetToken(std::make_unique<TEOF>());
-    return;
-  }
-  if (IsDigit(FCh)) {
-    SetToken(ReadNumber());
-    return;
-  }
-  if (IsLetter(FCh)) {
-    SetToken(ReadWord());
-    return;
-  }
-  std::unique_ptr<TSymbol> Symbol;
-  switch (FCh) {
-    case '(': Symbol = std::make_unique<TOpenBracket>(); break;
-    case ')': Symbol = std::make_unique<TCloseBracket>(); break;
-    case '*': Symbol = std::make_unique<TAsterisk>(); break;
-    case '+': Symbol = std::make_unique<TPlus>(); break;
-    case '-': Symbol = std::make_unique<TMinus>(); break;
-    case '/': Symbol = std::make_unique<TSlash>(); break;
-    case ':': Symbol = std::make_unique<TColon>(); break;
-    case '=': Symbol = std::make_unique<TEqual>(); break;
-    case '^': Symbol = std::make_unique<TPointer>(); break;
-    default: Symbol = std::make_unique<TUnknown>(std::string(1, FCh)); break;
-  }
+  if (FLent >= 0 && Token())
+    FFixed[static_cast<std::size_t>(FLent)] = TakeToken();
+  else
+    SetToken(nullptr);
+  FLent = -1;
+
+  if (FCh == EndMark) return LendFixed<TEOF>(9);
+  if (IsDigit(FCh)) return SetToken(ReadNumber());
+  if (IsLetter(FCh)) return SetToken(ReadWord());
+  const char C = FCh;
   NextChar();
-  SetToken(std::move(Symbol));
+  switch (C) {
+    case '(': return LendFixed<TOpenBracket>(0);
+    case ')': return LendFixed<TCloseBracket>(1);
+    case '*': return LendFixed<TAsterisk>(2);
+    case '+': return LendFixed<TPlus>(3);
+    case '-': return LendFixed<TMinus>(4);
+    case '/': return LendFixed<TSlash>(5);
+    case ':': return LendFixed<TColon>(6);
+    case '=': return LendFixed<TEqual>(7);
+    case '^': return LendFixed<TPointer>(8);
+    default: return SetToken(std::make_unique<TUnknown>(std::string(1, C)));
+  }
 }

@@ -1,5 +1,6 @@
 #pragma once
 // The scanner of typed terms and the error of the term parser.
+#include <array>
 #include <stdexcept>
 
 #include "terms/Scanner.h"
@@ -26,4 +27,13 @@ class TExprScanner : public TScanner {
  private:
   std::unique_ptr<TSymbol> ReadNumber();
   std::unique_ptr<TSymbol> ReadWord();
+  template <class T>
+  void LendFixed(int Slot);
+
+  // Symbols whose text never varies (operators, brackets, the end) are made
+  // once per scanner: each is lent to Token() and taken back when the next
+  // symbol is read, unless the caller took it over.
+  static constexpr int FixedCount = 10;
+  std::array<std::unique_ptr<TSymbol>, FixedCount> FFixed;
+  int FLent = -1;
 };

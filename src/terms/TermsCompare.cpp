@@ -2,6 +2,8 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "terms/SamplePoints.h"
 #include "terms/Terms.h"
@@ -43,18 +45,27 @@ const std::array<TSamplePoint, PointCount>& SamplePoints() {
   return Points;
 }
 
-// Gives every letter variable (and one-letter text) of the tree its value.
-void AssignPoint(TTerm& Term, const TSamplePoint& Point) {
+// The letter leaves of a tree: variables, and texts of one letter (which
+// take a value too).
+using TLetterLeaves = std::vector<std::pair<TTerm*, char>>;
+
+TLetterLeaves LetterLeaves(TTerm& Term) {
+  TLetterLeaves Leaves;
   Term.ForEach(
-      [&Point](TTerm& Node, void*, bool&) {
+      [&Leaves](TTerm& Node, void*, bool&) {
         char Name = 0;
-        if (const auto* V = dynamic_cast<const TVariable*>(&Node))
-          Name = V->Name();
-        else if (const auto* T = dynamic_cast<const TText*>(&Node); T && T->Text().size() == 1)
-          Name = T->Text()[0];
-        if (IsLetter(Name)) Node.SetValue(Name, Point.Values[static_cast<unsigned char>(Name)]);
+        if (Node.IsExactly<TVariable>())
+          Name = static_cast<const TVariable&>(Node).Name();
+        else if (Node.IsExactly<TText>() && static_cast<const TText&>(Node).Text().size() == 1)
+          Name = static_cast<const TText&>(Node).Text()[0];
+        if (IsLetter(Name)) Leaves.emplace_back(&Node, Name);
       },
       nullptr);
+  return Leaves;
+}
+
+void AssignPoint(const TLetterLeaves& Leaves, const TSamplePoint& Point) {
+  for (const auto& [Leaf, Name] : Leaves) Leaf->SetValue(Name, Point.Values[static_cast<unsigned char>(Name)]);
 }
 
 // Relative agreement, absolute for values below 1.
@@ -72,9 +83,11 @@ long double SampleValue(int Point, char Letter) {
 }
 
 bool TTerm::IsEquivalent(TTerm& A, TTerm& B) {
+  const TLetterLeaves LeavesA = LetterLeaves(A);
+  const TLetterLeaves LeavesB = LetterLeaves(B);
   for (const TSamplePoint& Point : SamplePoints()) {
-    AssignPoint(A, Point);
-    AssignPoint(B, Point);
+    AssignPoint(LeavesA, Point);
+    AssignPoint(LeavesB, Point);
     const long double VA = A.Evaluate();
     if (!Agree(VA, B.Evaluate())) return false;
   }

@@ -139,12 +139,15 @@ TEST(ParseTerm, SpacesAndControlCharactersAreInvisible) {
 
 TEST(ParseTerm, DeepOrLongTextsGiveTheQuestionMarkInsteadOfExhaustingTheStack) {
   const auto Nested = [](int Depth) { return std::string(Depth, '(') + "a" + std::string(Depth, ')'); };
-  EXPECT_EQ(ParsedShape(Nested(100)), "a");
-  EXPECT_EQ(ParsedShape(Nested(101)), "'?'");
+  EXPECT_EQ(ParsedShape(Nested(500)), "a");
+  EXPECT_EQ(ParsedShape(Nested(501)), "'?'");
   EXPECT_EQ(ParsedShape(std::string(100000, '(')), "'?'");
 
   std::string Chain = "a";
-  for (int I = 0; I < 1000; ++I) Chain += "+a";
-  EXPECT_TRUE(TTerm::ParseTerm(Chain)->IsA<TSum>());
+  for (int I = 0; I < 500; ++I) Chain += "/a";
+  const auto Long = TTerm::ParseTerm(Chain);
+  ASSERT_TRUE(Long->IsA<TFrac>());
+  // Its print brackets every inner quotient and still reads back.
+  EXPECT_TRUE(TTerm::TermsEqual(*Long, *TTerm::ParseTerm(Long->ToString())));
   EXPECT_EQ(ParsedShape(Chain + "+a"), "'?'");
 }
