@@ -146,6 +146,7 @@ class TDyad : public TTerm {
   TTerm* Right() { return FRight.get(); }
   const TTerm* Right() const { return FRight.get(); }
 
+  using TTerm::FindParent;
   TDyad* FindParent(const TTerm* Node) override;
   void SetValue(char Name, long double Value) override;
   void ForEach(const TTermVisitor& Visitor, void* Data) override;

@@ -155,6 +155,8 @@ TEST(TermTree, FindParentAndHasChild) {
   EXPECT_FALSE(Sum->Left()->HasChild(Sum->Left()));
   const TTerm& Const = *T;
   EXPECT_EQ(Const.FindParent(Sum), Mul);
+  const TDyad& ConstDyad = *Mul;
+  EXPECT_EQ(ConstDyad.FindParent(Pow->Left()), Pow);
 }
 
 TEST(TermTree, ForEachVisitsPreorderAndStopPrunesOnlyThatNode) {
