@@ -1,19 +1,31 @@
+#include <QStringList>
 #include <cstdio>
 #include <cstring>
 
 #include "platform/Application.h"
+#include "platform/FormCheck.h"
+#include "platform/PlatformClasses.h"
 #include "shell/Main.h"
 
 int main(int argc, char* argv[]) {
+  bool CheckForms = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--version") == 0) {
       std::printf("Velotra %s\n", VELOTRA_VERSION);
       return 0;
     }
+    if (std::strcmp(argv[i], "--check-forms") == 0) CheckForms = true;
   }
+  if (CheckForms && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   TApplication App(argc, argv);
   TApplication::setApplicationName(QStringLiteral("Velotra"));
   App.SetTitle(QStringLiteral("Velotra"));
+  RegisterPlatformClasses();
+  if (CheckForms) {
+    QStringList Files = TApplication::arguments().mid(1);
+    Files.removeAll(QStringLiteral("--check-forms"));
+    return RunFormCheck(Files);
+  }
   TfmMain Main;
   Main.show();
   return App.exec();

@@ -1,0 +1,35 @@
+#include "platform/PlatformClasses.h"
+
+#include "platform/ComponentRegistry.h"
+#include "platform/Forms.h"
+#include "platform/StdControls.h"
+
+void RegisterPlatformClasses() {
+  TComponentRegistry& R = TComponentRegistry::Instance();
+  R.RegisterClass<TForm>();
+  R.RegisterClass<TPanel>();
+  R.RegisterClass<TLabel>();
+
+  R.RegisterEvent("OnClick", &TControl::OnClick);
+  R.RegisterEvent("OnCreate", &TCustomForm::OnCreate);
+  R.RegisterEvent("OnShow", &TCustomForm::OnShow);
+
+  R.RegisterEnum<TAlign>(
+      {{"alNone", alNone}, {"alTop", alTop}, {"alBottom", alBottom}, {"alLeft", alLeft}, {"alRight", alRight},
+       {"alClient", alClient}});
+  R.RegisterEnum<TAlignment>({{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}});
+  R.RegisterEnum<TBevelCut>({{"bvNone", bvNone}, {"bvLowered", bvLowered}, {"bvRaised", bvRaised}, {"bvSpace", bvSpace}});
+  R.RegisterEnum<TTextLayout>({{"tlTop", tlTop}, {"tlCenter", tlCenter}, {"tlBottom", tlBottom}});
+
+  R.RegisterIdents<TControl>(
+      "Cursor", IdentTable({{"crDefault", crDefault},     {"crNone", crNone},         {"crArrow", crArrow},
+                            {"crCross", crCross},         {"crIBeam", crIBeam},       {"crSizeNESW", crSizeNESW},
+                            {"crSizeNS", crSizeNS},       {"crSizeNWSE", crSizeNWSE}, {"crSizeWE", crSizeWE},
+                            {"crUpArrow", crUpArrow},     {"crHourGlass", crHourGlass}, {"crDrag", crDrag},
+                            {"crNoDrop", crNoDrop},       {"crHSplit", crHSplit},     {"crVSplit", crVSplit},
+                            {"crMultiDrag", crMultiDrag}, {"crSQLWait", crSQLWait},   {"crNo", crNo},
+                            {"crAppStart", crAppStart},   {"crHelp", crHelp},         {"crHandPoint", crHandPoint},
+                            {"crSizeAll", crSizeAll}}));
+  R.RegisterIdents<TControlFont>(
+      "Style", SetTable({{"fsBold", fsBold}, {"fsItalic", fsItalic}, {"fsUnderline", fsUnderline}, {"fsStrikeOut", fsStrikeOut}}));
+}
