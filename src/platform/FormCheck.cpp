@@ -84,11 +84,11 @@ int RunFormCheck(const QStringList& Paths) {
   const QList<TFormProblem> Problems = Paths.isEmpty() ? CheckForms() : CheckFormFiles(Paths);
   for (const TFormProblem& P : Problems) std::fprintf(stderr, "%s\n", P.ToString().toLocal8Bit().constData());
   if (Paths.isEmpty())
-    std::printf("Checked %lld form classes and %lld design files: %lld problems.\n",
+    std::printf("Checked %lld form classes and %lld design files: %lld problem(s).\n",
                 static_cast<long long>(TComponentRegistry::Instance().FormClasses().size()),
                 static_cast<long long>(FormDesignResources().size()), static_cast<long long>(Problems.size()));
   else
-    std::printf("Checked %lld design files: %lld problems.\n", static_cast<long long>(Paths.size()),
+    std::printf("Checked %lld design files: %lld problem(s).\n", static_cast<long long>(Paths.size()),
                 static_cast<long long>(Problems.size()));
   return Problems.isEmpty() ? 0 : 1;
 }

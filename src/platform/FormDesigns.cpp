@@ -51,11 +51,11 @@ QStringList FormDesignResources() {
 std::optional<TFormDesign> ReadFormDesignFile(const QString& Path, QString& Error) {
   QFile File(Path);
   if (!File.open(QIODevice::ReadOnly)) {
-    Error = QStringLiteral("%1: cannot be read (%2)").arg(Path, File.errorString());
+    Error = QStringLiteral("cannot be read (%1)").arg(File.errorString());
     return std::nullopt;
   }
   if (File.size() > static_cast<qint64>(TFormTextLimits{}.MaxInput)) {
-    Error = QStringLiteral("%1: the design is too large").arg(Path);
+    Error = QStringLiteral("the design is too large");
     return std::nullopt;
   }
   return TFormDesign{Path, File.readAll()};
