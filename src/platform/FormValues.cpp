@@ -17,10 +17,10 @@ bool IntegerRange(int Type, TRange& Range) {
   switch (Type) {
     case QMetaType::Int:
     case QMetaType::UInt:
-    case QMetaType::Long:
-    case QMetaType::ULong:
       Range = {std::numeric_limits<qint32>::min(), std::numeric_limits<quint32>::max()};
       return true;
+    case QMetaType::Long:
+    case QMetaType::ULong:
     case QMetaType::LongLong:
     case QMetaType::ULongLong:
       Range = {std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max()};
@@ -46,11 +46,10 @@ bool IntegerRange(int Type, TRange& Range) {
 QVariant IntegerVariant(int Type, qint64 V) {
   switch (Type) {
     case QMetaType::Int:
-    case QMetaType::Long:
       return QVariant(static_cast<int>(static_cast<quint32>(V)));
     case QMetaType::UInt:
-    case QMetaType::ULong:
       return QVariant(static_cast<uint>(static_cast<quint32>(V)));
+    case QMetaType::ULong:
     case QMetaType::ULongLong:
       return QVariant(static_cast<qulonglong>(V));
     default:
@@ -232,7 +231,7 @@ bool VariantToDesignValue(const QVariant& Value, const QMetaObject* Class, const
     bool Ok = false;
     qint64 V = Value.toLongLong(&Ok);
     if (!Ok) return false;
-    if (Type == QMetaType::Int || Type == QMetaType::Long) V = static_cast<qint32>(V);
+    if (Type == QMetaType::Int) V = static_cast<qint32>(V);
     Out.Kind = TFormValueKind::Integer;
     Out.Integer = V;
     if (Idents && Idents->IsSet) {
@@ -272,7 +271,8 @@ bool VariantToDesignValue(const QVariant& Value, const QMetaObject* Class, const
   TRange Range{};
   if (IntegerRange(Type, Range)) {
     Out.Kind = TFormValueKind::Integer;
-    Out.Integer = Type == QMetaType::ULongLong ? static_cast<qint64>(Value.toULongLong()) : Value.toLongLong();
+    Out.Integer = Type == QMetaType::ULongLong || Type == QMetaType::ULong ? static_cast<qint64>(Value.toULongLong())
+                                                                         : Value.toLongLong();
     return true;
   }
   switch (Type) {

@@ -95,6 +95,7 @@ TEST_F(FormReader, SetsEveryKindOfValue) {
        [](TTestScene* S) {
          EXPECT_EQ(S->FRawPoints, (std::vector<std::pair<int, int>>{{5, 6}, {-1, 256}}));
        }},
+      {"Picture.Data = {47 49 46}", [](TTestScene* S) { EXPECT_EQ(S->FPicture->FData, QByteArray("GIF")); }},
       {"Buddy = Side\n Grid.Owner = fmTest",
        [](TTestScene* S) {
          ASSERT_NE(S->FBuddy, nullptr);
@@ -293,6 +294,7 @@ TEST_F(FormReader, ReportsProblemsWithFileAndLine) {
       {"Points = 5", 3, "Points takes nested values, not the integer 5"},
       {"Grid = <>", 3, "Grid is not a collection"},
       {"Unknown = {00}", 3, "TTestScene has no property 'Unknown'"},
+      {"Picture.Dada = {00}", 3, "TTestScene has no property 'Picture.Dada'"},
       {"FPoints = {0100000005}", 3, "FPoints: FPoints does not hold the points it announces"},
       {"Left = ", 4, "a value expected, found 'end'"},
   };

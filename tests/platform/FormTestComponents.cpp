@@ -21,8 +21,19 @@ void TTestPoint::SetFixType(TTestFix V) {
 TTestScene::TTestScene(QWidget* Parent)
     : TControl(Parent),
       FPoints(new TCollection(TCollection::ItemsOf<TTestPoint>(), this)),
-      FGrid(new TTestGrid(this)) {
+      FGrid(new TTestGrid(this)),
+      FPicture(new TTestPicture(this)) {
   SetBounds(0, 0, 120, 80);
+}
+
+bool TTestPicture::ReadBinaryProperty(const QString& Name, const QByteArray& Bytes) {
+  if (Name != QLatin1String("Data")) return false;
+  FData = Bytes;
+  return true;
+}
+
+void TTestPicture::WriteBinaryProperties(TBinaryProperties& Out) const {
+  if (!FData.isEmpty()) Out.append({QStringLiteral("Data"), FData});
 }
 
 void TTestScene::SetStrict(int V) {

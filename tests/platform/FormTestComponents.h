@@ -54,6 +54,16 @@ class TTestGrid : public QObject {
   QObject* FOwner = nullptr;
 };
 
+// A nested object whose bytes arrive through the binary hook ("Picture.Data").
+class TTestPicture : public QObject, public TStreamable {
+  Q_OBJECT
+ public:
+  using QObject::QObject;
+  bool ReadBinaryProperty(const QString& Name, const QByteArray& Bytes) override;
+  void WriteBinaryProperties(TBinaryProperties& Out) const override;
+  QByteArray FData;
+};
+
 class TTestScene : public TControl {
   Q_OBJECT
  public:
@@ -66,6 +76,7 @@ class TTestScene : public TControl {
  private:
   Q_PROPERTY(TCollection* Points READ Points)
   Q_PROPERTY(TTestGrid* Grid READ Grid)
+  Q_PROPERTY(TTestPicture* Picture READ Picture)
   Q_PROPERTY(TMode Mode MEMBER FMode)
   Q_PROPERTY(TOptions Options READ Options WRITE SetOptions)
   Q_PROPERTY(double Ratio MEMBER FRatio)
@@ -82,6 +93,7 @@ class TTestScene : public TControl {
 
   TCollection* Points() const { return FPoints; }
   TTestGrid* Grid() const { return FGrid; }
+  TTestPicture* Picture() const { return FPicture; }
   TOptions Options() const { return FOptions; }
   void SetOptions(TOptions V) { FOptions = V; }
   int Strict() const { return FStrict; }
@@ -94,6 +106,7 @@ class TTestScene : public TControl {
 
   TCollection* FPoints;
   TTestGrid* FGrid;
+  TTestPicture* FPicture;
   TMode FMode = mdPlain;
   TOptions FOptions = opNone;
   double FRatio = 1.0;

@@ -34,6 +34,7 @@ TEST_F(FormWriter, RoundTripKeepsEveryProperty) {
   EXPECT_EQ(B->geometry(), A->geometry());
   EXPECT_EQ(B->FItems, A->FItems);
   EXPECT_EQ(B->FRawPoints, A->FRawPoints);
+  EXPECT_EQ(B->FPicture->FData, QByteArray("GIF89a"));
   EXPECT_EQ(B->FMode, A->FMode);
   EXPECT_EQ(B->FOptions, A->FOptions);
   EXPECT_EQ(B->FGrid->FOwner, B);
@@ -71,6 +72,7 @@ TEST_F(FormWriter, WritesNamesAndOnlyWhatDiffersFromDefaults) {
       "          FixType = tfFixed\n",
       "          OnClick = SceneClick\n",
       "      FPoints = {\n        03000000140000001400000050000000280000009600000064000000}\n",
+      "      Picture.Data = {\n        474946383961}\n",
       "      OnHyperjump = SceneHyperjump\n",
       "    Target = Scene1\n",
   };

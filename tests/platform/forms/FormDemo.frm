@@ -67,6 +67,7 @@ object fmFormDemo: TfmFormDemo
         end>
       FPoints = {
         03000000140000001400000050000000280000009600000064000000}
+      Picture.Data = {474946383961}
       OnClick = SceneClick
       OnHyperjump = SceneHyperjump
     end
