@@ -158,6 +158,19 @@ void TComponentRegistry::RegisterIdents(const QMetaObject* Class, const char* Pr
   FIdents.push_back({Class, Name, std::move(Idents)});
 }
 
+void TComponentRegistry::RegisterNotStored(const QMetaObject* Class, const char* Property) {
+  if (!IsStored(Class, Class->property(Class->indexOfProperty(Property)))) return;
+  FNotStored.emplace_back(Class, QByteArray(Property));
+}
+
+bool TComponentRegistry::IsStored(const QMetaObject* Class, const QMetaProperty& Property) const {
+  if (!Property.isStored()) return false;
+  for (const QMetaObject* M = Class; M; M = M->superClass())
+    for (const auto& [C, Name] : FNotStored)
+      if (C == M && Name == Property.name()) return false;
+  return true;
+}
+
 void TComponentRegistry::RegisterTypeIdents(const QByteArray& TypeName, TIdentConverter Idents) {
   FTypeIdents.insert(TypeName, std::move(Idents));
 }

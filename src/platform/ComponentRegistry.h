@@ -14,6 +14,7 @@
 //   R.RegisterEnum<TAlign>({{"alNone", alNone}, ...});     // by C++ enum type
 //   R.RegisterIdents<TMMPointItem>("FixType", IdentTable({{"ftNone", 0}, ...}));
 //   R.RegisterIdents<TFont>("Style", SetTable({{"fsBold", 1}, ...}));
+//   R.RegisterNotStored<TFont>("Size");     // derived from Height: never written
 //
 // Identifier lookup for a property, first match wins: identifiers registered
 // for the class (or a base class) and the property name; a Q_ENUM/Q_FLAG type;
@@ -101,6 +102,15 @@ class TComponentRegistry {
   // All events of Object, base classes first, in registration order.
   QList<QPair<QString, TEventBase*>> Events(QObject* Object) const;
 
+  // A property the writer leaves out, like Q_PROPERTY(... STORED false) for
+  // classes whose declaration cannot say so.
+  template <class C>
+  void RegisterNotStored(const char* Property) {
+    RegisterNotStored(&C::staticMetaObject, Property);
+  }
+  void RegisterNotStored(const QMetaObject* Class, const char* Property);
+  bool IsStored(const QMetaObject* Class, const QMetaProperty& Property) const;
+
   template <class C>
   void RegisterIdents(const char* Property, TIdentConverter Idents) {
     RegisterIdents(&C::staticMetaObject, Property, std::move(Idents));
@@ -138,5 +148,6 @@ class TComponentRegistry {
   std::vector<TEventEntry> FEvents;
   std::vector<TIdentEntry> FIdents;
   QHash<QByteArray, TIdentConverter> FTypeIdents;
+  std::vector<std::pair<const QMetaObject*, QByteArray>> FNotStored;
   TIdentConverter FColors;
 };

@@ -5,11 +5,6 @@
 #include <algorithm>
 #include <vector>
 
-QColor ToQColor(TColor Color) {
-  TColor C = ColorToRGB(Color);
-  return QColor(GetRValue(C), GetGValue(C), GetBValue(C));
-}
-
 namespace {
 
 Qt::CursorShape CursorShape(TCursor Cursor) {
@@ -42,8 +37,8 @@ TControl* ParentControl(const QWidget* W) { return qobject_cast<TControl*>(W->pa
 
 }  // namespace
 
-TControl::TControl(QWidget* Parent) : QWidget(Parent), FFont(new TControlFont(this)) {
-  connect(FFont, &TControlFont::Changed, this, &TControl::OwnFontChanged);
+TControl::TControl(QWidget* Parent) : QWidget(Parent), FFont(new TFont(this)) {
+  connect(FFont, &TFont::Changed, this, &TControl::OwnFontChanged);
   setGeometry(0, 0, 100, 30);
   AdoptParentLooks();
 }
@@ -94,7 +89,7 @@ void TControl::SetCursor(TCursor Value) {
     setCursor(CursorShape(Value));
 }
 
-void TControl::SetFont(TControlFont* Value) {
+void TControl::SetFont(TFont* Value) {
   if (Value) FFont->Assign(*Value);
 }
 

@@ -6,8 +6,9 @@
 #include <QWidget>
 
 #include "common/Colors.h"
-#include "platform/ControlFont.h"
+#include "platform/Convert.h"
 #include "platform/Events.h"
+#include "platform/Graphics.h"
 #include "platform/Streamable.h"
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
@@ -37,8 +38,6 @@ constexpr TCursor crHelp = -20;
 constexpr TCursor crHandPoint = -21;
 constexpr TCursor crSizeAll = -22;
 
-QColor ToQColor(TColor Color);
-
 class TControl : public QWidget, public TStreamable {
   Q_OBJECT
   Q_PROPERTY(int Left READ Left WRITE SetLeft)
@@ -50,7 +49,7 @@ class TControl : public QWidget, public TStreamable {
   Q_PROPERTY(int Color READ Color WRITE SetColor)
   Q_PROPERTY(int Cursor READ Cursor WRITE SetCursor)
   Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
-  Q_PROPERTY(TControlFont* Font READ Font WRITE SetFont)
+  Q_PROPERTY(TFont* Font READ Font WRITE SetFont)
   Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
   Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
   Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
@@ -84,8 +83,8 @@ class TControl : public QWidget, public TStreamable {
   void SetCursor(TCursor Value);
   bool Enabled() const { return isEnabled(); }
   void SetEnabled(bool Value) { setEnabled(Value); }
-  TControlFont* Font() const { return FFont; }
-  void SetFont(TControlFont* Value);
+  TFont* Font() const { return FFont; }
+  void SetFont(TFont* Value);
   QString Hint() const { return FHint; }
   void SetHint(const QString& Value);
   bool ParentColor() const { return FParentColor; }
@@ -129,7 +128,7 @@ class TControl : public QWidget, public TStreamable {
   QString FCaption;
   TColor FColor = clBtnFace;
   TCursor FCursor = crDefault;
-  TControlFont* FFont;  // owned (child object)
+  TFont* FFont;  // owned (child object)
   QString FHint;
   bool FParentColor = true;
   bool FParentFont = true;

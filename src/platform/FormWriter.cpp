@@ -79,7 +79,7 @@ void TFormWriter::WriteProperties(QObject* Object, QObject* Default, QObject* Ro
   if (Default && Default->metaObject() != Meta) Default = nullptr;
   for (const QMetaProperty& P : PublishedProperties(Meta)) {
     const QString Name = QString::fromLatin1(P.name());
-    if (!P.isReadable() || !P.isStored() || (Streamable && !Streamable->IsStored(Name))) continue;
+    if (!P.isReadable() || !FRegistry.IsStored(Meta, P) || (Streamable && !Streamable->IsStored(Name))) continue;
 
     if (IsObjectProperty(P)) {
       QObject* Value = ObjectValue(P, Object);

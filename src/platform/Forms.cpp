@@ -75,7 +75,7 @@ void TCustomForm::CaptionChanged() { setWindowTitle(Caption()); }
 
 void TCustomForm::paintEvent(QPaintEvent*) {
   QPainter P(this);
-  P.fillRect(rect(), ToQColor(Color()));
+  P.fillRect(rect(), TColorToQColor(Color()));
 }
 
 void TCustomForm::showEvent(QShowEvent* Event) {

@@ -10,6 +10,9 @@ void RegisterPlatformClasses() {
   R.RegisterClass<TPanel>();
   R.RegisterClass<TLabel>();
 
+  // Size follows Height; storing both could round Height on reading.
+  R.RegisterNotStored<TFont>("Size");
+
   R.RegisterEvent("OnClick", &TControl::OnClick);
   R.RegisterEvent("OnCreate", &TCustomForm::OnCreate);
   R.RegisterEvent("OnShow", &TCustomForm::OnShow);
@@ -30,6 +33,6 @@ void RegisterPlatformClasses() {
                             {"crMultiDrag", crMultiDrag}, {"crSQLWait", crSQLWait},   {"crNo", crNo},
                             {"crAppStart", crAppStart},   {"crHelp", crHelp},         {"crHandPoint", crHandPoint},
                             {"crSizeAll", crSizeAll}}));
-  R.RegisterIdents<TControlFont>(
+  R.RegisterIdents<TFont>(
       "Style", SetTable({{"fsBold", fsBold}, {"fsItalic", fsItalic}, {"fsUnderline", fsUnderline}, {"fsStrikeOut", fsStrikeOut}}));
 }

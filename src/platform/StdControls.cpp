@@ -1,14 +1,15 @@
 #include "platform/StdControls.h"
 
-#include <QFontMetrics>
 #include <QPainter>
+
+#include "platform/Fonts.h"
 
 namespace {
 
 void DrawBevel(QPainter& P, QRect& R, TBevelCut Cut, int Width) {
   if (Cut == bvNone) return;
-  QColor TopLeft = ToQColor(clBtnHighlight);
-  QColor BottomRight = ToQColor(clBtnShadow);
+  QColor TopLeft = TColorToQColor(clBtnHighlight);
+  QColor BottomRight = TColorToQColor(clBtnShadow);
   if (Cut == bvLowered) std::swap(TopLeft, BottomRight);
   for (int I = 0; I < Width; ++I) {
     if (Cut != bvSpace) {
@@ -60,13 +61,13 @@ void TPanel::SetBevelWidth(int Value) {
 
 void TPanel::paintEvent(QPaintEvent*) {
   QPainter P(this);
-  P.fillRect(rect(), ToQColor(Color()));
+  P.fillRect(rect(), TColorToQColor(Color()));
   QRect R = rect();
   DrawBevel(P, R, FBevelOuter, FBevelWidth);
   DrawBevel(P, R, FBevelInner, FBevelWidth);
   if (!Caption().isEmpty()) {
     P.setFont(Font()->ToQFont());
-    P.setPen(ToQColor(Font()->Color()));
+    P.setPen(TColorToQColor(Font()->Color()));
     P.drawText(R, HorizontalFlag(FAlignment) | Qt::AlignVCenter | Qt::TextShowMnemonic, Caption());
   }
 }
@@ -111,7 +112,7 @@ void TLabel::FontChanged() {
 
 void TLabel::AdjustBounds() {
   if (!FAutoSize || Caption().isEmpty()) return;
-  QFontMetrics M(Font()->ToQFont());
+  QFontMetrics M = MetricsFor(Font()->ToQFont());
   int Flags = Qt::TextShowMnemonic | (FWordWrap ? Qt::TextWordWrap : 0);
   QRect Bounds = FWordWrap ? M.boundingRect(QRect(0, 0, Width(), 100000), Flags, Caption())
                            : M.boundingRect(QRect(0, 0, 100000, 100000), Flags, Caption());
@@ -123,9 +124,9 @@ void TLabel::AdjustBounds() {
 
 void TLabel::paintEvent(QPaintEvent*) {
   QPainter P(this);
-  if (!FTransparent) P.fillRect(rect(), ToQColor(Color()));
+  if (!FTransparent) P.fillRect(rect(), TColorToQColor(Color()));
   P.setFont(Font()->ToQFont());
-  P.setPen(ToQColor(isEnabled() ? Font()->Color() : clGrayText));
+  P.setPen(TColorToQColor(isEnabled() ? Font()->Color() : clGrayText));
   int Vertical = FLayout == tlCenter ? Qt::AlignVCenter : FLayout == tlBottom ? Qt::AlignBottom : Qt::AlignTop;
   int Flags = HorizontalFlag(FAlignment) | Vertical | Qt::TextShowMnemonic | (FWordWrap ? Qt::TextWordWrap : 0);
   P.drawText(rect(), Flags, Caption());

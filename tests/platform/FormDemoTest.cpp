@@ -22,13 +22,13 @@ TEST_F(FormDemo, ShowsItsDesign) {
   if (!qEnvironmentVariableIsEmpty("VELOTRA_SAVE_PICTURES")) Picture.save(QStringLiteral("FormDemo.png"));
   ASSERT_EQ(Picture.size(), QSize(360, 240));
   auto Pixel = [&](int X, int Y) { return Picture.pixelColor(X, Y); };
-  EXPECT_EQ(Pixel(300, 20), ToQColor(0xE0C0A0));   // header
-  EXPECT_EQ(Pixel(30, 120), ToQColor(clTeal));      // side bar on the left of the body
-  EXPECT_EQ(Pixel(330, 230), ToQColor(14676718));   // the rest of the body
-  EXPECT_EQ(Pixel(81 + 100, 61 + 10), ToQColor(clWhite));  // inside the scene
+  EXPECT_EQ(Pixel(300, 20), TColorToQColor(0xE0C0A0));   // header
+  EXPECT_EQ(Pixel(30, 120), TColorToQColor(clTeal));      // side bar on the left of the body
+  EXPECT_EQ(Pixel(330, 230), TColorToQColor(14676718));   // the rest of the body
+  EXPECT_EQ(Pixel(81 + 100, 61 + 10), TColorToQColor(clWhite));  // inside the scene
   int Red = 0;  // point P0's ring around (30, 40.5) in the scene at (80, 60)
   for (int Y = 60 + 34; Y <= 60 + 47; ++Y)
-    for (int X = 80 + 24; X <= 80 + 36; ++X) Red += Pixel(X, Y) == ToQColor(clRed);
+    for (int X = 80 + 24; X <= 80 + 36; ++X) Red += Pixel(X, Y) == TColorToQColor(clRed);
   EXPECT_GT(Red, 12);
   EXPECT_EQ(Form->windowTitle(), QStringLiteral("Formular-Demo"));
   EXPECT_TRUE(Form->Label1->isVisible());

@@ -66,7 +66,7 @@ TEST_F(FormReader, SetsEveryKindOfValue) {
       {"Visible = False", [](TTestScene* S) { EXPECT_FALSE(S->Visible()); }},
       {"Enabled = false", [](TTestScene* S) { EXPECT_FALSE(S->Enabled()); }},
       {"Font.Style = [fsBold, fsUnderline]",
-       [](TTestScene* S) { EXPECT_EQ(S->Font()->Style(), TFontStyles(fsBold | fsUnderline)); }},
+       [](TTestScene* S) { EXPECT_EQ(S->Font()->Style(), fsBold | fsUnderline); }},
       {"Font.Height = -20\n Font.Name = 'Courier New'\n Font.Color = clBlue",
        [](TTestScene* S) {
          EXPECT_EQ(S->Font()->Height(), -20);

@@ -74,8 +74,8 @@ void TTestScene::WriteBinaryProperties(TBinaryProperties& Out) const {
 
 void TTestScene::paintEvent(QPaintEvent*) {
   QPainter P(this);
-  P.fillRect(rect(), ToQColor(Color()));
-  P.setPen(ToQColor(FGrid->FColor));
+  P.fillRect(rect(), TColorToQColor(Color()));
+  P.setPen(TColorToQColor(FGrid->FColor));
   for (int I = 0; I < FPoints->Count(); ++I) {
     auto* Point = static_cast<TTestPoint*>(FPoints->Item(I));
     P.drawEllipse(QPointF(Point->X(), Point->Y()), 4, 4);
