@@ -54,7 +54,7 @@ TEST_F(FormDemo, CheckPassesGoodDesignsAndNamesEveryBrokenLine) {
   EXPECT_EQ(Found, QStringList({
                        Broken + QStringLiteral(":20: TLabel has no property 'Captoin'"),
                        Broken + QStringLiteral(":44: 'mdMiddle' is not a value of Mode"),
-                       Broken + QStringLiteral(":72: OnHyperjump: TfmFormDemo has no handler 'SceneJump'"),
+                       Broken + QStringLiteral(":73: OnHyperjump: TfmFormDemo has no handler 'SceneJump'"),
                    }));
   EXPECT_EQ(RunFormCheck({Broken}), 1);
   EXPECT_EQ(RunFormCheck({QStringLiteral(":/forms/FormDemo.frm")}), 0);

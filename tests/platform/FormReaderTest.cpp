@@ -95,6 +95,12 @@ TEST_F(FormReader, SetsEveryKindOfValue) {
        [](TTestScene* S) {
          EXPECT_EQ(S->FRawPoints, (std::vector<std::pair<int, int>>{{5, 6}, {-1, 256}}));
        }},
+      {"Pen.Style = psDash\n Pen.Mode = pmXor\n Pen.Color = clGreen",
+       [](TTestScene* S) {
+         EXPECT_EQ(S->Pen()->Style(), psDash);
+         EXPECT_EQ(S->Pen()->Mode(), pmXor);
+         EXPECT_EQ(S->Pen()->Color(), clGreen);
+       }},
       {"Picture.Data = {47 49 46}", [](TTestScene* S) { EXPECT_EQ(S->FPicture->FData, QByteArray("GIF")); }},
       {"Buddy = Side\n Grid.Owner = fmTest",
        [](TTestScene* S) {
@@ -270,6 +276,7 @@ TEST_F(FormReader, ReportsProblemsWithFileAndLine) {
       {"Left.X = 3", 3, "'Left' in 'Left.X' is not an object"},
       {"Left = 1\n Align = alMiddle", 4, "'alMiddle' is not a value of Align"},
       {"Mode = mdMiddle", 3, "'mdMiddle' is not a value of Mode"},
+      {"Pen.Style = bsClear", 3, "'bsClear' is not a value of Style"},
       {"Mode = 1", 3, "Mode takes an identifier, not the integer 1"},
       {"Options = [opSnap, opNothing]", 3, "'opNothing' is not a value of Options"},
       {"Font.Style = [fsBold, fsHeavy]", 3, "'fsHeavy' is not an element of Style"},

@@ -22,7 +22,8 @@ TTestScene::TTestScene(QWidget* Parent)
     : TControl(Parent),
       FPoints(new TCollection(TCollection::ItemsOf<TTestPoint>(), this)),
       FGrid(new TTestGrid(this)),
-      FPicture(new TTestPicture(this)) {
+      FPicture(new TTestPicture(this)),
+      FPen(new TPen(this)) {
   SetBounds(0, 0, 120, 80);
 }
 

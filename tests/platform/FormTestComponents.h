@@ -77,6 +77,7 @@ class TTestScene : public TControl {
   Q_PROPERTY(TCollection* Points READ Points)
   Q_PROPERTY(TTestGrid* Grid READ Grid)
   Q_PROPERTY(TTestPicture* Picture READ Picture)
+  Q_PROPERTY(TPen* Pen READ Pen)
   Q_PROPERTY(TMode Mode MEMBER FMode)
   Q_PROPERTY(TOptions Options READ Options WRITE SetOptions)
   Q_PROPERTY(double Ratio MEMBER FRatio)
@@ -94,6 +95,7 @@ class TTestScene : public TControl {
   TCollection* Points() const { return FPoints; }
   TTestGrid* Grid() const { return FGrid; }
   TTestPicture* Picture() const { return FPicture; }
+  TPen* Pen() const { return FPen; }
   TOptions Options() const { return FOptions; }
   void SetOptions(TOptions V) { FOptions = V; }
   int Strict() const { return FStrict; }
@@ -107,6 +109,7 @@ class TTestScene : public TControl {
   TCollection* FPoints;
   TTestGrid* FGrid;
   TTestPicture* FPicture;
+  TPen* FPen;
   TMode FMode = mdPlain;
   TOptions FOptions = opNone;
   double FRatio = 1.0;

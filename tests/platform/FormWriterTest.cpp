@@ -36,6 +36,7 @@ TEST_F(FormWriter, RoundTripKeepsEveryProperty) {
   EXPECT_EQ(B->FRawPoints, A->FRawPoints);
   EXPECT_EQ(B->FPicture->FData, QByteArray("GIF89a"));
   EXPECT_EQ(B->FMode, A->FMode);
+  EXPECT_EQ(B->Pen()->Style(), psDot);
   EXPECT_EQ(B->FOptions, A->FOptions);
   EXPECT_EQ(B->FGrid->FOwner, B);
   EXPECT_EQ(B->FBuddy, Copy->FindComponent(QStringLiteral("Side")));
@@ -67,6 +68,7 @@ TEST_F(FormWriter, WritesNamesAndOnlyWhatDiffersFromDefaults) {
       "      Options = [opSnap, opFrame]\n",
       "      Items.Strings = (\n        'a\xC2\xB2'\n        '+(a-b)\xC2\xB2')\n",
       "      Grid.Owner = Scene1\n",
+      "      Pen.Style = psDot\n",
       "      Buddy = Side\n",
       "          Kind = skCircle\n",
       "          FixType = tfFixed\n",

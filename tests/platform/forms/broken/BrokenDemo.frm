@@ -50,6 +50,7 @@ object fmFormDemo: TfmFormDemo
       Grid.Color = clRed
       Grid.Visible = True
       Grid.Owner = Scene1
+      Pen.Style = psDot
       Buddy = Side
       Points = <
         item
