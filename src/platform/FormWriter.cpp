@@ -94,7 +94,9 @@ void TFormWriter::WriteProperties(QObject* Object, QObject* Default, QObject* Ro
         bool IsField = Object == Root && Value->objectName() == Name;
         if (P.isWritable() && !IsField && !Value->objectName().isEmpty())
           Out.push_back(MakeProperty(Prefix + Name, Identifier(Value->objectName())));
-      } else {
+      } else if (Value->parent() == Object) {
+        // A nested object the component owns (font, pen, picture): its values
+        // by dotted names. Objects owned elsewhere cannot be written.
         WriteProperties(Value, DefaultValue, Root, Prefix + Name + QLatin1Char('.'), Out);
       }
       continue;

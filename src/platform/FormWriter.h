@@ -6,7 +6,7 @@
 // registered class that is not one of its owner's object properties), in
 // child order; for each, the published, stored properties whose values
 // differ from those of a freshly created instance of the same class; nested
-// objects as dotted names; collections item by item; binary values from
+// objects the component owns as dotted names; collections item by item; binary values from
 // TStreamable::WriteBinaryProperties; events bound to a named handler.
 // References to other components are written by name.
 #include <QByteArray>

@@ -119,6 +119,18 @@ TEST_F(FormWriter, AFreshComponentWritesNoProperties) {
             "end\n");
 }
 
+TEST_F(FormWriter, LeavesOutObjectsItCannotName) {
+  TForm Form;
+  Form.setObjectName(QStringLiteral("fmLoop"));
+  auto* Scene = new TTestScene(&Form);
+  Scene->setObjectName(QStringLiteral("Scene1"));
+  Scene->FGrid->FOwner = Scene->FGrid;  // a nested object, not a component: no name to write
+  Scene->FBuddy = new TPanel(&Form);    // a component without a name
+  const std::string Text = TFormWriter().WriteText(&Form).toStdString();
+  EXPECT_EQ(Text.find("Owner"), std::string::npos) << Text;
+  EXPECT_EQ(Text.find("Buddy"), std::string::npos) << Text;
+}
+
 TEST_F(FormWriter, SavesAtomicallyAndReadsBack) {
   std::unique_ptr<TfmFormDemo> Form = CreateForm<TfmFormDemo>();
   Form->Component<TTestScene>(QStringLiteral("Scene1"))->FBlob = QByteArray(70, '\x01');
