@@ -203,7 +203,7 @@ void LzwEncode(const std::uint8_t* Indices, std::size_t Count, int MinCodeSize, 
   const unsigned Clear = 1u << MinCodeSize;
   const unsigned EndCode = Clear + 1;
   const unsigned FirstFree = Clear + 2;
-  constexpr unsigned kHashBits = 13;
+  constexpr unsigned kHashBits = 14;
   constexpr unsigned kHashMask = (1u << kHashBits) - 1;
   std::array<std::uint32_t, 1u << kHashBits> Table;
   Table.fill(0);

@@ -22,14 +22,15 @@ struct TIndexedFrame {
 };
 
 // Exact colour -> index map for at most 256 colours: open addressing in
-// 1024 slots, each holding colour + 1 (0 = empty).
+// 4096 slots, each holding colour + 1 (0 = empty).
 class TColorIndex {
  public:
   TColorIndex() { FKeys.fill(0); }
   // The index of Color, adding it when new; -1 when a 257th colour comes.
   int Find(std::uint32_t Color, std::vector<std::uint32_t>& Colors) {
     const std::uint32_t Key = Color + 1;
-    std::uint32_t H = (Color * 0x9E3779B1u) >> (32 - kBits);
+    std::uint32_t H = Color ^ (Color >> 13);
+    H = (H * 0x9E3779B1u) >> (32 - kBits);
     for (;;) {
       if (FKeys[H] == Key) return FValues[H];
       if (FKeys[H] == 0) break;
@@ -43,7 +44,7 @@ class TColorIndex {
   }
 
  private:
-  static constexpr unsigned kBits = 10;
+  static constexpr unsigned kBits = 12;
   static constexpr unsigned kSlots = 1u << kBits;
   std::array<std::uint32_t, kSlots> FKeys;
   std::array<std::uint8_t, kSlots> FValues{};
