@@ -1,0 +1,97 @@
+#pragma once
+// TTimerEx: a non-visual timer that calls OnTimer every Interval
+// milliseconds, either from a timer of the user-interface thread or from a
+// worker thread of its own (Threaded) that sleeps for the interval and then
+// runs the tick on the user-interface thread, waiting for it to finish, or
+// on itself when ThreadSafe is set.
+#include <QObject>
+#include <QThread>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+class QTimer;
+class TTimerThread;
+struct TTimerWorkerState;
+
+namespace TimerExTypes {
+Q_NAMESPACE
+enum TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
+Q_ENUM_NS(TThreadPriority)
+}  // namespace TimerExTypes
+using TimerExTypes::TThreadPriority;
+using enum TimerExTypes::TThreadPriority;
+
+QThread::Priority ToQThreadPriority(TThreadPriority Priority);
+
+// The system refused a timer.
+class EOutOfResources : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class TTimerEx : public QObject {
+  Q_OBJECT
+  Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+  Q_PROPERTY(uint Interval READ Interval WRITE SetInterval)
+  Q_PROPERTY(bool Threaded READ Threaded WRITE SetThreaded)
+  Q_PROPERTY(TimerExTypes::TThreadPriority ThreadPriority READ ThreadPriority WRITE SetThreadPriority)
+  Q_PROPERTY(bool ThreadSafe READ ThreadSafe WRITE SetThreadSafe)
+
+ public:
+  using TNotify = std::function<void(QObject* Sender)>;
+
+  explicit TTimerEx(QObject* Owner = nullptr);
+  ~TTimerEx() override;
+
+  // The tick handler (Sender is the timer). The timer runs whenever it is
+  // enabled with an interval; a tick without a handler does nothing, so a
+  // handler assigned later gets the next tick.
+  TNotify OnTimer;
+
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool Value);
+  // Milliseconds; 0 stops the timer.
+  uint Interval() const { return FInterval; }
+  void SetInterval(uint Value);
+  bool Threaded() const { return FThreaded; }
+  void SetThreaded(bool Value);
+  TThreadPriority ThreadPriority() const { return FThreadPriority; }
+  void SetThreadPriority(TThreadPriority Value);
+  // In threaded mode, run OnTimer on the worker; the handler must then be
+  // safe off the user-interface thread and must not wait for it.
+  bool ThreadSafe() const { return FThreadSafe; }
+  void SetThreadSafe(bool Value) { FThreadSafe = Value; }
+
+ protected:
+  // One tick: calls OnTimer while enabled and assigned.
+  virtual void Timer();
+
+ private:
+  friend class TTimerThread;
+
+  // Stops, switches the mode's machinery and starts again when enabled with
+  // a non-zero interval. Throws EOutOfResources when no timer is available.
+  void UpdateTimer();
+  void ReleaseWorker();
+  // A tick on the user-interface thread; an exception from the handler is
+  // shown and the timer keeps running. While a handler is still busy (a
+  // dialog it opened is showing) further ticks are skipped.
+  void MainThreadTick();
+  // A tick handed over from the worker, if it is still wanted.
+  static void HandedOverTick(TTimerWorkerState& State, unsigned Generation);
+  // A tick on the worker itself.
+  void WorkerTick();
+
+  std::atomic<bool> FEnabled = true;
+  uint FInterval = 1000;
+  bool FThreaded = false;
+  TThreadPriority FThreadPriority = tpNormal;
+  std::atomic<bool> FThreadSafe = false;
+  bool FInTick = false;
+  QTimer* FWindow = nullptr;                   // ordinary mode; child object
+  std::shared_ptr<TTimerWorkerState> FWorker;  // threaded mode
+  TTimerThread* FThread = nullptr;             // deletes itself when it has ended
+  bool FThreadStarted = false;
+};

@@ -1,0 +1,224 @@
+// The timer in both modes. Waiting runs the event loop until a count is
+// reached; assertions are on counts and order only, never on durations.
+#include <gtest/gtest.h>
+
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
+#include <QVariant>
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "components/ComponentErrors.h"
+#include "components/TimerEx.h"
+
+namespace {
+
+// Runs the event loop until Done() holds; the limit only keeps a broken
+// timer from hanging the test run.
+bool WaitUntil(const std::function<bool()>& Done, int LimitMs = 20000) {
+  if (Done()) return true;
+  QEventLoop Loop;
+  QTimer Poll;
+  QObject::connect(&Poll, &QTimer::timeout, [&] {
+    if (Done()) Loop.quit();
+  });
+  Poll.start(1);
+  QTimer::singleShot(LimitMs, &Loop, &QEventLoop::quit);
+  Loop.exec();
+  return Done();
+}
+
+// Records the errors the components would show.
+class TErrorRecorder {
+ public:
+  TErrorRecorder() {
+    FPrevious = SetComponentErrorSink([this](const std::exception& E) {
+      std::lock_guard Lock(FMutex);
+      FMessages.push_back(E.what());
+    });
+  }
+  ~TErrorRecorder() { SetComponentErrorSink(FPrevious); }
+  std::vector<std::string> Messages() {
+    std::lock_guard Lock(FMutex);
+    return FMessages;
+  }
+
+ private:
+  std::mutex FMutex;
+  std::vector<std::string> FMessages;
+  TComponentErrorSink FPrevious;
+};
+
+struct TMode {
+  const char* Name;
+  bool Threaded;
+  bool ThreadSafe;
+};
+constexpr TMode kModes[] = {{"ordinary", false, false}, {"threaded", true, false}, {"thread-safe", true, true}};
+
+std::unique_ptr<TTimerEx> MakeTimer(const TMode& Mode, uint Interval) {
+  auto T = std::make_unique<TTimerEx>();
+  T->SetThreadSafe(Mode.ThreadSafe);
+  T->SetThreaded(Mode.Threaded);
+  T->SetInterval(Interval);
+  return T;
+}
+
+}  // namespace
+
+TEST(TimerEx, Defaults) {
+  TTimerEx T;
+  EXPECT_TRUE(T.Enabled());
+  EXPECT_EQ(T.Interval(), 1000u);
+  EXPECT_FALSE(T.Threaded());
+  EXPECT_EQ(T.ThreadPriority(), tpNormal);
+  EXPECT_FALSE(T.ThreadSafe());
+  EXPECT_TRUE(T.setProperty("ThreadPriority", QStringLiteral("tpHigher")));
+  EXPECT_EQ(T.ThreadPriority(), tpHigher);
+  EXPECT_TRUE(T.setProperty("Interval", 250));
+  EXPECT_EQ(T.Interval(), 250u);
+}
+
+TEST(TimerEx, NoTicksWhileStopped) {
+  for (const TMode& Mode : kModes) {
+    std::atomic<int> Reference = 0, ZeroInterval = 0, Disabled = 0, Late = 0;
+    auto Ref = MakeTimer(Mode, 2);
+    Ref->OnTimer = [&](QObject*) { ++Reference; };
+    auto A = MakeTimer(Mode, 0);
+    A->OnTimer = [&](QObject*) { ++ZeroInterval; };
+    auto B = MakeTimer(Mode, 2);
+    B->SetEnabled(false);
+    B->OnTimer = [&](QObject*) { ++Disabled; };
+    auto C = MakeTimer(Mode, 2);  // no handler yet
+    ASSERT_TRUE(WaitUntil([&] { return Reference >= 10; })) << Mode.Name;
+    EXPECT_EQ(ZeroInterval, 0) << Mode.Name;
+    EXPECT_EQ(Disabled, 0) << Mode.Name;
+    C->OnTimer = [&](QObject* Sender) {
+      EXPECT_EQ(Sender, C.get());
+      ++Late;
+    };
+    EXPECT_TRUE(WaitUntil([&] { return Late >= 2; })) << Mode.Name << ": a handler assigned later gets ticks";
+    B->SetEnabled(true);
+    EXPECT_TRUE(WaitUntil([&] { return Disabled >= 2; })) << Mode.Name;
+  }
+}
+
+TEST(TimerEx, SwitchingModesKeepsTheInterval) {
+  TTimerEx T;
+  T.SetInterval(3);
+  T.SetThreadSafe(true);
+  const QThread* Main = QThread::currentThread();
+  std::atomic<int> OnMain = 0, OnWorker = 0;
+  T.OnTimer = [&](QObject*) { ++(QThread::currentThread() == Main ? OnMain : OnWorker); };
+
+  ASSERT_TRUE(WaitUntil([&] { return OnMain >= 3; }));
+  T.SetThreadPriority(tpHighest);  // no effect in ordinary mode
+  EXPECT_TRUE(WaitUntil([&] { return OnMain >= 6; }));
+  EXPECT_EQ(OnWorker, 0);
+
+  T.SetThreaded(true);
+  const int MainBefore = OnMain;
+  EXPECT_TRUE(WaitUntil([&] { return OnWorker >= 3; }));
+  EXPECT_EQ(OnMain, MainBefore);
+  EXPECT_EQ(T.Interval(), 3u);
+
+  T.SetThreaded(false);
+  const int WorkerAfter = OnWorker;
+  EXPECT_TRUE(WaitUntil([&] { return OnMain >= MainBefore + 3; }));
+  EXPECT_EQ(OnWorker, WorkerAfter) << "the worker ended with the switch";
+  EXPECT_EQ(T.Interval(), 3u);
+}
+
+TEST(TimerEx, WorkerRunsAtTheChosenPriority) {
+  TTimerEx T;
+  T.SetThreadSafe(true);
+  T.SetThreadPriority(tpLowest);
+  T.SetInterval(2);
+  std::mutex Mutex;
+  std::vector<QThread::Priority> Seen;
+  T.OnTimer = [&](QObject*) {
+    std::lock_guard Lock(Mutex);
+    Seen.push_back(QThread::currentThread()->priority());
+  };
+  T.SetThreaded(true);
+  auto Count = [&] {
+    std::lock_guard Lock(Mutex);
+    return Seen.size();
+  };
+  ASSERT_TRUE(WaitUntil([&] { return Count() >= 2; }));
+  T.SetThreadPriority(tpHigher);
+  std::size_t Before = Count();
+  ASSERT_TRUE(WaitUntil([&] { return Count() >= Before + 2; }));
+  std::lock_guard Lock(Mutex);
+  EXPECT_EQ(Seen.front(), QThread::LowestPriority);
+  EXPECT_EQ(Seen.back(), QThread::HighPriority);
+
+  const std::pair<TThreadPriority, QThread::Priority> Map[] = {
+      {tpIdle, QThread::IdlePriority},       {tpLowest, QThread::LowestPriority},
+      {tpLower, QThread::LowPriority},       {tpNormal, QThread::NormalPriority},
+      {tpHigher, QThread::HighPriority},     {tpHighest, QThread::HighestPriority},
+      {tpTimeCritical, QThread::TimeCriticalPriority}};
+  for (auto [Ours, Qt] : Map) EXPECT_EQ(ToQThreadPriority(Ours), Qt);
+}
+
+TEST(TimerEx, AnExceptionIsShownAndTheNextTickComes) {
+  for (const TMode& Mode : kModes) {
+    TErrorRecorder Errors;
+    std::atomic<int> Ticks = 0;
+    auto T = MakeTimer(Mode, 2);
+    T->OnTimer = [&](QObject*) {
+      if (++Ticks == 1) throw std::runtime_error("Division durch Null");
+    };
+    ASSERT_TRUE(WaitUntil([&] { return Ticks >= 3; })) << Mode.Name;
+    T.reset();
+    EXPECT_EQ(Errors.Messages(), std::vector<std::string>{"Division durch Null"}) << Mode.Name;
+  }
+}
+
+TEST(TimerEx, DestroyedWhileTheWorkerWaitsForTheMainThread) {
+  std::atomic<int> Ticks = 0;
+  auto T = MakeTimer(kModes[1], 1);
+  T->OnTimer = [&](QObject*) { ++Ticks; };
+  ASSERT_TRUE(WaitUntil([&] { return Ticks >= 1; }));
+  QThread::msleep(20);  // the worker has handed a tick over by now
+  T.reset();
+  const int AtDestruction = Ticks;
+  bool Later = false;
+  QTimer::singleShot(10, [&] { Later = true; });
+  ASSERT_TRUE(WaitUntil([&] { return Later; }));
+  EXPECT_EQ(Ticks, AtDestruction) << "no tick after destruction";
+}
+
+TEST(TimerEx, DestructionWaitsForATickOnTheWorker) {
+  std::atomic<bool> InHandler = false, HandlerDone = false;
+  auto T = MakeTimer(kModes[2], 1);
+  T->OnTimer = [&](QObject*) {
+    if (InHandler.exchange(true)) return;
+    QThread::msleep(30);
+    HandlerDone = true;
+  };
+  ASSERT_TRUE(WaitUntil([&] { return InHandler.load(); }));
+  T.reset();
+  EXPECT_TRUE(HandlerDone) << "the handler was not cut off";
+}
+
+TEST(TimerEx, DestroyedByItsOwnHandler) {
+  for (const TMode& Mode : {kModes[0], kModes[1]}) {
+    TTimerEx* T = MakeTimer(Mode, 1).release();
+    std::atomic<int> Ticks = 0;
+    T->OnTimer = [&](QObject* Sender) {
+      ++Ticks;
+      delete Sender;
+    };
+    ASSERT_TRUE(WaitUntil([&] { return Ticks >= 1; })) << Mode.Name;
+    bool Later = false;
+    QTimer::singleShot(10, [&] { Later = true; });
+    ASSERT_TRUE(WaitUntil([&] { return Later; }));
+    EXPECT_EQ(Ticks, 1) << Mode.Name;
+  }
+}
