@@ -11,6 +11,7 @@
 #include "components/GIFDisplay.h"
 #include "components/GIFTypes.h"
 #include "components/TimerEx.h"
+#include "platform/Bitmap.h"
 
 class TGIFImage : public QWidget {
   Q_OBJECT
@@ -82,6 +83,7 @@ class TGIFImage : public QWidget {
   // transparent where nothing covers it): what copying the control to a
   // bitmap gives.
   QImage ToImage() const;
+  void AssignTo(TBitmap& Bitmap) const { Bitmap.SetImage(ToImage()); }
 
   // How long frame Index (1-based) stays at the current speed, in ms.
   int FrameTime(int Index) const;

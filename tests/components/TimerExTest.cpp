@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "components/ComponentErrors.h"
 #include "components/TimerEx.h"
+#include "platform/Dialogs.h"
 
 namespace {
 
@@ -33,25 +33,19 @@ bool WaitUntil(const std::function<bool()>& Done, int LimitMs = 20000) {
   return Done();
 }
 
-// Records the errors the components would show.
+// Records the error dialogs the application would show.
 class TErrorRecorder {
  public:
-  TErrorRecorder() {
-    FPrevious = SetComponentErrorSink([this](const std::exception& E) {
-      std::lock_guard Lock(FMutex);
-      FMessages.push_back(E.what());
-    });
-  }
-  ~TErrorRecorder() { SetComponentErrorSink(FPrevious); }
-  std::vector<std::string> Messages() {
-    std::lock_guard Lock(FMutex);
-    return FMessages;
-  }
+  TErrorRecorder()
+      : FScope([this](const TMessageRequest& Request) {
+          FMessages.push_back(Request.Text.toStdString());
+          return mrOk;
+        }) {}
+  const std::vector<std::string>& Messages() const { return FMessages; }
 
  private:
-  std::mutex FMutex;
-  std::vector<std::string> FMessages;
-  TComponentErrorSink FPrevious;
+  std::vector<std::string> FMessages;  // dialogs are shown on this thread only
+  TMessagePresenterScope FScope;
 };
 
 struct TMode {
@@ -174,7 +168,7 @@ TEST(TimerEx, AnExceptionIsShownAndTheNextTickComes) {
     T->OnTimer = [&](QObject*) {
       if (++Ticks == 1) throw std::runtime_error("Division durch Null");
     };
-    ASSERT_TRUE(WaitUntil([&] { return Ticks >= 3; })) << Mode.Name;
+    ASSERT_TRUE(WaitUntil([&] { return Ticks >= 3 && !Errors.Messages().empty(); })) << Mode.Name;
     T.reset();
     EXPECT_EQ(Errors.Messages(), std::vector<std::string>{"Division durch Null"}) << Mode.Name;
   }
