@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -157,44 +158,6 @@ TLzwDecodeResult LzwDecode(const std::uint8_t* Data, std::size_t Size, int MinCo
   return Result;
 }
 
-namespace {
-
-// Codes go into a 64-bit accumulator and leave it four bytes at a time.
-class TCodeWriter {
- public:
-  TCodeWriter(std::vector<std::uint8_t>& Out, std::size_t MaxBytes) : FOut(Out), FStart(Out.size()) {
-    FOut.resize(FStart + MaxBytes + 8);
-    FPos = FOut.data() + FStart;
-  }
-  void Put(unsigned Code, unsigned Size) {
-    FAcc |= static_cast<std::uint64_t>(Code) << FBits;
-    FBits += Size;
-    if (FBits >= 32) {
-      Store32(FPos, static_cast<std::uint32_t>(FAcc));
-      FPos += 4;
-      FAcc >>= 32;
-      FBits -= 32;
-    }
-  }
-  void Finish() {
-    while (FBits > 0) {
-      *FPos++ = static_cast<std::uint8_t>(FAcc);
-      FAcc >>= 8;
-      FBits = FBits > 8 ? FBits - 8 : 0;
-    }
-    FOut.resize(static_cast<std::size_t>(FPos - FOut.data()));
-  }
-
- private:
-  std::vector<std::uint8_t>& FOut;
-  std::size_t FStart;
-  std::uint8_t* FPos = nullptr;
-  std::uint64_t FAcc = 0;
-  unsigned FBits = 0;
-};
-
-}  // namespace
-
 // The table is an open-addressed hash of (prefix code, next index) pairs;
 // each slot holds the pair in its upper 20 bits and the code in the lower 12,
 // zero meaning empty (no code is zero).
@@ -208,53 +171,71 @@ void LzwEncode(const std::uint8_t* Indices, std::size_t Count, int MinCodeSize, 
   std::array<std::uint32_t, 1u << kHashBits> Table;
   Table.fill(0);
 
-  // At most one code per index, plus the clear codes and the last two.
+  // At most one code per index, plus the clear codes and the last two. The
+  // codes go into an uninitialised scratch buffer (untouched pages cost
+  // nothing) through a 64-bit accumulator, four bytes at a time.
   const std::size_t MaxCodes = Count + Count / (kMaxCodes - FirstFree) + 4;
-  TCodeWriter W(Out, (MaxCodes * kMaxCodeSize + 7) / 8);
-
+  const std::size_t MaxBytes = (MaxCodes * kMaxCodeSize + 7) / 8 + 8;
+  std::unique_ptr<std::uint8_t[]> Buffer(new std::uint8_t[MaxBytes]);
+  std::uint8_t* Pos = Buffer.get();
+  std::uint64_t Acc = 0;
+  unsigned Bits = 0;
   unsigned CodeSize = static_cast<unsigned>(MinCodeSize) + 1;
+  auto Put = [&](unsigned Code) {
+    Acc |= static_cast<std::uint64_t>(Code) << Bits;
+    Bits += CodeSize;
+    if (Bits >= 32) {
+      Store32(Pos, static_cast<std::uint32_t>(Acc));
+      Pos += 4;
+      Acc >>= 32;
+      Bits -= 32;
+    }
+  };
+
   unsigned Next = FirstFree;
-  W.Put(Clear, CodeSize);
-  if (Count == 0) {
-    W.Put(EndCode, CodeSize);
-    W.Finish();
-    return;
-  }
-  const unsigned IndexMask = Clear - 1;
-  unsigned Prefix = Indices[0] & IndexMask;
-  for (std::size_t i = 1; i < Count; ++i) {
-    const unsigned C = Indices[i] & IndexMask;
-    const std::uint32_t Key = (Prefix << 8) | C;
-    std::uint32_t H = (Key * 0x9E3779B1u) >> (32 - kHashBits);
-    bool Found = false;
-    for (;;) {
-      const std::uint32_t E = Table[H];
-      if (E == 0) break;
-      if ((E >> 12) == Key) {
-        Prefix = E & 0xFFF;
-        Found = true;
-        break;
+  Put(Clear);
+  if (Count > 0) {
+    const unsigned IndexMask = Clear - 1;
+    unsigned Prefix = Indices[0] & IndexMask;
+    for (std::size_t i = 1; i < Count; ++i) {
+      const unsigned C = Indices[i] & IndexMask;
+      const std::uint32_t Key = (Prefix << 8) | C;
+      std::uint32_t H = (Key * 0x9E3779B1u) >> (32 - kHashBits);
+      bool Found = false;
+      for (;;) {
+        const std::uint32_t E = Table[H];
+        if (E == 0) break;
+        if ((E >> 12) == Key) {
+          Prefix = E & 0xFFF;
+          Found = true;
+          break;
+        }
+        H = (H + 1) & kHashMask;
       }
-      H = (H + 1) & kHashMask;
+      if (Found) continue;
+      Put(Prefix);
+      if (Next < kMaxCodes) {
+        Table[H] = (Key << 12) | Next;
+        if (Next == (1u << CodeSize)) ++CodeSize;
+        ++Next;
+      } else {
+        Put(Clear);
+        Table.fill(0);
+        CodeSize = static_cast<unsigned>(MinCodeSize) + 1;
+        Next = FirstFree;
+      }
+      Prefix = C;
     }
-    if (Found) continue;
-    W.Put(Prefix, CodeSize);
-    if (Next < kMaxCodes) {
-      Table[H] = (Key << 12) | Next;
-      if (Next == (1u << CodeSize)) ++CodeSize;
-      ++Next;
-    } else {
-      W.Put(Clear, CodeSize);
-      Table.fill(0);
-      CodeSize = static_cast<unsigned>(MinCodeSize) + 1;
-      Next = FirstFree;
-    }
-    Prefix = C;
+    Put(Prefix);
+    // The reader adds a table entry for this last code too and may widen its
+    // codes before it reads the end code.
+    if (Next == (1u << CodeSize) && CodeSize < kMaxCodeSize) ++CodeSize;
   }
-  W.Put(Prefix, CodeSize);
-  // The reader adds a table entry for this last code too and may widen its
-  // codes before it reads the end code.
-  if (Next == (1u << CodeSize) && CodeSize < kMaxCodeSize) ++CodeSize;
-  W.Put(EndCode, CodeSize);
-  W.Finish();
+  Put(EndCode);
+  while (Bits > 0) {
+    *Pos++ = static_cast<std::uint8_t>(Acc);
+    Acc >>= 8;
+    Bits = Bits > 8 ? Bits - 8 : 0;
+  }
+  Out.insert(Out.end(), Buffer.get(), Pos);
 }

@@ -67,14 +67,15 @@ std::vector<int> RowOrder(int Height, bool Interlaced) {
 
 bool IndexFrame(const TGIFWriteFrame& Frame, TIndexedFrame& Out) {
   const TGIFPixels& P = *Frame.Picture;
-  Out.Indices.resize(static_cast<std::size_t>(P.Width) * static_cast<std::size_t>(P.Height));
+  const int Width = P.Width;  // a local: the byte stores below could alias a member
+  Out.Indices.resize(static_cast<std::size_t>(Width) * static_cast<std::size_t>(P.Height));
   std::uint8_t* O = Out.Indices.data();
   TColorIndex Map;
   std::uint32_t LastColor = 0xFFFFFFFFu;
   std::uint8_t LastIndex = 0;
   for (int Y : RowOrder(P.Height, Frame.Interlaced)) {
     const std::uint32_t* Row = P.Row(Y);
-    for (int X = 0; X < P.Width; ++X) {
+    for (int X = 0; X < Width; ++X) {
       const std::uint32_t Color = Row[X] & 0xFFFFFFu;
       if (Color != LastColor) {
         const int Index = Map.Find(Color, Out.Colors);
@@ -82,8 +83,9 @@ bool IndexFrame(const TGIFWriteFrame& Frame, TIndexedFrame& Out) {
         LastColor = Color;
         LastIndex = static_cast<std::uint8_t>(Index);
       }
-      *O++ = LastIndex;
+      O[X] = LastIndex;
     }
+    O += Width;
   }
   Out.Depth = 1;
   while ((std::size_t{1} << Out.Depth) < Out.Colors.size()) ++Out.Depth;
