@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "components/GIFGraphic.h"
+#include "components/ComponentClasses.h"
 #include "platform/Application.h"
 #include "platform/FormCheck.h"
 #include "platform/PlatformClasses.h"
@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
   TApplication::setApplicationName(QStringLiteral("Velotra"));
   App.SetTitle(QStringLiteral("Velotra"));
   RegisterPlatformClasses();
-  RegisterGIFGraphic();
+  RegisterComponentClasses();
   if (CheckForms) {
     QStringList Files = TApplication::arguments().mid(1);
     Files.removeAll(QStringLiteral("--check-forms"));

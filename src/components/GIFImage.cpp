@@ -3,19 +3,14 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
-#include <QVariant>
 #include <algorithm>
 #include <climits>
 
 #include "components/GIFBitmap.h"
 #include "components/GIFDecoder.h"
+#include "platform/Convert.h"
 
 namespace {
-
-QColor ToColor(TColor Color) {
-  const TColor C = ColorToRGB(Color);
-  return QColor(GetRValue(C), GetGValue(C), GetBValue(C));
-}
 
 // A view of the composed pixels, valid until the next composition.
 QImage View(const TGIFPixels& Pixels) {
@@ -26,7 +21,11 @@ QImage View(const TGIFPixels& Pixels) {
 
 }  // namespace
 
-TGIFImage::TGIFImage(QWidget* Parent) : QWidget(Parent) { resize(105, 105); }
+TGIFImage::TGIFImage(QWidget* Parent) : TControl(Parent) {
+  resize(105, 105);
+  SetColor(clWindow);
+  SetParentColor(true);
+}
 
 TGIFImage::~TGIFImage() {
   FAnimate = false;
@@ -147,7 +146,7 @@ void TGIFImage::StartAnimation() {
 void TGIFImage::StopAnimation() {
   if (FTimer == nullptr) return;
   FTimer->SetEnabled(false);
-  FTimer->OnTimer = nullptr;
+  FTimer->OnTimer.Clear();
   FTimer->deleteLater();
   FTimer = nullptr;
 }
@@ -246,35 +245,6 @@ void TGIFImage::SetThreadPriority(TThreadPriority Value) {
   if (FTimer != nullptr) FTimer->SetThreadPriority(Value);
 }
 
-void TGIFImage::SetVisible(bool Value) {
-  FVisible = Value;
-  // A control without a parent does not open a window of its own.
-  if (parentWidget() != nullptr || !Value) QWidget::setVisible(Value);
-}
-
-void TGIFImage::SetColor(TColor Value) {
-  FParentColor = false;
-  if (Value == FColor) return;
-  FColor = Value;
-  update();
-}
-
-void TGIFImage::SetParentColor(bool Value) {
-  if (Value == FParentColor) return;
-  FParentColor = Value;
-  update();
-}
-
-TColor TGIFImage::EffectiveColor() const {
-  if (FParentColor && parentWidget() != nullptr) {
-    const QVariant Parent = parentWidget()->property("Color");
-    if (Parent.isValid()) return static_cast<TColor>(Parent.toInt());
-    const QColor C = parentWidget()->palette().color(QPalette::Window);
-    return RGB(C.red(), C.green(), C.blue());
-  }
-  return FColor;
-}
-
 void TGIFImage::SetLayoutFlag(bool& Flag, bool Value) {
   if (Value == Flag) return;
   Flag = Value;
@@ -293,16 +263,16 @@ void TGIFImage::AfterLayoutChange() {
 }
 
 void TGIFImage::resizeEvent(QResizeEvent* Event) {
-  QWidget::resizeEvent(Event);
+  TControl::resizeEvent(Event);
   AfterLayoutChange();
 }
 
 void TGIFImage::paintEvent(QPaintEvent*) {
   QPainter Painter(this);
   const TGIFPlacement P = Placement();
-  const QRect Dest(P.Dest.Left, P.Dest.Top, P.Dest.Width(), P.Dest.Height());
+  const QRect Dest = ToQRect(P.Dest);
   const bool Covers = !Empty() && (P.Tiled || Dest.contains(rect()));
-  if (FOpaque && (!Covers || FPicture.Transparent)) Painter.fillRect(rect(), ToColor(EffectiveColor()));
+  if (FOpaque && (!Covers || FPicture.Transparent)) Painter.fillRect(rect(), TColorToQColor(Color()));
   if (Empty()) return;
 
   const QImage Picture = View(FComposer.Picture());

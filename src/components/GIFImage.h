@@ -3,8 +3,6 @@
 // optionally animated by a TTimerEx of its own.
 #include <QByteArray>
 #include <QImage>
-#include <QWidget>
-#include <functional>
 
 #include "common/Colors.h"
 #include "components/GIFComposer.h"
@@ -12,8 +10,13 @@
 #include "components/GIFTypes.h"
 #include "components/TimerEx.h"
 #include "platform/Bitmap.h"
+#include "platform/Controls.h"
+#include "platform/Events.h"
 
-class TGIFImage : public QWidget {
+// Sender, BytesProcessed, BytesToProcess, PercentageProcessed, KeepOnProcessing.
+using TGIFProgressEvent = TEvent<int, int, int, bool&>;
+
+class TGIFImage : public TControl {
   Q_OBJECT
   Q_PROPERTY(bool Animate READ Animate WRITE SetAnimate)
   Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
@@ -30,11 +33,8 @@ class TGIFImage : public QWidget {
   Q_PROPERTY(bool Tile READ Tile WRITE SetTile)
   Q_PROPERTY(bool Threaded READ Threaded WRITE SetThreaded)
   Q_PROPERTY(TimerExTypes::TThreadPriority ThreadPriority READ ThreadPriority WRITE SetThreadPriority)
-  Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
   Q_PROPERTY(TGIFVersion Version READ Version STORED false)
   Q_PROPERTY(QObject* Graphic READ Graphic WRITE SetGraphic STORED false)
-  Q_PROPERTY(int Color READ Color WRITE SetColor)
-  Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
   // The picture as stored in a page design: a 32-bit little-endian byte
   // count followed by the GIF file exactly as loaded.
   Q_PROPERTY(QByteArray Data READ Data WRITE SetData)
@@ -43,20 +43,16 @@ class TGIFImage : public QWidget {
   enum TGIFVersion { gvGIF87a, gvGIF89a };
   Q_ENUM(TGIFVersion)
 
-  using TNotify = std::function<void(QObject* Sender)>;
-  using TProgress = std::function<void(QObject* Sender, int BytesProcessed, int BytesToProcess,
-                                       int PercentageProcessed, bool& KeepOnProcessing)>;
-
   explicit TGIFImage(QWidget* Parent = nullptr);
   ~TGIFImage() override;
 
   // Around every change of the frame shown.
-  TNotify OnChanging;
-  TNotify OnChange;
+  TNotifyEvent OnChanging;
+  TNotifyEvent OnChange;
   // Before every block while loading; clearing KeepOnProcessing ends it.
-  TProgress OnProgress;
+  TGIFProgressEvent OnProgress;
   // When the animation passes its last frame.
-  TNotify OnWrapAnimation;
+  TNotifyEvent OnWrapAnimation;
 
   // Loads a GIF file's contents. Returns false when they are not a GIF
   // or are damaged; the frames read before the damage are shown.
@@ -127,15 +123,9 @@ class TGIFImage : public QWidget {
   void SetThreaded(bool Value);
   TThreadPriority ThreadPriority() const { return FThreadPriority; }
   void SetThreadPriority(TThreadPriority Value);
-  bool Visible() const { return FVisible; }
-  void SetVisible(bool Value);
   TGIFVersion Version() const { return FPicture.Version89a ? gvGIF89a : gvGIF87a; }
   QObject* Graphic() const { return nullptr; }
   void SetGraphic(QObject*) {}
-  TColor Color() const { return FColor; }
-  void SetColor(TColor Value);
-  bool ParentColor() const { return FParentColor; }
-  void SetParentColor(bool Value);
 
  protected:
   void paintEvent(QPaintEvent* Event) override;
@@ -149,8 +139,6 @@ class TGIFImage : public QWidget {
   void ShowFrame(int Index);
   void AfterLayoutChange();
   void ApplyAutoSize();
-  // The colour the control fills with: its own, or its parent's.
-  TColor EffectiveColor() const;
 
   QByteArray FRaw;
   TGIFPicture FPicture;
@@ -168,8 +156,5 @@ class TGIFImage : public QWidget {
   bool FOpaque = false;
   bool FThreaded = false;
   TThreadPriority FThreadPriority = tpNormal;
-  bool FVisible = true;
-  TColor FColor = clWindow;
-  bool FParentColor = true;
   bool FLoading = false;
 };

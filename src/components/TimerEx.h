@@ -7,9 +7,11 @@
 #include <QObject>
 #include <QThread>
 #include <atomic>
-#include <functional>
 #include <memory>
 #include <stdexcept>
+
+#include "platform/Events.h"
+#include "platform/Streamable.h"
 
 class QTimer;
 class TTimerThread;
@@ -31,7 +33,7 @@ class EOutOfResources : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-class TTimerEx : public QObject {
+class TTimerEx : public QObject, public TStreamable {
   Q_OBJECT
   Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
   Q_PROPERTY(uint Interval READ Interval WRITE SetInterval)
@@ -40,15 +42,13 @@ class TTimerEx : public QObject {
   Q_PROPERTY(bool ThreadSafe READ ThreadSafe WRITE SetThreadSafe)
 
  public:
-  using TNotify = std::function<void(QObject* Sender)>;
-
   explicit TTimerEx(QObject* Owner = nullptr);
   ~TTimerEx() override;
 
   // The tick handler (Sender is the timer). The timer runs whenever it is
   // enabled with an interval; a tick without a handler does nothing, so a
   // handler assigned later gets the next tick.
-  TNotify OnTimer;
+  TNotifyEvent OnTimer;
 
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool Value);

@@ -1,0 +1,19 @@
+#include "components/ComponentClasses.h"
+
+#include "components/GIFGraphic.h"
+#include "components/GIFImage.h"
+#include "components/TimerEx.h"
+#include "platform/ComponentRegistry.h"
+
+void RegisterComponentClasses() {
+  TComponentRegistry& R = TComponentRegistry::Instance();
+  R.RegisterClass<TTimerEx>();
+  R.RegisterEvent("OnTimer", &TTimerEx::OnTimer);
+
+  R.RegisterClass<TGIFImage>();
+  R.RegisterEvent("OnChanging", &TGIFImage::OnChanging);
+  R.RegisterEvent("OnChange", &TGIFImage::OnChange);
+  R.RegisterEvent("OnProgress", &TGIFImage::OnProgress);
+  R.RegisterEvent("OnWrapAnimation", &TGIFImage::OnWrapAnimation);
+  RegisterGIFGraphic();
+}
