@@ -133,3 +133,36 @@ TSmallArrow ShadowArrow(int Width, int Height, int Dx, int Dy, bool Shadow, int 
             {Ox + Width - 8 - Pull, Oy + Mid + 3}};
   return A;
 }
+
+TRasterPlan RasterPlan(TShapeForm Kind, long double ScaleX, long double ScaleY) {
+  using enum TShapeForm;
+  TRasterPlan P;
+  switch (Kind) {
+    case trRect1: return {TRasterFigure::Rectangle, false, TRasterMode::And};
+    case trRect2: return {TRasterFigure::Rectangle, false, TRasterMode::Paint};
+    case trElli1: return {TRasterFigure::Ellipse, true, TRasterMode::And};
+    case trElli2: return {TRasterFigure::Ellipse, true, TRasterMode::Paint};
+    case trScaleForm:
+      switch (RoundCoord(ScaleX)) {
+        case 0: P.Figure = TRasterFigure::Rectangle; break;
+        case 1: P.Figure = TRasterFigure::Ellipse; break;
+        default: P.Figure = TRasterFigure::Diamond; break;
+      }
+      P.PreFill = P.Figure != TRasterFigure::Rectangle;
+      switch (RoundCoord(ScaleY)) {
+        case 0: P.Mode = TRasterMode::Invert; break;
+        case 1: P.Mode = TRasterMode::And; break;
+        case 2: P.Mode = TRasterMode::Paint; break;
+        case 3: P.Mode = TRasterMode::Erase; break;
+        default: P.Mode = TRasterMode::PatPaint; break;
+      }
+      return P;
+    default: return P;
+  }
+}
+
+std::vector<TPoint> DiamondPoints(int Width, int Height, int X, int Y) {
+  const int Mx = X + Width / 2;
+  const int My = Y + Height / 2;
+  return {{Mx, Y}, {X + Width - 1, My}, {Mx, Y + Height - 1}, {X, My}};
+}

@@ -67,3 +67,18 @@ struct TSmallArrow {
   std::vector<TPoint> Head;
 };
 TSmallArrow ShadowArrow(int Width, int Height, int Dx, int Dy, bool Shadow, int X, int Y);
+
+// The raster-operation kinds draw a figure into an off-screen picture of the
+// control's size and combine it with what lies below.
+enum class TRasterFigure { Rectangle, Ellipse, Diamond };
+enum class TRasterMode { Invert, And, Paint, Erase, PatPaint };  // xor, and, or, S and not D, P or not S or D
+struct TRasterPlan {
+  TRasterFigure Figure = TRasterFigure::Rectangle;
+  bool PreFill = false;  // the picture is filled with Color2 before the figure
+  TRasterMode Mode = TRasterMode::And;
+};
+// trScaleForm picks its figure by round(ScaleX) and its mode by round(ScaleY).
+TRasterPlan RasterPlan(TShapeForm Kind, long double ScaleX, long double ScaleY);
+
+// The diamond through the midpoints of the edges of a Width x Height box.
+std::vector<TPoint> DiamondPoints(int Width, int Height, int X, int Y);

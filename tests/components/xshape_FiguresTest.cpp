@@ -150,3 +150,34 @@ TEST(XShapeFigures, IdentifiersRoundTrip) {
   EXPECT_EQ(PK, xpBezier);
 }
 }  // namespace
+
+namespace {
+TEST(XShapeFigures, RasterPlans) {
+  using enum TShapeForm;
+  struct Case {
+    TShapeForm Kind;
+    long double Sx, Sy;
+    TRasterFigure Figure;
+    bool PreFill;
+    TRasterMode Mode;
+  } Cases[] = {
+      {trRect1, 5, 5, TRasterFigure::Rectangle, false, TRasterMode::And},
+      {trRect2, 0, 0, TRasterFigure::Rectangle, false, TRasterMode::Paint},
+      {trElli1, 0, 0, TRasterFigure::Ellipse, true, TRasterMode::And},
+      {trElli2, 0, 0, TRasterFigure::Ellipse, true, TRasterMode::Paint},
+      {trScaleForm, 0, 0, TRasterFigure::Rectangle, false, TRasterMode::Invert},
+      {trScaleForm, 1, 1, TRasterFigure::Ellipse, true, TRasterMode::And},
+      {trScaleForm, 2.4L, 2, TRasterFigure::Diamond, true, TRasterMode::Paint},
+      {trScaleForm, -1, 3, TRasterFigure::Diamond, true, TRasterMode::Erase},
+      {trScaleForm, 0.4L, 7, TRasterFigure::Rectangle, false, TRasterMode::PatPaint},
+      {trScaleForm, 1, 0.5L, TRasterFigure::Ellipse, true, TRasterMode::Invert},  // 0.5 rounds to 0
+  };
+  for (const Case& C : Cases) {
+    const TRasterPlan P = RasterPlan(C.Kind, C.Sx, C.Sy);
+    EXPECT_EQ(P.Figure, C.Figure) << ShapeFormToIdent(C.Kind) << " " << static_cast<double>(C.Sx);
+    EXPECT_EQ(P.PreFill, C.PreFill) << ShapeFormToIdent(C.Kind);
+    EXPECT_EQ(P.Mode, C.Mode) << ShapeFormToIdent(C.Kind) << " " << static_cast<double>(C.Sy);
+  }
+  EXPECT_EQ(DiamondPoints(41, 21, 0, 0), (std::vector<TPoint>{{20, 0}, {40, 10}, {20, 20}, {0, 10}}));
+}
+}  // namespace
