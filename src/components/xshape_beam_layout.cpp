@@ -58,7 +58,7 @@ TBeamLayout LayoutBeam(const TBeamParams& Given) {
   // Sizes far beyond any screen are held where the sums below cannot overflow.
   TBeamParams P = Given;
   for (int* V : {&P.Width, &P.Height, &P.ArrowSize, &P.TickSize, &P.MarkSize, &P.LeftOffset})
-    *V = std::clamp(*V, -CoordLimit, CoordLimit);
+    *V = std::clamp(*V, -XCoordLimit, XCoordLimit);
   TBeamLayout L;
   const int M = P.Height / 2;
   L.Mid = M;
@@ -93,7 +93,7 @@ TBeamLayout LayoutBeam(const TBeamParams& Given) {
     }
     const double N = static_cast<double>(L.LastMark);
     if (L.LastMark >= 0 && P.MarkOffset < P.Pointer && P.Pointer <= N * P.MarkRatio + P.MarkOffset) {
-      const int X = RoundCoord(static_cast<long double>(P.Pointer - P.MarkOffset) * P.MarkDistance /
+      const int X = XRoundCoord(static_cast<long double>(P.Pointer - P.MarkOffset) * P.MarkDistance /
                                P.MarkRatio) + P.LeftOffset;
       const int Y = M + 1;
       const int Half = P.ArrowSize / 2;

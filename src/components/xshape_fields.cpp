@@ -13,7 +13,7 @@ constexpr long double Pi = std::numbers::pi_v<long double>;
 
 long double Sq(long double V) { return V * V; }
 
-int CellSide(long double Scale) { return std::max(2, RoundCoord(Scale)); }
+int CellSide(long double Scale) { return std::max(2, XRoundCoord(Scale)); }
 
 TRect Intersect(const TRect& A, const TRect& B) {
   return Rect(std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right),
@@ -24,7 +24,7 @@ TRect Intersect(const TRect& A, const TRect& B) {
 TColor BlendColor(TColor A, TColor B, long double T) {
   A = ColorToRGB(A);
   B = ColorToRGB(B);
-  auto Mix = [T](int Ca, int Cb) { return RoundChannel(Ca * T + Cb * (1 - T)); };
+  auto Mix = [T](int Ca, int Cb) { return XRoundChannel(Ca * T + Cb * (1 - T)); };
   return RGB(Mix(GetRValue(A), GetRValue(B)), Mix(GetGValue(A), GetGValue(B)),
              Mix(GetBValue(A), GetBValue(B)));
 }
@@ -92,18 +92,18 @@ void ForEachColorCell(const TColorFieldSpec& Spec, int X, int Y,
 void ForEachBand(int Length, long double Scale, TColor Brush, TColor Color2,
                  const std::function<void(const TBand&)>& Fill) {
   const long double B = Scale >= 3 ? Scale : 3.0L;  // NaN falls back to 3 as well
-  const int N = std::max(0, RoundCoord(Length / B));
+  const int N = std::max(0, XRoundCoord(Length / B));
   const TColor A = ColorToRGB(Brush);
   const TColor Z = ColorToRGB(Color2);
   auto Channel = [N](int K, int Ca, int Cz) {
     // A field narrower than half a band has just one band, in Brush.
     if (N == 0) return Ca;
-    return Ca + RoundCoord(static_cast<long double>(K) / N * (Cz - Ca));
+    return Ca + XRoundCoord(static_cast<long double>(K) / N * (Cz - Ca));
   };
   for (int K = 0; K <= N; ++K) {
     TBand Band;
-    Band.From = RoundCoord(K * B);
-    Band.To = RoundCoord((K + 1) * B) + 1;
+    Band.From = XRoundCoord(K * B);
+    Band.To = XRoundCoord((K + 1) * B) + 1;
     Band.Color = RGB(Channel(K, GetRValue(A), GetRValue(Z)), Channel(K, GetGValue(A), GetGValue(Z)),
                      Channel(K, GetBValue(A), GetBValue(Z)));
     Fill(Band);

@@ -53,8 +53,8 @@ TPoint TFigureTransform::Apply(const TUnitPoint& U, int X, int Y) const {
   long double W = Width - 1;
   long double H = Height - 1;
   if (Invariant) W = H = std::min(W, H);
-  const int Px = RoundCoord((U.X * ScaleY * C - U.Y * ScaleX * S) * W - 1);
-  const int Py = RoundCoord((U.X * ScaleY * S + U.Y * ScaleX * C) * H - 1);
+  const int Px = XRoundCoord((U.X * ScaleY * C - U.Y * ScaleX * S) * W - 1);
+  const int Py = XRoundCoord((U.X * ScaleY * S + U.Y * ScaleX * C) * H - 1);
   return {Px + X + 1 + Width / 2, Py + Y + 1 + Height / 2};
 }
 
@@ -143,13 +143,13 @@ TRasterPlan RasterPlan(TShapeForm Kind, long double ScaleX, long double ScaleY) 
     case trElli1: return {TRasterFigure::Ellipse, true, TRasterMode::And};
     case trElli2: return {TRasterFigure::Ellipse, true, TRasterMode::Paint};
     case trScaleForm:
-      switch (RoundCoord(ScaleX)) {
+      switch (XRoundCoord(ScaleX)) {
         case 0: P.Figure = TRasterFigure::Rectangle; break;
         case 1: P.Figure = TRasterFigure::Ellipse; break;
         default: P.Figure = TRasterFigure::Diamond; break;
       }
       P.PreFill = P.Figure != TRasterFigure::Rectangle;
-      switch (RoundCoord(ScaleY)) {
+      switch (XRoundCoord(ScaleY)) {
         case 0: P.Mode = TRasterMode::Invert; break;
         case 1: P.Mode = TRasterMode::And; break;
         case 2: P.Mode = TRasterMode::Paint; break;

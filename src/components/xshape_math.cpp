@@ -16,15 +16,15 @@ long double RoundEven(long double Value) {
 }
 }  // namespace
 
-int RoundCoord(long double Value) {
+int XRoundCoord(long double Value) {
   if (std::isnan(Value)) return 0;
   const long double R = RoundEven(Value);
-  if (R > CoordLimit) return CoordLimit;
-  if (R < -CoordLimit) return -CoordLimit;
+  if (R > XCoordLimit) return XCoordLimit;
+  if (R < -XCoordLimit) return -XCoordLimit;
   return static_cast<int>(R);
 }
 
-int RoundChannel(long double Value) {
+int XRoundChannel(long double Value) {
   if (!std::isfinite(Value)) return 0;
   const long double R = RoundEven(Value);
   constexpr long double Exact = 0x1p62L;  // integers this small convert exactly

@@ -4,10 +4,10 @@
 // range where coordinate sums cannot overflow.
 
 // Nearest integer, ties to even; NaN gives 0; the result lies within
-// +-CoordLimit.
-constexpr int CoordLimit = 1 << 26;
-int RoundCoord(long double Value);
+// +-XCoordLimit.
+constexpr int XCoordLimit = 1 << 26;
+int XRoundCoord(long double Value);
 
 // Nearest integer, ties to even, keeping only the low 8 bits (so 256 gives 0
 // and -1 gives 255); NaN and infinities give 0.
-int RoundChannel(long double Value);
+int XRoundChannel(long double Value);

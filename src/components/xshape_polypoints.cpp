@@ -31,7 +31,7 @@ std::vector<TPoint> XPolyPixelPoints(const std::vector<TXPolyPoint>& Points, int
   std::vector<TPoint> Out;
   Out.reserve(Points.size());
   for (const TXPolyPoint& P : Points)
-    Out.push_back({RoundCoord((W - 1) * P.X) + X, RoundCoord((H - 1) * P.Y) + Y});
+    Out.push_back({XRoundCoord((W - 1) * P.X) + X, XRoundCoord((H - 1) * P.Y) + Y});
   return Out;
 }
 

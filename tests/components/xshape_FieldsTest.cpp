@@ -165,10 +165,10 @@ TEST(XShapeRounding, TiesToEvenAndSafeRanges) {
   const std::pair<long double, int> Coords[] = {
       {0.5L, 0}, {1.5L, 2}, {2.5L, 2}, {-0.5L, 0}, {-1.5L, -2}, {-2.5L, -2}, {2.4999L, 2},
       {-25.5L, -26}, {1e30L, 1 << 26}, {-1e30L, -(1 << 26)}, {std::numeric_limits<long double>::quiet_NaN(), 0}};
-  for (auto [V, Expected] : Coords) EXPECT_EQ(RoundCoord(V), Expected) << static_cast<double>(V);
+  for (auto [V, Expected] : Coords) EXPECT_EQ(XRoundCoord(V), Expected) << static_cast<double>(V);
   const std::pair<long double, int> Channels[] = {
       {127.5L, 128}, {128.5L, 128}, {255.4L, 255}, {256, 0}, {-1, 255}, {510, 254}, {1e30L, 0},
       {-std::numeric_limits<long double>::infinity(), 0}};
-  for (auto [V, Expected] : Channels) EXPECT_EQ(RoundChannel(V), Expected) << static_cast<double>(V);
+  for (auto [V, Expected] : Channels) EXPECT_EQ(XRoundChannel(V), Expected) << static_cast<double>(V);
 }
 }  // namespace
