@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "components/xshape_register.h"
 #include "platform/Application.h"
 #include "platform/FormCheck.h"
 #include "platform/PlatformClasses.h"
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
   TApplication::setApplicationName(QStringLiteral("Velotra"));
   App.SetTitle(QStringLiteral("Velotra"));
   RegisterPlatformClasses();
+  RegisterXShapeClasses();
   if (CheckForms) {
     QStringList Files = TApplication::arguments().mid(1);
     Files.removeAll(QStringLiteral("--check-forms"));
