@@ -3,6 +3,7 @@
 #include "components/GIFGraphic.h"
 #include "components/GIFImage.h"
 #include "components/TimerEx.h"
+#include "components/xshape_register.h"
 #include "platform/ComponentRegistry.h"
 
 void RegisterComponentClasses() {
@@ -16,4 +17,5 @@ void RegisterComponentClasses() {
   R.RegisterEvent("OnProgress", &TGIFImage::OnProgress);
   R.RegisterEvent("OnWrapAnimation", &TGIFImage::OnWrapAnimation);
   RegisterGIFGraphic();
+  RegisterXShapeClasses();
 }
