@@ -2,6 +2,8 @@
 
 #include "components/GIFGraphic.h"
 #include "components/GIFImage.h"
+#include "components/MyHtml.h"
+#include "components/RRGrid.h"
 #include "components/TimerEx.h"
 #include "platform/ComponentRegistry.h"
 
@@ -16,4 +18,7 @@ void RegisterComponentClasses() {
   R.RegisterEvent("OnProgress", &TGIFImage::OnProgress);
   R.RegisterEvent("OnWrapAnimation", &TGIFImage::OnWrapAnimation);
   RegisterGIFGraphic();
+
+  RegisterMyHtmlClasses();
+  RegisterRRGridClasses();
 }
