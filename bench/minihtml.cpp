@@ -2,8 +2,11 @@
 // course (the braking-distance rule, four source lines).
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+#include <QImage>
 #include <string>
 
+#include "components/MyHtml.h"
 #include "components/MyHtmlParser.h"
 
 namespace {
@@ -57,6 +60,42 @@ void BM_LayoutFixedMetrics(benchmark::State& State) {
   benchmark::DoNotOptimize(Canvas.Words);
 }
 BENCHMARK(BM_LayoutFixedMetrics);
+
+// One paint of the control as the page shows it: layout and drawing of every
+// word with real fonts on a picture.
+void BM_PaintControl(benchmark::State& State) {
+  TMiniHTML Text;
+  Text.SetBounds(0, 0, 520, 90);
+  Text.Font()->SetHeight(-13);
+  QStringList Lines;
+  for (const char* Line : RuleLines) Lines.append(QString::fromUtf8(Line));
+  Text.SetLines(Lines);
+  QImage Image(520, 90, QImage::Format_RGB32);
+  Image.fill(Qt::white);
+  TCanvas Canvas(&Image);
+  for (auto _ : State) Text.DrawContent(Canvas, false, SRCCOPY, TRect{0, 0, 520, 90});
+}
+BENCHMARK(BM_PaintControl)->Unit(benchmark::kMicrosecond);
+
+// A cell of the answer grid: buffered drawing combined with the brush.
+void BM_PaintBuffered(benchmark::State& State) {
+  TMiniHTML Text;
+  Text.SetBounds(0, 0, 64, 24);
+  Text.SetLines({"<b>T(x)</b>"});
+  QImage Image(64, 24, QImage::Format_RGB32);
+  Image.fill(Qt::white);
+  TCanvas Canvas(&Image);
+  Canvas.Brush().SetColor(clYellow);
+  for (auto _ : State) Text.DrawContent(Canvas, true, MERGECOPY, TRect{4, 2, 63, 23});
+}
+BENCHMARK(BM_PaintBuffered)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication App(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
