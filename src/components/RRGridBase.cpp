@@ -117,17 +117,17 @@ void TCustomGrid::PaintClient(TCanvas& Canvas) {
   const int GridRight = std::min(CW, ColLeft(ColCount()));
   const int GridBottom = std::min(CH, RowTop(RowCount()));
   if (FGridLineWidth > 0) {
-    for (int C = 0; C < ColCount(); ++C) {
-      const int X = ColLeft(C) + ColWidths(C);
-      if (X >= CW) break;
+    for (int C = 0, X = 0; C < ColCount() && X < CW; ++C) {
+      X += ColWidths(C);
       Canvas.Brush().SetColor(C < FFixedCols ? clBlack : clSilver);
       Canvas.FillRect({X, 0, X + FGridLineWidth, GridBottom});
+      X += FGridLineWidth;
     }
-    for (int R = 0; R < RowCount(); ++R) {
-      const int Y = RowTop(R) + RowHeights(R);
-      if (Y >= CH) break;
+    for (int R = 0, Y = 0; R < RowCount() && Y < CH; ++R) {
+      Y += RowHeights(R);
       Canvas.Brush().SetColor(R < FFixedRows ? clBlack : clSilver);
       Canvas.FillRect({0, Y, GridRight, Y + FGridLineWidth});
+      Y += FGridLineWidth;
     }
   }
 
