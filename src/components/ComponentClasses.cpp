@@ -2,6 +2,8 @@
 
 #include "components/GIFGraphic.h"
 #include "components/GIFImage.h"
+#include "components/MyHtml.h"
+#include "components/RRGrid.h"
 #include "components/TimerEx.h"
 #include "components/xshape_register.h"
 #include "platform/ComponentRegistry.h"
@@ -18,4 +20,6 @@ void RegisterComponentClasses() {
   R.RegisterEvent("OnWrapAnimation", &TGIFImage::OnWrapAnimation);
   RegisterGIFGraphic();
   RegisterXShapeClasses();
+  RegisterMyHtmlClasses();
+  RegisterRRGridClasses();
 }

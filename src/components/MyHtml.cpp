@@ -1,0 +1,173 @@
+#include "components/MyHtml.h"
+
+#include <QMouseEvent>
+#include <algorithm>
+
+#include "platform/Bitmap.h"
+#include "platform/ComponentRegistry.h"
+#include "platform/Forms.h"
+
+namespace {
+// Text with an opaque background: each word's cell is painted in the
+// control's colour before the word. Everything else goes to the canvas as is.
+class TOpaqueTextCanvas final : public TCoreCanvas {
+ public:
+  TOpaqueTextCanvas(TCanvas& Canvas, TColor Background) : FCanvas(Canvas), FBackground(Background) {}
+  TFontSpec GetFont() const override { return FCanvas.Core().GetFont(); }
+  void SetFont(const TFontSpec& Font) override { FCanvas.Core().SetFont(Font); }
+  TSize TextExtent(const std::string& Text) override { return FCanvas.Core().TextExtent(Text); }
+  void TextOut(int X, int Y, const std::string& Text) override {
+    FCanvas.Brush().SetColor(FBackground);
+    FCanvas.SetBkMode(bkOpaque);
+    FCanvas.TextOut(X, Y, QString::fromStdString(Text));
+  }
+  TColor PenColor() const override { return FCanvas.Core().PenColor(); }
+  void SetPenColor(TColor Color) override { FCanvas.Core().SetPenColor(Color); }
+  void MoveTo(int X, int Y) override { FCanvas.Core().MoveTo(X, Y); }
+  void LineTo(int X, int Y) override { FCanvas.Core().LineTo(X, Y); }
+  void Polyline(const std::vector<TPoint>& Points) override { FCanvas.Core().Polyline(Points); }
+
+ private:
+  TCanvas& FCanvas;
+  TColor FBackground;
+};
+}  // namespace
+
+TMiniHTML::TMiniHTML(QWidget* Parent) : TControl(Parent), FHyperlinks(new TFont(this)) {
+  for (TFont*& Header : FHeaders) {
+    Header = new TFont(this);
+    connect(Header, &TFont::Changed, this, qOverload<>(&QWidget::update));
+  }
+  FHeaders[0]->SetHeight(24);
+  FHeaders[0]->SetName(QStringLiteral("Tahoma"));
+  if (Parent)
+    if (auto* Form = qobject_cast<TCustomForm*>(Parent->window())) FHyperlinks->Assign(*Form->Font());
+  FHyperlinks->SetStyle(fsUnderline);
+  FHyperlinks->SetColor(clBlue);
+  connect(FHyperlinks, &TFont::Changed, this, qOverload<>(&QWidget::update));
+  SetColor(clWindow);
+  SetBounds(Left(), Top(), 200, 100);
+  setMouseTracking(true);
+  Tokenize();
+}
+
+TMiniHTML::~TMiniHTML() = default;
+
+void TMiniHTML::SetLines(const QStringList& Value) {
+  FLines = Value;
+  Tokenize();
+  update();
+}
+
+void TMiniHTML::AddLine(const QString& Line) {
+  QStringList Value = FLines;
+  Value.append(Line);
+  SetLines(Value);
+}
+
+void TMiniHTML::Tokenize() {
+  // Every line ends with a line break, which the scanner reads as a blank.
+  QByteArray Text;
+  for (const QString& Line : FLines) {
+    Text += Line.toUtf8();
+    Text += "\r\n";
+  }
+  FTokens = ::Tokenize(std::string_view(Text.constData(), static_cast<std::size_t>(Text.size())));
+}
+
+void TMiniHTML::SetHyperlinks(TFont* Value) {
+  if (Value) FHyperlinks->Assign(*Value);
+  update();
+}
+
+TFont* TMiniHTML::GetHeader(int Index) const {
+  if (Index < 1 || Index > 6) return nullptr;
+  return FHeaders[static_cast<std::size_t>(Index - 1)];
+}
+
+void TMiniHTML::SetHeader(int Index, TFont* Value) {
+  if (TFont* Header = GetHeader(Index); Header && Value) Header->Assign(*Value);
+  update();
+}
+
+void TMiniHTML::SetTransparent(bool Value) {
+  FTransparent = Value;
+  update();
+}
+
+bool TMiniHTML::IsStored(const QString& Property) const {
+  if (Property == QLatin1String("Color")) return Color() != clWindow;
+  return TControl::IsStored(Property);
+}
+
+void TMiniHTML::Layout(TCanvas& Canvas) {
+  THTMLParser::THeaderFonts Headers;
+  for (std::size_t I = 0; I < Headers.size(); ++I) Headers[I] = FHeaders[I]->Spec();
+  const TFontSpec LinkFont = FHyperlinks->Spec();
+  TOpaqueTextCanvas Opaque(Canvas, Color());
+  TCoreCanvas& Core = FTransparent ? static_cast<TCoreCanvas&>(Canvas.Core()) : Opaque;
+  THTMLParser Parser(FTokens, FLinks, LinkFont, Headers, Width(), Core);
+  Parser.Parse();
+}
+
+void TMiniHTML::DrawContent(TCanvas& Canvas, bool Buffered, TCopyMode Rop, const TRect& R) {
+  if (!FTransparent) {
+    Canvas.Brush().SetColor(Color());
+    Canvas.FillRect(R);
+  }
+  if (!Buffered) {
+    Canvas.SetFont(*Font());
+    Layout(Canvas);
+    return;
+  }
+  TBitmap Buffer(Width(), Height());
+  Buffer.Canvas().SetFont(*Font());
+  Layout(Buffer.Canvas());
+  const int W = std::min(R.Width(), Buffer.Width());
+  const int H = std::min(R.Height(), Buffer.Height());
+  if (W <= 0 || H <= 0) return;
+  Canvas.DrawImage(TRect{R.Left, R.Top, R.Left + W, R.Top + H}, Buffer.Image(), TRect{0, 0, W, H}, Rop);
+}
+
+void TMiniHTML::paintEvent(QPaintEvent*) {
+  TCanvas Canvas(this);
+  DrawContent(Canvas, false, SRCCOPY, TRect{0, 0, Width(), Height()});
+}
+
+bool TMiniHTML::LinkAt(int X, int Y) const {
+  return std::any_of(FLinks.begin(), FLinks.end(), [&](const auto& Link) { return Link->Hit(X, Y); });
+}
+
+void TMiniHTML::mouseMoveEvent(QMouseEvent* Event) {
+  const QPoint P = Event->position().toPoint();
+  SetCursor(OnHyperjump && LinkAt(P.x(), P.y()) ? crHandPoint : crDefault);
+  TControl::mouseMoveEvent(Event);
+}
+
+void TMiniHTML::mousePressEvent(QMouseEvent* Event) {
+  // The press is the control's own: it does not go on as a general click.
+  Event->accept();
+  if (Event->button() != Qt::LeftButton || !OnHyperjump) return;
+  const QPoint P = Event->position().toPoint();
+  // The handler may change the text and repaint, which rebuilds the links:
+  // the targets are collected first.
+  QStringList Targets;
+  for (const auto& Link : FLinks)
+    if (Link->Hit(P.x(), P.y())) Targets.append(QString::fromStdString(Link->URL));
+  for (const QString& URL : Targets) OnHyperjump(this, URL);
+}
+
+QStringList TMiniHTML::DesignSampleLines() {
+  return {
+      QStringLiteral("<B><U>MiniHTML-Komponente</U></B><BR>"),
+      QStringLiteral("mögliche Tags: H1..H6, B, I, U, BR, A, SUP, SUB und FONT <BR>"),
+      QStringLiteral("wobei im A-Tag nur HREF akzeptiert wird, <BR>im FONT-Tag nur COLOR= <BR>"),
+      QStringLiteral("Beim Klick auf die Sprungmarke wird <A HREF=Hyperjump >\"OnHyperjump\"</A> aufgerufen"),
+  };
+}
+
+void RegisterMyHtmlClasses() {
+  TComponentRegistry& R = TComponentRegistry::Instance();
+  R.RegisterClass<TMiniHTML>();
+  R.RegisterEvent("OnHyperjump", &TMiniHTML::OnHyperjump);
+}
