@@ -109,7 +109,8 @@ bool TVavoReverGame::Step(TBoardCell C, TGameMessage& Refusal) {
   const std::string& Caption = Cell(C).Caption;
   const auto Term = TTerm::ParseTerm(Caption);
   for (int K = 0; K < ParameterCount; ++K)
-    Term->SetValue(static_cast<char>('a' + K), FParameters[static_cast<std::size_t>(FRing)][static_cast<std::size_t>(K)]);
+    Term->SetValue(static_cast<char>('a' + K),
+                   FParameters[static_cast<std::size_t>(FRing)][static_cast<std::size_t>(K)]);
   Term->SetValue('x', FPoints);
   Term->SetValue('y', FPrevious);
   long double Value = 0;
@@ -134,7 +135,8 @@ bool TVavoReverGame::Step(TBoardCell C, TGameMessage& Refusal) {
   for (TVavoCellState& S : FCells) S.Enabled = false;
 
   DrawParameterRow(FRing);
-  for (int GridRow = 1; GridRow < ParameterRows; ++GridRow) FGrid[static_cast<std::size_t>(GridRow)] = FGrid[static_cast<std::size_t>(GridRow) + 1];
+  for (int GridRow = 1; GridRow < ParameterRows; ++GridRow)
+    FGrid[static_cast<std::size_t>(GridRow)] = FGrid[static_cast<std::size_t>(GridRow) + 1];
   ShowParameterRow(ParameterRows, FRing);
   FRing = (FRing + 1) % ParameterRows;
 
