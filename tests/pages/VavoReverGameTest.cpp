@@ -205,7 +205,8 @@ TEST(VavoReverGame, HiddenAndDisabledCellsCannotBeClicked) {
   TVavoReverGame Game;
   Game.Start();
   const TSnapshot Before(Game);
-  for (const TBoardCell C : {TBoardCell{0, 0}, TBoardCell{5, 5}, TBoardCell{7, 7}, TBoardCell{8, 7}, TBoardCell{-1, 0}}) {
+  // Hidden, disabled, the current cell, and two outside the board.
+  for (const TBoardCell C : TCells{{0, 0}, {5, 5}, {7, 7}, {8, 7}, {-1, 0}}) {
     const TVavoClickResult R = Game.Click(C);
     EXPECT_FALSE(R.Accepted);
     EXPECT_EQ(R.Message.Kind, gmNone);
