@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "common/Random.h"
+#include "pages/GameMessagePrint.h"
+#include "pages/faktorisieren/FactoringGame.h"
+
+namespace {
+const TGameMessage Praise = TGameMessage::Praise();
+const TGameMessage NotEquivalent = TGameMessage::Error("Die Terme sind wohl nicht äquivalent!");
+
+TGameMessage FactorError(const std::string& Text) { return TGameMessage::Error("Fehler beim Ausklammern: " + Text); }
+
+// 24*a+36*b and 24*a*c-36*b*c.
+const TCommonFactorTask Plain{12, 2, 3, 'a', false, false};
+const TCommonFactorTask Shared{12, 2, 3, 'a', true, true};
+
+TBinomialFactorTask Binomial(int Kind) { return {Kind, 2, 3, 'a', 'b'}; }
+}  // namespace
+
+TEST(CommonFactorGame, CaptionsAndDivisor) {
+  const std::tuple<TCommonFactorTask, const char*, int> Cases[] = {
+      {Plain, "24*a+36*b", 12},
+      {Shared, "24*a*c-36*b*c", 12},
+      {{2, 4, 6, 'w', true, false}, "8*w*y+12*x*y", 4},
+      {{3, 7, 5, 'k', false, true}, "21*k-15*l", 3},
+      {{2, 7, 9, 'b', false, false}, "14*b+18*c", 2},
+      {{13, 2, 2, 'c', false, false}, "26*c+26*d", 26},
+  };
+  for (const auto& [Task, Caption, D] : Cases) {
+    EXPECT_EQ(TCommonFactorGame::Caption(Task), Caption);
+    EXPECT_EQ(Task.D(), D) << Caption;
+  }
+  EXPECT_EQ(Shared.W(), 'c');
+}
+
+TEST(CommonFactorGame, TasksAreDrawnInOrder) {
+  std::set<std::string> Shapes;
+  for (unsigned Seed = 0; Seed < 200; ++Seed) {
+    RandomSeed(Seed);
+    const TCommonFactorGame Game;
+    const TCommonFactorTask& T = Game.Task();
+    RandomSeed(Seed);
+    ASSERT_EQ(T.F, 2 + Random(13));
+    ASSERT_EQ(T.G, 2 + Random(13));
+    ASSERT_EQ(T.H, 2 + Random(13));
+    ASSERT_EQ(T.X, 'a' + Random(23));
+    ASSERT_EQ(T.WithCommonLetter, Random(2) == 1);
+    ASSERT_EQ(T.Minus, Random(2) == 1);
+    EXPECT_EQ(Game.TaskCaption(), TCommonFactorGame::Caption(T));
+    Shapes.insert(std::string(T.WithCommonLetter ? "W" : "") + (T.Minus ? "-" : "+"));
+  }
+  EXPECT_EQ(Shapes.size(), 4u);
+}
+
+TEST(CommonFactorGame, Answers) {
+  const std::tuple<TCommonFactorTask, const char*, TGameMessage> Cases[] = {
+      {Plain, "12*(2*a+3*b)", Praise},
+      {Plain, "(2*a+3*b)*12", Praise},
+      {Plain, "6*(4*a+6*b)", FactorError("6 steht da, 12 erwartet!")},
+      {Plain, "2*6*(2*a+3*b)", FactorError("2 steht da, 12 erwartet!")},
+      {Plain, "12*a*(2+3*b/a)", FactorError("die falsche Variable")},
+      // W is the one letter allowed, even when the products do not share it.
+      {Plain, "12*c*(2*a/c+3*b/c)", Praise},
+      {Plain, "12*(2*a-3*b)", NotEquivalent},
+      {Plain, "24*a+36*b", TGameMessage::Error("Der Term ist kein Produkt!")},
+      {Plain, "?", TGameMessage::Error("Der Term ist kein Produkt!")},
+      // A quotient is a product; its divisor is one of the factors.
+      {Plain, "24*(2*a+3*b)/2", FactorError("24 steht da, 12 erwartet!")},
+      {Shared, "12*c*(2*a-3*b)", Praise},
+      // The bracket is not examined.
+      {Shared, "12*(2*a*c-3*b*c)", Praise},
+      {Shared, "12*b*(2*a*c/b-3*c)", FactorError("die falsche Variable")},
+      {Shared, "12*c*(2*a+3*b)", NotEquivalent},
+  };
+  for (const auto& [Task, Answer, Expected] : Cases) {
+    RandomSeed(3);
+    TCommonFactorGame Game;
+    Game.SetTask(Task);
+    const TGameReply R = Game.Check(Answer);
+    EXPECT_EQ(R.Message, Expected) << Game.TaskCaption() << " = " << Answer << ": " << R.Message.Text;
+    EXPECT_EQ(Game.Solved(), Expected.Kind == gmPraise ? 1 : 0) << Answer;
+  }
+}
+
+TEST(BinomialFactorGame, CaptionsOfTheSixKinds) {
+  const char* const Captions[] = {
+      "4*a^2+9*b^2", "4*a^2-9*b^2", "4*a^2-12*a*b+9*b^2", "4*a^2+12*a*b+9*b^2",
+      "4*a^2+6*a*b+9*b^2", "4*a^2-6*a*b+9*b^2",
+  };
+  for (int Kind = 0; Kind < 6; ++Kind) {
+    EXPECT_EQ(TBinomialFactorGame::Caption(Binomial(Kind)), Captions[Kind]);
+    EXPECT_EQ(Binomial(Kind).Factorable(), Kind >= 1 && Kind <= 3);
+  }
+  EXPECT_EQ(TBinomialFactorGame::Caption({3, 10, 17, 't', 'w'}), "100*t^2+340*t*w+289*w^2");
+}
+
+TEST(BinomialFactorGame, TasksAreDrawnInOrder) {
+  std::map<int, int> KindCounts;
+  for (unsigned Seed = 0; Seed < 900; ++Seed) {
+    RandomSeed(Seed);
+    const TBinomialFactorGame Game;
+    const TBinomialFactorTask& T = Game.Task();
+    RandomSeed(Seed);
+    int Kind = Random(9);
+    if (Kind > 5) Kind -= 5;
+    const int p = 1 + Random(10);
+    const int Rule = Random(5);
+    const int q[] = {p + 1, 2 * p - 1, p % 5 ? p + 5 : p + 4, p % 2 ? p + 6 : p + 7, p % 3 ? p + 3 : p + 8};
+    ASSERT_EQ(T.Kind, Kind);
+    ASSERT_EQ(T.p, p);
+    ASSERT_EQ(T.q, q[Rule]);
+    ASSERT_EQ(T.X, 'a' + Random(20));
+    ASSERT_EQ(T.Y, T.X + 1 + Random(3));
+    EXPECT_EQ(Game.TaskCaption(), TBinomialFactorGame::Caption(T));
+    ++KindCounts[T.Kind];
+  }
+  ASSERT_EQ(KindCounts.size(), 6u);
+  // Kinds 1 to 3 come twice as often as the others.
+  EXPECT_GT(KindCounts[1] + KindCounts[2] + KindCounts[3], 3 * (KindCounts[0] + KindCounts[4] + KindCounts[5]) / 2);
+}
+
+TEST(BinomialFactorGame, Answers) {
+  const TGameMessage NoProduct = TGameMessage::Error("Der eingegebene Term ist kein Produkt!");
+  const TGameMessage IsFormula = TGameMessage::Error("Ist das nicht eine binomische Formel?");
+  const TGameMessage NoFormula = TGameMessage::Info("Ist das eine binomische Formel?");
+  const std::tuple<int, const char*, TGameMessage> Cases[] = {
+      {3, "(2*a+3*b)^2", Praise},
+      {3, "(2*a+3*b)*(2*a+3*b)", Praise},
+      {3, "(3*b+2*a)^2", Praise},
+      // Another two-part term with 2 on its right goes on to the comparison.
+      {3, "2*(2*a+3*b)^2/2", Praise},
+      {3, "?", IsFormula},
+      {3, "4*a^2+12*a*b+9*b^2", NoProduct},
+      {3, "a", NoProduct},
+      {3, "12", NoProduct},
+      {3, "(4*a+6*b)^2/4", NoProduct},
+      {3, "(2*a-3*b)^2", NotEquivalent},
+      {3, "(2*a+3*b)^3", NotEquivalent},
+      {2, "(2*a-3*b)^2", Praise},
+      {2, "(3*b-2*a)^2", Praise},
+      {1, "(2*a+3*b)*(2*a-3*b)", Praise},
+      {1, "(2*a-3*b)^2", NotEquivalent},
+      {0, "?", Praise},
+      {4, "?", Praise},
+      {5, "?", Praise},
+      {0, "(2*a+3*b)^2", NoFormula},
+      {4, "(2*a+3*b)^2", NoFormula},
+      {5, "4*a^2-6*a*b+9*b^2", NoFormula},
+  };
+  for (const auto& [Kind, Answer, Expected] : Cases) {
+    RandomSeed(4);
+    TBinomialFactorGame Game;
+    Game.SetTask(Binomial(Kind));
+    const TGameReply R = Game.Check(Answer);
+    EXPECT_EQ(R.Message, Expected) << Game.TaskCaption() << " = " << Answer << ": " << R.Message.Text;
+    EXPECT_EQ(R.Solved, Expected.Kind == gmPraise) << Answer;
+  }
+}
