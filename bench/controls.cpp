@@ -1,0 +1,54 @@
+// Drawing speed of the page background and the glass controls.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "scene/pc_pixels.h"
+
+namespace {
+
+struct TBuffer {
+  int W, H;
+  std::vector<std::uint32_t> Data;
+  TBuffer(int Width, int Height) : W(Width), H(Height), Data(static_cast<std::size_t>(Width * Height), 0xFF808080u) {}
+  TPixelRows Rows() { return {reinterpret_cast<std::uint8_t*>(Data.data()), W * 4, W, H, 4}; }
+};
+
+void SetPixelRate(benchmark::State& State, int W, int H) {
+  State.counters["pixels"] =
+      benchmark::Counter(static_cast<double>(W) * H * static_cast<double>(State.iterations()), benchmark::Counter::kIsRate);
+}
+
+void BM_GradientRows(benchmark::State& State) {
+  TBuffer Page(736, 482);
+  for (auto _ : State) {
+    FillGradient(Page.Rows(), 14676718, 4149052, 482 / 50, true);
+    benchmark::DoNotOptimize(Page.Data.data());
+  }
+  SetPixelRate(State, 736, 482);
+}
+BENCHMARK(BM_GradientRows);
+
+void BM_QuadraticBlendRows(benchmark::State& State) {
+  TBuffer Glass(200, 40), Background(200, 40);
+  for (auto _ : State) {
+    BlendRows(Glass.Rows(), Background.Rows(), 0, 0, {0.8L, 0.0L, 2.0L, 7.0L}, TBlendCurve::Quadratic);
+    benchmark::DoNotOptimize(Background.Data.data());
+  }
+  SetPixelRate(State, 200, 40);
+}
+BENCHMARK(BM_QuadraticBlendRows);
+
+void BM_LinearBlendRowsFullPage(benchmark::State& State) {
+  TBuffer Shape(736, 482), Background(736, 482);
+  for (auto _ : State) {
+    BlendRows(Background.Rows(), Shape.Rows(), 0, 0, {1.0L, -1.0L, 1.0L, 0.0L}, TBlendCurve::Linear);
+    benchmark::DoNotOptimize(Shape.Data.data());
+  }
+  SetPixelRate(State, 736, 482);
+}
+BENCHMARK(BM_LinearBlendRowsFullPage);
+
+}  // namespace
+
+BENCHMARK_MAIN();
