@@ -23,6 +23,7 @@ TMMButton::TMMButton(QWidget* Parent)
   Font()->SetSize(11);
   SetParentFont(true);
   SetBounds(Left(), Top(), 100, 30);
+  setMouseTracking(true);  // moves without a button held raise OnMouseMove too
   connect(FPen, &TPen::Changed, this, [this] { update(); });
   connect(FBrush, &TBrush::Changed, this, [this] { update(); });
   connect(FGlyph, &TPicture::Changed, this, [this] { update(); });
@@ -96,6 +97,26 @@ void TMMButton::MouseLeave() {
     ShowNow();
   }
   SetCursor(crDefault);
+}
+
+void TMMButton::mousePressEvent(QMouseEvent* Event) {
+  TControl::mousePressEvent(Event);
+  const QPoint P = Event->position().toPoint();
+  OnMouseDown(this, MouseButtonOf(*Event), ShiftStateOf(*Event), P.x(), P.y());
+}
+
+void TMMButton::mouseMoveEvent(QMouseEvent* Event) {
+  TControl::mouseMoveEvent(Event);
+  const QPoint P = Event->position().toPoint();
+  OnMouseMove(this, ShiftStateOf(*Event), P.x(), P.y());
+}
+
+void TMMButton::mouseReleaseEvent(QMouseEvent* Event) {
+  // The base raises the click first; its handler may free the button.
+  QPointer<TMMButton> Self(this);
+  const QPoint P = Event->position().toPoint();
+  TControl::mouseReleaseEvent(Event);
+  if (Self) OnMouseUp(this, MouseButtonOf(*Event), ShiftStateOf(*Event), P.x(), P.y());
 }
 
 void TMMButton::enterEvent(QEnterEvent* Event) {

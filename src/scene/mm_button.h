@@ -15,6 +15,7 @@
 #include "platform/Picture.h"
 #include "scene/mm_accelerator.h"
 #include "scene/mm_button_kinds.h"
+#include "scene/mm_mouse.h"
 
 class TMMButton : public TControl {
   Q_OBJECT
@@ -22,7 +23,7 @@ class TMMButton : public TControl {
   Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
   Q_PROPERTY(TPicture* Glyph READ Glyph WRITE SetGlyph)
   Q_PROPERTY(TBrush* Brush READ Brush WRITE SetBrush)
-  Q_PROPERTY(TControlFont* Font READ Font WRITE SetFont)
+  Q_PROPERTY(TFont* Font READ Font WRITE SetFont)
   Q_PROPERTY(int State READ State WRITE SetState)
   Q_PROPERTY(bool Down READ Down WRITE SetDown STORED false)
   Q_PROPERTY(TMMButtonKind Kind READ Kind WRITE SetKind)
@@ -36,6 +37,10 @@ class TMMButton : public TControl {
  public:
   explicit TMMButton(QWidget* Parent = nullptr);
   ~TMMButton() override;
+
+  TMouseEvent OnMouseDown;
+  TMouseMoveEvent OnMouseMove;
+  TMouseEvent OnMouseUp;
 
   TPen* Pen() const { return FPen; }
   void SetPen(TPen* Value);
@@ -86,6 +91,9 @@ class TMMButton : public TControl {
   void PrepareCanvas(TCanvas& Canvas) const;
 
   void paintEvent(QPaintEvent* Event) override;
+  void mousePressEvent(QMouseEvent* Event) override;
+  void mouseMoveEvent(QMouseEvent* Event) override;
+  void mouseReleaseEvent(QMouseEvent* Event) override;
   void enterEvent(QEnterEvent* Event) override;
   void leaveEvent(QEvent* Event) override;
   bool event(QEvent* Event) override;

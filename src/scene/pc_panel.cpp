@@ -25,7 +25,7 @@ void TPCPanel::SetBackground(TPicture* Value) {
 void TPCPanel::SetBackgroundMode(TPCBackgroundMode Value) {
   FBackgroundMode = Value;
   BackgroundChanged();
-  RepaintAllShapes();
+  if (!IsLoading()) RepaintAllShapes();
 }
 
 void TPCPanel::SetColor2(TColor Value) {
@@ -38,6 +38,13 @@ void TPCPanel::SetPen(TPen* Value) {
 }
 
 void TPCPanel::BackgroundChanged() {
+  if (IsLoading()) return;  // rendered once when loading ends
+  PaintBackground();
+  update();
+}
+
+void TPCPanel::Loaded() {
+  TControl::Loaded();
   PaintBackground();
   update();
 }
@@ -53,6 +60,7 @@ void TPCPanel::resizeEvent(QResizeEvent* Event) {
 }
 
 void TPCPanel::SizeChanged() {
+  if (IsLoading()) return;
   if (FBuffer.Width() == Width() && FBuffer.Height() == Height() && !FBuffer.Image().isNull()) return;
   PaintBackground();
   update();

@@ -76,6 +76,8 @@ class TPCPanel : public TControl {
   QList<TPCShape*> Shapes() const;
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  // Renders once the design is read, with the handlers bound by then.
+  void Loaded() override;
 
  protected:
   void paintEvent(QPaintEvent* Event) override;

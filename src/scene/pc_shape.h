@@ -23,7 +23,7 @@ class TPCShape : public TControl {
   Q_PROPERTY(double TransparentOY READ TransparentOY WRITE SetTransparentOY)
   Q_PROPERTY(double TransparentSY READ TransparentSY WRITE SetTransparentSY)
   Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-  Q_PROPERTY(TControlFont* Font READ Font WRITE SetFont)
+  Q_PROPERTY(TFont* Font READ Font WRITE SetFont)
   Q_PROPERTY(TPen* Pen READ Pen WRITE SetPen)
   Q_PROPERTY(bool Enhanced READ Enhanced WRITE SetEnhanced)
   Q_PROPERTY(int EnhancedColor READ EnhancedColor WRITE SetEnhancedColor)

@@ -3,8 +3,10 @@
 #include <QImage>
 #include <QPalette>
 
+#include "platform/ComponentRegistry.h"
 #include "platform/Convert.h"
 #include "terms/MMTerm.h"
+#include "terms/TermControls.h"
 
 namespace {
 
@@ -46,6 +48,13 @@ QRect InkBounds(const QImage& I) {
     for (int X = 3; X < I.width() - 3; ++X)
       if (At(I, X, Y) != Face) R |= QRect(X, Y, 1, 1);
   return R;
+}
+
+TEST(MMTerm, IsAComponentOfTheDesigns) {
+  RegisterTermControls();
+  const auto Created = TComponentRegistry::Instance().Create("TMMTerm");
+  ASSERT_TRUE(Created);
+  EXPECT_TRUE(qobject_cast<TMMButton*>(Created.get()));
 }
 
 TEST(MMTerm, EmptyCaptionPaintsTheFaceOnly) {

@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "ControlsTestUtil.h"
+#include "platform/Bitmap.h"
 #include "scene/mm_button.h"
 
 namespace {
@@ -174,6 +175,25 @@ TEST(MMButton, AcceleratorLetters) {
   EXPECT_TRUE(AcceleratorChar("a && b").isNull());
   EXPECT_TRUE(AcceleratorChar("end&").isNull());
   EXPECT_TRUE(IsAccel(QChar(0xD6), QString::fromUtf8("&östlich")));
+}
+
+TEST(MMButton, GlyphIsCentredWithTheCaptionAndItsCornerColourLeftOut) {
+  TButtonOnHost T;
+  T.Button->SetBounds(0, 0, 100, 30);
+  QImage Glyph(10, 10, QImage::Format_RGB32);
+  Glyph.fill(qRgb(255, 0, 0));
+  Glyph.setPixel(0, 9, qRgb(0, 255, 0));  // the bottom-left pixel names the transparent colour
+  Glyph.setPixel(5, 5, qRgb(0, 255, 0));
+  TPicture Picture;
+  Picture.SetGraphic(std::make_unique<TBitmap>(Glyph));
+  T.Button->SetGlyph(&Picture);
+  const QImage I = Snapshot(*T.Button);
+  // No caption: left = (100 - 10) div 2 = 45; the glyph goes to (41, 12).
+  EXPECT_EQ(PixelAt(I, 41, 12), 0x0000FF);
+  EXPECT_EQ(PixelAt(I, 50, 21), 0x0000FF);
+  EXPECT_EQ(PixelAt(I, 40, 12), Face);
+  EXPECT_EQ(PixelAt(I, 51, 12), Face);
+  EXPECT_EQ(PixelAt(I, 46, 17), Face);  // transparent
 }
 
 TEST(MMButton, DisabledCaptionIsGrey) {
