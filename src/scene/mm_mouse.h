@@ -1,12 +1,16 @@
 #pragma once
 // Mouse events of the scene controls: which button, the shift state and the
-// position in the control. Handlers are slots such as
-//   void MMButton1MouseDown(QObject* Sender, TMouseButton Button, int Shift, int X, int Y);
+// position in the control, with plain integers as the other controls of the
+// designs have them. Handlers are slots such as
+//   void MMButton1MouseDown(QObject* Sender, int Button, int Shift, int X, int Y);
 #include <QMouseEvent>
 
 #include "platform/Events.h"
 
-enum TMouseButton { mbLeft, mbRight, mbMiddle };
+using TMouseButton = int;
+constexpr TMouseButton mbLeft = 0;
+constexpr TMouseButton mbRight = 1;
+constexpr TMouseButton mbMiddle = 2;
 
 // Shift state bits.
 constexpr int ssShift = 1;

@@ -22,7 +22,7 @@ class TfmSceneDemo : public TForm {
 
  public slots:
   void PCVGlassButton1Click(QObject*) { Calls << "click"; }
-  void MMButton1MouseDown(QObject*, TMouseButton Button, int Shift, int X, int Y) {
+  void MMButton1MouseDown(QObject*, int Button, int Shift, int X, int Y) {
     Calls << QStringLiteral("down %1 %2 %3 %4").arg(Button).arg(Shift).arg(X).arg(Y);
   }
   void PCPanel1BackgroundPaint(QObject*, TCanvas* Canvas) {
