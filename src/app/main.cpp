@@ -6,7 +6,9 @@
 #include "platform/Application.h"
 #include "platform/FormCheck.h"
 #include "platform/PlatformClasses.h"
+#include "scene/SceneControls.h"
 #include "shell/Main.h"
+#include "terms/TermControls.h"
 
 int main(int argc, char* argv[]) {
   bool CheckForms = false;
@@ -23,6 +25,8 @@ int main(int argc, char* argv[]) {
   App.SetTitle(QStringLiteral("Velotra"));
   RegisterPlatformClasses();
   RegisterComponentClasses();
+  RegisterSceneControls();
+  RegisterTermControls();
   if (CheckForms) {
     QStringList Files = TApplication::arguments().mid(1);
     Files.removeAll(QStringLiteral("--check-forms"));

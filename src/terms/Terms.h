@@ -29,6 +29,8 @@
 #include <typeinfo>
 #include <vector>
 
+#include "common/Types.h"
+
 // An arithmetic error while evaluating (division by zero, a zero base with a
 // non-integral exponent). It is meant for the application's error dialog.
 class EMathError : public std::runtime_error {
@@ -38,6 +40,15 @@ class EMathError : public std::runtime_error {
 
 class TTerm;
 class TDyad;
+class TCoreCanvas;
+
+// How far a drawn term reaches above and below the text line of its
+// neighbours, in pixels.
+struct TVerticalExtent {
+  int Above = 0;
+  int Below = 0;
+  friend bool operator==(const TVerticalExtent&, const TVerticalExtent&) = default;
+};
 
 // Called for a node with the Data given to ForEach; setting Stop skips the
 // node's children.
@@ -76,6 +87,15 @@ class TTerm {
   virtual long double Evaluate() const = 0;
   // The text form, for display and for parsing again ("a - (b + c)").
   virtual std::string ToString() const = 0;
+  // Drawing in mathematical layout (TermsDraw.cpp). Leaves are their text.
+  // Size of the drawing (width, height).
+  virtual TSize Measure(TCoreCanvas& Canvas) const;
+  virtual TVerticalExtent GetVerticalExtent(TCoreCanvas& Canvas) const;
+  // Text without background, its top left corner at X, Y.
+  virtual void DrawText(TCoreCanvas& Canvas, int X, int Y, const std::string& Text) const;
+  // The term with the top left corner of its box at X, Y. Leaves the pen in
+  // the font colour; the font is as before.
+  virtual void Draw(TCoreCanvas& Canvas, int X, int Y) const;
   // ToString without any space ("(a+b)^2").
   std::string ToCompactString() const;
   // "(" + ToString() + ")".
@@ -156,6 +176,14 @@ class TDyad : public TTerm {
   // Whether child Index (0 = Left, 1 = Right) is shown in brackets next to
   // this node's operator.
   virtual bool NeedsBrackets(int Index) const = 0;
+  // Both children side by side around the symbol Op, standing on one line,
+  // each bracketed where NeedsBrackets says so ("*" is shown as a centred dot).
+  virtual void DrawDyad(TCoreCanvas& Canvas, int X, int Y, const std::string& Op) const;
+  virtual TSize MeasureDyad(TCoreCanvas& Canvas, const std::string& Op) const;
+  // With the class's own symbol; the extent is the larger of the children's.
+  TSize Measure(TCoreCanvas& Canvas) const override;
+  TVerticalExtent GetVerticalExtent(TCoreCanvas& Canvas) const override;
+  void Draw(TCoreCanvas& Canvas, int X, int Y) const override;
 
  protected:
   // Takes both children; neither may be null.
@@ -221,6 +249,10 @@ class TFrac : public TDiv {
   std::unique_ptr<TTerm> Copy() const override;
   // Never: the fraction bar groups both parts.
   bool NeedsBrackets(int Index) const override;
+  // Numerator over denominator, two points smaller, the bar at mid-height.
+  TSize Measure(TCoreCanvas& Canvas) const override;
+  TVerticalExtent GetVerticalExtent(TCoreCanvas& Canvas) const override;
+  void Draw(TCoreCanvas& Canvas, int X, int Y) const override;
 };
 
 class TPower : public TDyad {
@@ -235,6 +267,9 @@ class TPower : public TDyad {
   std::string ToString() const override;
   // The base when it is a sum, product, quotient or power.
   bool NeedsBrackets(int Index) const override;
+  // The exponent raised to the top, at 0.7 of the size.
+  TSize Measure(TCoreCanvas& Canvas) const override;
+  void Draw(TCoreCanvas& Canvas, int X, int Y) const override;
 };
 
 class TEquation : public TDyad {

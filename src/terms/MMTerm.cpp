@@ -1,0 +1,58 @@
+#include "terms/MMTerm.h"
+
+#include <exception>
+
+namespace {
+
+constexpr TColor FrameWhite = 16777215;
+constexpr TColor FrameGrey = 8421504;
+
+}  // namespace
+
+TMMTerm::TMMTerm(QWidget* Parent) : TMMButton(Parent) {}
+
+std::unique_ptr<TTerm> TMMTerm::GetTerm() const { return TTerm::ParseTerm(Caption().toStdString()); }
+
+void DrawTermAt(TCanvas& Canvas, const TTerm& Term, int X, int Y) {
+  Canvas.SetBkMode(bkTransparent);
+  Canvas.Pen().SetStyle(psSolid);
+  Canvas.Pen().SetWidth(1);
+  Canvas.Pen().SetMode(pmCopy);
+  try {
+    Term.Draw(Canvas.Core(), X, Y);
+  } catch (const std::exception&) {
+    Canvas.Core().TextOut(X, Y, "?");
+  }
+}
+
+void TMMTerm::DrawState(TCanvas& Canvas, int AState) {
+  const int W = Width();
+  const int H = Height();
+  PrepareCanvas(Canvas);
+  TRect Frame = Rect(0, 0, W, H);
+  switch (AState) {
+    case 1:
+      DrawFace(Canvas, AState, 2, 2);
+      if (Ctl3D()) Frame3D(Canvas, Frame, FrameWhite, FrameGrey, 2);
+      break;
+    case 2:
+    case 3:
+      DrawFace(Canvas, AState, 2, 2);
+      if (Ctl3D()) Frame3D(Canvas, Frame, FrameGrey, FrameWhite, 2);
+      break;
+    default:
+      DrawFace(Canvas, AState, Transparent() ? 0 : 2, Transparent() ? 0 : 2);
+      Canvas.Brush().SetStyle(bsClear);
+      Canvas.Pen().SetColor(FrameGrey);
+      Canvas.Pen().SetWidth(2);
+      Canvas.Rectangle(1, 1, W, H);
+      Canvas.Pen().SetWidth(1);
+      Canvas.Pen().SetColor(FrameWhite);
+      if (Ctl3D()) Canvas.Polyline({{1, H - 1}, {1, 1}, {W - 1, 1}, {W - 1, H - 1}, {1, H - 1}});
+      break;
+  }
+  if (Caption().isEmpty()) return;
+  Canvas.Font().SetSpec(Font()->Spec());
+  std::unique_ptr<TTerm> Term = GetTerm();
+  DrawTermAt(Canvas, *Term, 4, 4);
+}

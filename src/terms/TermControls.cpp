@@ -1,0 +1,6 @@
+#include "terms/TermControls.h"
+
+#include "platform/ComponentRegistry.h"
+#include "terms/MMTerm.h"
+
+void RegisterTermControls() { TComponentRegistry::Instance().RegisterClass<TMMTerm>(); }

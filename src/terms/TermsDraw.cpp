@@ -1,0 +1,199 @@
+// Mathematical layout of term trees: fractions with a bar and smaller parts,
+// raised smaller exponents, a centred dot for products, brackets drawn as
+// lines. Everything is drawn through the core canvas, so the rules can be
+// checked with fixed character metrics.
+#include <algorithm>
+#include <cmath>
+
+#include "common/CoreCanvas.h"
+#include "terms/Terms.h"
+
+namespace {
+
+const std::string MulDot = "\xC2\xB7";  // the centred dot of products
+
+// The gap on each side of an operator symbol of text width W.
+int SymbolGap(const std::string& Op, int W) {
+  if (Op == "+" || Op == "-") return W / 2;
+  if (Op == ":" || Op == "/" || Op == MulDot) return W / 3;
+  if (Op == "^") return 1;
+  return W;
+}
+
+const std::string& DrawnSymbol(const std::string& Op) { return Op == "*" ? MulDot : Op; }
+
+// The symbol a dyad class shows between its children.
+std::string DyadSymbol(const TDyad& Dyad) {
+  if (Dyad.IsA<TDif>()) return "-";
+  if (Dyad.IsA<TSum>()) return "+";
+  if (Dyad.IsA<TDiv>()) return ":";
+  if (Dyad.IsA<TMul>()) return MulDot;
+  if (Dyad.IsA<TPower>()) return "^";
+  return "=";
+}
+
+// Changes the canvas font size for a while and puts the font back exactly
+// as it was (not just its size in points) when it ends.
+class TFontSizeScope {
+ public:
+  TFontSizeScope(TCoreCanvas& Canvas, int Points) : FCanvas(Canvas), FSaved(Canvas.GetFont()) {
+    TFontSpec Font = FSaved;
+    Font.SetSize(std::max(1, Points));  // never below one point, however deep the nesting
+    FCanvas.SetFont(Font);
+  }
+  ~TFontSizeScope() { FCanvas.SetFont(FSaved); }
+  TFontSizeScope(const TFontSizeScope&) = delete;
+  TFontSizeScope& operator=(const TFontSizeScope&) = delete;
+
+ private:
+  TCoreCanvas& FCanvas;
+  TFontSpec FSaved;
+};
+
+int FractionSize(const TCoreCanvas& Canvas) { return Canvas.GetFont().Size() - 2; }
+int ExponentSize(const TCoreCanvas& Canvas) {
+  return static_cast<int>(std::nearbyint(Canvas.GetFont().Size() * 0.7L));
+}
+
+// Lines of brackets and fraction bars: thin and solid in the font colour.
+void UseFontColorPen(TCoreCanvas& Canvas) { Canvas.SetPenColor(Canvas.GetFont().Color); }
+
+void OpeningBracket(TCoreCanvas& Canvas, int X, int Top, int H) {
+  Canvas.Polyline({{X + 4, Top}, {X, Top + 4}, {X, Top + H - 4}, {X + 4, Top + H}});
+}
+void ClosingBracket(TCoreCanvas& Canvas, int X, int Top, int H) {
+  Canvas.Polyline({{X, Top}, {X + 4, Top + 4}, {X + 4, Top + H - 4}, {X, Top + H}});
+}
+
+}  // namespace
+
+// ------------------------------------------------------------------ leaves
+
+TSize TTerm::Measure(TCoreCanvas& Canvas) const { return Canvas.TextExtent(ToString()); }
+
+TVerticalExtent TTerm::GetVerticalExtent(TCoreCanvas& Canvas) const { return {Measure(Canvas).cy, 0}; }
+
+void TTerm::DrawText(TCoreCanvas& Canvas, int X, int Y, const std::string& Text) const {
+  Canvas.TextOut(X, Y, Text);  // the core canvas writes without background
+}
+
+void TTerm::Draw(TCoreCanvas& Canvas, int X, int Y) const { DrawText(Canvas, X, Y, ToString()); }
+
+// ------------------------------------------------------------------- dyads
+
+TSize TDyad::Measure(TCoreCanvas& Canvas) const { return MeasureDyad(Canvas, DyadSymbol(*this)); }
+
+TVerticalExtent TDyad::GetVerticalExtent(TCoreCanvas& Canvas) const {
+  const TVerticalExtent A = L().GetVerticalExtent(Canvas);
+  const TVerticalExtent B = R().GetVerticalExtent(Canvas);
+  return {std::max(A.Above, B.Above), std::max(A.Below, B.Below)};
+}
+
+void TDyad::Draw(TCoreCanvas& Canvas, int X, int Y) const { DrawDyad(Canvas, X, Y, DyadSymbol(*this)); }
+
+void TDyad::DrawDyad(TCoreCanvas& Canvas, int X, int Y, const std::string& Op) const {
+  const std::string& Symbol = DrawnSymbol(Op);
+  const TSize Left = L().Measure(Canvas);
+  const TSize Right = R().Measure(Canvas);
+  const TSize Sym = Canvas.TextExtent(Symbol);
+  const int H = std::max({Left.cy, Right.cy, Sym.cy});
+  const int Gap = SymbolGap(Symbol, Sym.cx);
+  UseFontColorPen(Canvas);
+
+  // Children stand on the line Y + H; brackets reach down by their below-part.
+  const auto DrawChild = [&](const TTerm& Child, const TSize& Size, bool Bracketed) {
+    const int Below = Child.GetVerticalExtent(Canvas).Below;
+    if (Bracketed) {
+      OpeningBracket(Canvas, X, Y, H + Below);
+      X += 4;
+    }
+    Child.Draw(Canvas, X, Y + H - Size.cy);
+    X += Size.cx;
+    if (Bracketed) {
+      ClosingBracket(Canvas, X, Y, H + Below);
+      X += 4;
+    }
+  };
+  DrawChild(L(), Left, NeedsBrackets(0));
+  X += Gap;
+  DrawText(Canvas, X, Y + H - Sym.cy, Symbol);
+  X += Sym.cx + Gap;
+  DrawChild(R(), Right, NeedsBrackets(1));
+}
+
+TSize TDyad::MeasureDyad(TCoreCanvas& Canvas, const std::string& Op) const {
+  TSize Left = L().Measure(Canvas);
+  TSize Right = R().Measure(Canvas);
+  if (NeedsBrackets(0)) Left.cx += 8;
+  if (NeedsBrackets(1)) Right.cx += 8;
+  const std::string& Symbol = DrawnSymbol(Op);
+  const TSize Sym = Canvas.TextExtent(Symbol);
+  return {Left.cx + Right.cx + Sym.cx + 2 * SymbolGap(Symbol, Sym.cx), std::max({Left.cy, Right.cy, Sym.cy})};
+}
+
+// --------------------------------------------------------------- fractions
+
+TSize TFrac::Measure(TCoreCanvas& Canvas) const {
+  TFontSizeScope Smaller(Canvas, FractionSize(Canvas));
+  const TSize N = L().Measure(Canvas);
+  const TSize D = R().Measure(Canvas);
+  return {std::max(N.cx, D.cx), N.cy + D.cy};
+}
+
+// The bar lies at the middle of the neighbouring text: the fraction hangs
+// below the line by half of what it is taller than an "O".
+TVerticalExtent TFrac::GetVerticalExtent(TCoreCanvas& Canvas) const {
+  const TSize S = Measure(Canvas);
+  const int O = Canvas.TextExtent("O").cy;
+  const int Below = (S.cy - O) / 2;
+  return {S.cy - Below, Below};
+}
+
+void TFrac::Draw(TCoreCanvas& Canvas, int X, int Y) const {
+  TFontSizeScope Smaller(Canvas, FractionSize(Canvas));
+  const TSize N = L().Measure(Canvas);
+  const TSize D = R().Measure(Canvas);
+  const int W = std::max(N.cx, D.cx);
+  const int Below = GetVerticalExtent(Canvas).Below;
+  L().Draw(Canvas, X + (W - N.cx) / 2, Y + Below);
+  const int Yb = Y + Below + N.cy + L().GetVerticalExtent(Canvas).Below;
+  R().Draw(Canvas, X + (W - D.cx) / 2, Yb);
+  UseFontColorPen(Canvas);
+  Canvas.MoveTo(X, Yb);
+  Canvas.LineTo(X + W, Yb);
+}
+
+// ------------------------------------------------------------------ powers
+
+TSize TPower::Measure(TCoreCanvas& Canvas) const {
+  TSize B = L().Measure(Canvas);
+  if (NeedsBrackets(0)) B.cx += 8;
+  TSize E;
+  {
+    TFontSizeScope Small(Canvas, ExponentSize(Canvas));
+    E = R().Measure(Canvas);
+    E.cx += Canvas.TextExtent("_").cx;
+  }
+  E.cy += B.cy / 2;
+  return {B.cx + E.cx, std::max(B.cy, E.cy)};
+}
+
+void TPower::Draw(TCoreCanvas& Canvas, int X, int Y) const {
+  const int H = Measure(Canvas).cy;
+  const TSize B = L().Measure(Canvas);
+  const bool Bracketed = NeedsBrackets(0);
+  UseFontColorPen(Canvas);
+  if (Bracketed) {
+    OpeningBracket(Canvas, X, Y + H - B.cy, B.cy);
+    X += 4;
+  }
+  L().Draw(Canvas, X, Y + H - B.cy);
+  X += B.cx;
+  if (Bracketed) {
+    ClosingBracket(Canvas, X, Y + H - B.cy, B.cy);
+    X += 4;
+  }
+  TFontSizeScope Small(Canvas, ExponentSize(Canvas));
+  X += Canvas.TextExtent("_").cx;
+  R().Draw(Canvas, X, Y);  // the exponent's top meets the power's top
+}

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPalette>
+
+#include "platform/ComponentRegistry.h"
+#include "platform/Convert.h"
+#include "terms/MMTerm.h"
+#include "terms/TermControls.h"
+
+namespace {
+
+constexpr TColor Face = 0xE0E0E0;
+constexpr TColor Grey = 0x808080;
+
+class THostWindow : public QWidget {
+ public:
+  THostWindow() {
+    QPalette P = palette();
+    P.setColor(QPalette::Window, Qt::white);
+    setPalette(P);
+    setAutoFillBackground(true);
+    resize(200, 100);
+  }
+};
+
+struct TTermBox {
+  THostWindow Host;
+  TMMTerm* Box = new TMMTerm(&Host);
+  explicit TTermBox(const QString& Caption, int State = 0) {
+    Box->SetBounds(0, 0, 150, 60);
+    Box->SetTransparent(false);
+    Box->SetParentFont(false);
+    Box->Font()->SetHeight(-13);
+    Box->Font()->SetColor(clBlack);
+    Box->SetState(State);
+    Box->SetCaption(Caption);
+  }
+  QImage Image() { return Host.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(0, 0, 150, 60); }
+};
+
+TColor At(const QImage& I, int X, int Y) { return QRgbToTColor(I.pixel(X, Y)); }
+
+// The box around the pixels that are neither face nor frame colours.
+QRect InkBounds(const QImage& I) {
+  QRect R;
+  for (int Y = 3; Y < I.height() - 3; ++Y)
+    for (int X = 3; X < I.width() - 3; ++X)
+      if (At(I, X, Y) != Face) R |= QRect(X, Y, 1, 1);
+  return R;
+}
+
+TEST(MMTerm, IsAComponentOfTheDesigns) {
+  RegisterTermControls();
+  const auto Created = TComponentRegistry::Instance().Create("TMMTerm");
+  ASSERT_TRUE(Created);
+  EXPECT_TRUE(qobject_cast<TMMButton*>(Created.get()));
+}
+
+TEST(MMTerm, EmptyCaptionPaintsTheFaceOnly) {
+  TTermBox T("");
+  EXPECT_TRUE(InkBounds(T.Image()).isNull());
+}
+
+TEST(MMTerm, TermIsDrawnFromFourFour) {
+  TTermBox T("(a+b)^2/(c+d)");
+  const QRect Ink = InkBounds(T.Image());
+  ASSERT_FALSE(Ink.isNull());
+  EXPECT_GE(Ink.left(), 4);
+  EXPECT_GE(Ink.top(), 4);
+  EXPECT_LE(Ink.left(), 6);
+}
+
+TEST(MMTerm, FractionBarIsAHorizontalLineInTheFontColour) {
+  TTermBox T("(a+b+c)/d");
+  const QImage I = T.Image();
+  int LongestRun = 0;
+  for (int Y = 4; Y < 56; ++Y) {
+    int Run = 0;
+    for (int X = 4; X < 146; ++X) {
+      Run = At(I, X, Y) == clBlack ? Run + 1 : 0;
+      LongestRun = std::max(LongestRun, Run);
+    }
+  }
+  EXPECT_GE(LongestRun, 25);  // as wide as "a + b + c" at the smaller size
+}
+
+TEST(MMTerm, CaptionThatIsNoTermShowsAQuestionMark) {
+  TTermBox Bad(")+(");
+  TTermBox Question("?");
+  EXPECT_EQ(Bad.Image(), Question.Image());
+  EXPECT_EQ(Bad.Box->GetTerm()->ToString(), "?");
+}
+
+TEST(MMTerm, GetTermParsesTheCaptionAnew) {
+  TTermBox T("2*a");
+  auto First = T.Box->GetTerm();
+  auto Second = T.Box->GetTerm();
+  EXPECT_NE(First.get(), Second.get());
+  EXPECT_EQ(First->ToString(), "2 * a");
+}
+
+TEST(MMTerm, TaskTermsShowTheSunkenFrame) {
+  TTermBox T("a", 2);
+  const QImage I = T.Image();
+  EXPECT_EQ(At(I, 0, 0), Grey);
+  EXPECT_EQ(At(I, 1, 1), Grey);
+  EXPECT_EQ(At(I, 2, 2), Face);
+  EXPECT_EQ(At(I, 149, 59), 0xFFFFFF);
+  EXPECT_EQ(At(I, 148, 58), 0xFFFFFF);
+  EXPECT_EQ(T.Box->Font()->Height(), -13);  // drawing leaves the box's font alone
+}
+
+}  // namespace
