@@ -76,7 +76,7 @@ QImage Frame(int Index) {
   P.drawEllipse(QPointF(17.5, 64), 6.5, 3.6);
   P.drawEllipse(QPointF(33, 64), 6.5, 3.6);
   P.translate(0, Bob);
-  Sprout(P, 1.2 * std::sin(Phase));
+  Sprout(P, 1.3 * std::cos(Phase));  // the sprout lags behind the wave
   Arm(P, {10.5, 47}, 118, 9.5);  // the resting arm
   Arm(P, {39, 44}, Wave, 13.5);
   QRadialGradient Body(QPointF(19, 34), 26);
