@@ -77,9 +77,14 @@ void Tiles(QPainter& P, QPointF Centre, const QString& Text, double Size, const 
     P.setBrush(G);
     P.drawRoundedRect(R, 7, 7);
     const QString Sign(C);
-    // bold dots come out square: signs other than letters and digits stay regular
-    const QFont Font = C.isLetter() ? SerifFont(Size * 0.62, true) : SansFont(Size * 0.6, C.isDigit() || C == '+');
-    FillText(P, R.center(), Sign, Font, Fill.darker(240));
+    if (C == QChar(0x00B7)) {  // the multiplication dot, round and big enough to see
+      P.setPen(Qt::NoPen);
+      P.setBrush(Fill.darker(240));
+      P.drawEllipse(R.center(), Size * 0.08, Size * 0.08);
+    } else {
+      const QFont Font = C.isLetter() ? SerifFont(Size * 0.62, true) : SansFont(Size * 0.6, C.isDigit() || C == '+');
+      FillText(P, R.center(), Sign, Font, Fill.darker(240));
+    }
     X += Size * 1.08;
   }
 }
@@ -123,18 +128,18 @@ void Terms(QPainter& P) {
   Cloud(P, {620, 70}, 30, QColor(255, 255, 255, 220));
   Card(P, QRectF(40, 140, 656, 200));
   const QColor Stick(0xC98A3E), Head(0xD8402E), Ink(0x2C3E5C);
-  double X = 80;
+  double X = 70;
   for (int N = 1; N <= 4; ++N) {
-    const double S = 34;
+    const double S = 40;
     P.save();
     P.translate(X + N * S / 2, 220);
     Matchsticks(P, S, N, Stick, Head);
     P.restore();
     FillText(P, {X + N * S / 2, 275}, QStringLiteral("n = %1").arg(N), SerifFont(20), Ink);
     FillText(P, {X + N * S / 2, 305}, QStringLiteral("%1 Hölzer").arg(3 * N + 1), SansFont(16), QColor(0x6A5A48));
-    X += N * S + 40;
+    X += N * S + 42;
   }
-  FillText(P, {655, 222}, QStringLiteral("…"), SansFont(40), Ink);
+  FillText(P, {650, 222}, QStringLiteral("…"), SansFont(40), Ink);
   Tiles(P, {W / 2, 400}, QStringLiteral("3·n+1"), 44, kTileColors);
 }
 
