@@ -58,6 +58,9 @@ TEST(ArtPalette, PinnedColoursStayAndSameInputGivesSamePalette) {
   EXPECT_EQ(A, ChoosePalette({Ramp}, 0xFFFFFFFFu, 16, {Pin}));
   EXPECT_EQ(A.size(), 16u);
   EXPECT_EQ(A.front(), Pin);
+  // More pinned colours than room: the palette never grows beyond it.
+  const std::vector<QRgb> Crowded = ChoosePalette({Ramp}, 0xFFFFFFFFu, 2, {qRgb(1, 1, 1), qRgb(2, 2, 2), qRgb(3, 3, 3)});
+  EXPECT_EQ(Crowded, (std::vector<QRgb>{qRgb(1, 1, 1), qRgb(2, 2, 2)}));
 }
 
 TEST(ArtPalette, TransparencyAndMatte) {

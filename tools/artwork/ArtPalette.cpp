@@ -77,7 +77,8 @@ std::vector<QRgb> ChoosePalette(const std::vector<QImage>& Pictures, QRgb Matte,
                                 const std::vector<QRgb>& Pinned) {
   std::vector<QRgb> Palette;
   for (QRgb C : Pinned)
-    if (std::find(Palette.begin(), Palette.end(), Opaque(C)) == Palette.end()) Palette.push_back(Opaque(C));
+    if (static_cast<int>(Palette.size()) < MaxColors && std::find(Palette.begin(), Palette.end(), Opaque(C)) == Palette.end())
+      Palette.push_back(Opaque(C));
   std::map<QRgb, std::uint64_t> Counts;  // ordered: the histogram comes out sorted
   for (const QImage& Source : Pictures) {
     const QImage P = Source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
