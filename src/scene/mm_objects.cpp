@@ -21,6 +21,9 @@ void TMMObject::SetShape(int Value) {
   FShapeData.reset();
   FShape = Kind;
   FShapeData = CreateShape(Kind, this);
+  // Parented for the form writer, which stores the values of owned objects;
+  // the object still deletes its shape itself.
+  FShapeData->setParent(this);
   Changed();
 }
 
