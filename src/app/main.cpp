@@ -6,6 +6,7 @@
 #include "platform/Application.h"
 #include "platform/FormCheck.h"
 #include "platform/PlatformClasses.h"
+#include "scene/mm_box_register.h"
 #include "shell/Main.h"
 
 int main(int argc, char* argv[]) {
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
   App.SetTitle(QStringLiteral("Velotra"));
   RegisterPlatformClasses();
   RegisterComponentClasses();
+  RegisterSceneBoxClasses();
   if (CheckForms) {
     QStringList Files = TApplication::arguments().mid(1);
     Files.removeAll(QStringLiteral("--check-forms"));
