@@ -7,6 +7,7 @@
 #include "platform/FormCheck.h"
 #include "platform/PlatformClasses.h"
 #include "scene/SceneControls.h"
+#include "scene/mm_box_register.h"
 #include "shell/Main.h"
 #include "terms/TermControls.h"
 
@@ -27,6 +28,7 @@ int main(int argc, char* argv[]) {
   RegisterComponentClasses();
   RegisterSceneControls();
   RegisterTermControls();
+  RegisterSceneBoxClasses();
   if (CheckForms) {
     QStringList Files = TApplication::arguments().mid(1);
     Files.removeAll(QStringLiteral("--check-forms"));

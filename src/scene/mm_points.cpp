@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <stdexcept>
 
 #include "scene/mm_math.h"
 
@@ -323,6 +324,15 @@ TMMPoints::~TMMPoints() = default;
 
 TMMPoint& TMMPoints::Add() {
   FItems.push_back(std::unique_ptr<TMMPoint>(new TMMPoint(*this, FNextID++)));
+  return *FItems.back();
+}
+
+TMMPoint& TMMPoints::Add(int ID) {
+  // Lookups by ID rely on the IDs growing with the position.
+  if (ID < 0 || (!FItems.empty() && ID <= FItems.back()->ID()))
+    throw std::invalid_argument("scene point ID " + std::to_string(ID) + " is already taken or out of order");
+  FItems.push_back(std::unique_ptr<TMMPoint>(new TMMPoint(*this, ID)));
+  FNextID = std::max(FNextID, ID + 1);
   return *FItems.back();
 }
 

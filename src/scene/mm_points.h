@@ -158,6 +158,10 @@ class TMMPoints {
   ~TMMPoints();
 
   TMMPoint& Add();
+  // Adds a point with the given ID, for collections that number their items
+  // themselves. The ID must be above every ID in use (std::invalid_argument
+  // otherwise); later plain adds continue after it.
+  TMMPoint& Add(int ID);
   int Count() const { return static_cast<int>(FItems.size()); }
   TMMPoint& Items(int Index) const { return *FItems.at(static_cast<std::size_t>(Index)); }
   TMMPoint& operator[](int Index) const { return Items(Index); }

@@ -91,7 +91,7 @@ TPoint ImageListOrigin(TPoint P, TSize Image, bool Centered) {
   return Centered ? Offset(P, -(Image.cx / 2), -(Image.cy / 2)) : P;
 }
 
-std::vector<TPoint> LineEndPolyline(TLineEnd Kind, TPoint From, TPoint Tip) {
+std::vector<TPoint> LineEndPolyline(TLineEnd Kind, TPoint From, TPoint Tip, int EndLength, int EndHalfWidth) {
   if (Kind != leArrow && Kind != leThinArrow) return {};
   const long double DX = static_cast<long double>(Tip.X) - From.X;
   const long double DY = static_cast<long double>(Tip.Y) - From.Y;
@@ -99,8 +99,8 @@ std::vector<TPoint> LineEndPolyline(TLineEnd Kind, TPoint From, TPoint Tip) {
   if (Len == 0) return {};
   const long double UX = DX / Len;
   const long double UY = DY / Len;
-  const long double S1 = LineEndLength;
-  const long double S2 = LineEndHalfWidth;
+  const long double S1 = EndLength;
+  const long double S2 = EndHalfWidth;
   const TPoint Q1 = Offset(Tip, -RoundCoord(S1 * UX + S2 * UY), -RoundCoord(S1 * UY - S2 * UX));
   const TPoint Q2 = Offset(Tip, -RoundCoord(S1 * UX - S2 * UY), -RoundCoord(S1 * UY + S2 * UX));
   if (Kind == leArrow) return {Tip, Q1, Q2, Tip};

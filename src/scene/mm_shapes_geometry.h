@@ -43,9 +43,10 @@ TPoint StringTextOrigin(TPoint P, TSize Text, bool Centered);
 TPoint TextBoxTextOrigin(TPoint T, TSize Text, bool Centered);
 TPoint ImageListOrigin(TPoint P, TSize Image, bool Centered);
 
-// The polyline of a line end at Tip for a line coming from From; empty for
-// leNone and for a line of length 0.
-std::vector<TPoint> LineEndPolyline(TLineEnd Kind, TPoint From, TPoint Tip);
+// The polyline of a line end at Tip for a line coming from From, Length long
+// and 2 HalfWidth wide; empty for leNone and for a line of length 0.
+std::vector<TPoint> LineEndPolyline(TLineEnd Kind, TPoint From, TPoint Tip, int Length = LineEndLength,
+                                    int HalfWidth = LineEndHalfWidth);
 
 // Ruler ticks across the line A-B, every Distance pixels from A including A.
 // No ticks for a Distance of 0; at most MaxTicks of them. Like the half

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cmath>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -369,6 +370,21 @@ TEST(MMPoint, FixTypeIdents) {
   TFixType Kind = ftX;
   EXPECT_FALSE(IdentToFixType("ftradius", Kind));
   EXPECT_EQ(FixTypeToIdent(static_cast<TFixType>(10)), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MMPoints, AddWithGivenIDsKeepsThemOrdered) {
+  TMMPoints Points;
+  EXPECT_EQ(Points.Add(3).ID(), 3);
+  EXPECT_THROW(Points.Add(3), std::invalid_argument);
+  EXPECT_THROW(Points.Add(-1), std::invalid_argument);
+  EXPECT_EQ(Points.Add().ID(), 4);
+  EXPECT_EQ(Points.Add(9).ID(), 9);
+  EXPECT_EQ(Points.FindByID(4)->Name(), "P4");
+  EXPECT_EQ(Points.FindByID(9), &Points[2]);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "scene/mm_box_geometry.h"
 #include "scene/mm_forms_geometry.h"
 #include "scene/mm_shapes_geometry.h"
 
@@ -225,6 +226,34 @@ TEST(MMFormsGeometry, Speedometer) {
   EXPECT_EQ(Parts[12].Paint, TFormPaint::Needle);
   EXPECT_EQ(Parts[12].Points, (Pts{{49, 49}, {49, 1}}));  // vertical at 100
   EXPECT_EQ(FormParts(sfTacho, {0, 0}, {100, 100}, 0)[12].Points[1], Point(15, 83));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MMBoxGeometry, SnapAndClamp) {
+  const TGridSpacing Grid;
+  EXPECT_EQ(SnapToGrid({23, 40}, Grid), (TPoint{16, 48}));
+  EXPECT_EQ(SnapToGrid({24, 40}, Grid), (TPoint{32, 48}));
+  EXPECT_EQ(SnapToGrid({16, 16}, Grid), (TPoint{16, 16}));
+  EXPECT_EQ(SnapToGrid({7, 7}, {0, 0, 0, 8}), (TPoint{7, 8}));  // size 0: that axis stays
+  EXPECT_EQ(ClampToMargin({2, 300}, 301, 257), (TPoint{5, 252}));
+  EXPECT_EQ(ClampToMargin({297, -4}, 301, 257), (TPoint{296, 5}));
+  EXPECT_EQ(ClampToMargin({INT_MIN, INT_MAX}, 8, 8), (TPoint{5, 3}));
+}
+
+TEST(MMBoxGeometry, GridPointsCoverTheBox) {
+  const auto Points = GridPoints(50, 40, TGridSpacing{});
+  // Columns 16, 32, 48 (0 .. (50 - 16) div 16), rows 16, 32.
+  EXPECT_EQ(Points, (std::vector<TPoint>{{16, 16}, {16, 32}, {32, 16}, {32, 32}, {48, 16}, {48, 32}}));
+  EXPECT_TRUE(GridPoints(50, 40, {16, 16, 0, 16}).empty());
+  // Far-away offsets give no points outside, however many there would be.
+  EXPECT_EQ(GridPoints(10, 10, {-1000000000, 0, 1, 5}).size(), 12u * 3u);
+  EXPECT_EQ(GridCross({5, 5})[0], (TLineSegment{{4, 5}, {7, 5}}));
+  const TSunkenFrame F = SunkenFrame(10, 8);
+  EXPECT_EQ(F.Light[1], (TPoint{9, 7}));
+  EXPECT_EQ(F.Dark[0], (TPoint{0, 8}));
 }
 
 }  // namespace
