@@ -9,6 +9,7 @@
 #include "scene/SceneControls.h"
 #include "scene/mm_box_register.h"
 #include "shell/Main.h"
+#include "shell/ShellClasses.h"
 #include "terms/TermControls.h"
 
 int main(int argc, char* argv[]) {
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
   RegisterSceneControls();
   RegisterTermControls();
   RegisterSceneBoxClasses();
+  RegisterShellClasses();
   if (CheckForms) {
     QStringList Files = TApplication::arguments().mid(1);
     Files.removeAll(QStringLiteral("--check-forms"));

@@ -1,11 +1,13 @@
 // One application object for the whole test binary (offscreen platform), then
 // the tests. A message dialog that a test did not expect fails that test
 // instead of waiting for a click; tests that expect one install their own
-// presenter (TMessagePresenterScope).
+// presenter (TMessagePresenterScope); the same holds for the message
+// window (TMessageRecorder).
 #include <gtest/gtest.h>
 
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "shell/MessageProcs.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
@@ -14,6 +16,9 @@ int main(int argc, char** argv) {
     ADD_FAILURE() << "unexpected message dialog \"" << Request.Caption.toStdString() << "\": "
                   << Request.Text.toStdString();
     return mrCancel;
+  });
+  SetMessageWindowPresenter([](const QString& Caption, const QString& Text) {
+    ADD_FAILURE() << "unexpected message window \"" << Caption.toStdString() << "\": " << Text.toStdString();
   });
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -1,0 +1,24 @@
+#pragma once
+// The feedback a page gives the pupil. Every procedure shows one message
+// modally and returns when it is closed. All of them go through one
+// replaceable presenter: the message window in the program, a recorder in
+// tests.
+#include <QString>
+#include <functional>
+
+using TMessageWindowPresenter = std::function<void(const QString& Caption, const QString& Text)>;
+
+// Installs a presenter and returns the one before; an empty presenter
+// restores the message window.
+TMessageWindowPresenter SetMessageWindowPresenter(TMessageWindowPresenter Presenter);
+
+void ShowMessageWindow(const QString& Caption, const QString& Text);
+void ShowError(const QString& Text);
+void ShowInfo(const QString& Text);
+// One of the praise texts, chosen uniformly with the program's generator.
+void ShowPraise();
+void ShowStillWrong();
+// Input field N is wrong (-2 second last, -1 last, 0 unnamed, 1 ... 100).
+void ShowFieldError(int N);
+// Line N is wrong, numbered the same way.
+void ShowLineError(int N);

@@ -1,0 +1,85 @@
+#include "shell/Nachricht.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "components/GIFImage.h"
+#include "components/MyHtml.h"
+#include "platform/Graphics.h"
+#include "shell/Messages.h"
+
+TfmNachricht::TfmNachricht(QWidget* Parent) : TForm(Parent) {
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+}
+
+TfmNachricht::~TfmNachricht() = default;
+
+TMiniHTML* TfmNachricht::MiniHTML1() const { return Component<TMiniHTML>(QStringLiteral("MiniHTML1")); }
+TGIFImage* TfmNachricht::GIFImage6() const { return Component<TGIFImage>(QStringLiteral("GIFImage6")); }
+
+void TfmNachricht::Execute(const QString& Caption, const QString& Text) {
+  std::unique_ptr<TfmNachricht> Window = CreateForm<TfmNachricht>();
+  Window->SetMessage(Caption, Text);
+  Window->ShowModal();
+}
+
+void TfmNachricht::SetMessage(const QString& Caption, const QString& Text) {
+  const TMessageLayout Layout = LayOutMessage(Text.toStdString());
+  TMiniHTML* View = MiniHTML1();
+  switch (Layout.Size) {
+    case TMessageSize::Large: View->Font()->SetHeight(LargeMessageFontHeight); break;
+    case TMessageSize::Normal: break;
+    case TMessageSize::Small: View->Font()->SetSize(SmallMessageFontSize); break;
+  }
+  SetCaption(Caption);
+  View->SetLines({QString::fromStdString(Layout.Line)});
+}
+
+TModalResult TfmNachricht::ShowModal() {
+  if (FLoop) return mrNone;  // already showing
+  FModalResult = mrNone;
+  setFixedSize(size());
+  setWindowModality(Qt::ApplicationModal);
+  CenterOnDesktop();
+  TGIFImage* Figure = GIFImage6();
+  Figure->SetAnimate(true);
+  show();
+  raise();
+  activateWindow();
+  QEventLoop Loop;
+  FLoop = &Loop;
+  if (FModalResult == mrNone) Loop.exec(QEventLoop::DialogExec);
+  FLoop = nullptr;
+  Figure->SetAnimate(false);
+  hide();
+  return FModalResult;
+}
+
+void TfmNachricht::SetModalResult(TModalResult Result) {
+  FModalResult = Result;
+  if (FLoop && Result != mrNone) FLoop->quit();
+}
+
+void TfmNachricht::keyPressEvent(QKeyEvent* Event) {
+  if (Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter) {
+    SetModalResult(mrOk);
+    Event->accept();
+    return;
+  }
+  TForm::keyPressEvent(Event);
+}
+
+void TfmNachricht::closeEvent(QCloseEvent* Event) {
+  if (FLoop && FModalResult == mrNone) SetModalResult(mrCancel);
+  TForm::closeEvent(Event);
+}
+
+void TfmNachricht::CenterOnDesktop() {
+  const QScreen* Screen = QGuiApplication::primaryScreen();
+  if (!Screen) return;
+  const QRect Desktop = Screen->availableGeometry();
+  move(Desktop.center() - QPoint(width() / 2, height() / 2));
+}

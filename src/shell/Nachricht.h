@@ -1,0 +1,45 @@
+#pragma once
+// The message window: a speaking figure with one message on a gradient,
+// shown modally; Enter closes it.
+#include <QString>
+
+#include "platform/Dialogs.h"
+#include "platform/Forms.h"
+
+class QEventLoop;
+class TGIFImage;
+class TMiniHTML;
+
+class TfmNachricht : public TForm {
+  Q_OBJECT
+ public:
+  explicit TfmNachricht(QWidget* Parent = nullptr);
+  ~TfmNachricht() override;
+
+  // Creates the window, shows Text under Caption until the pupil closes it,
+  // and frees the window again.
+  static void Execute(const QString& Caption, const QString& Text);
+
+  // Puts Text into the text control in the layout its length asks for and
+  // sets the window's caption.
+  void SetMessage(const QString& Caption, const QString& Text);
+  // Shows the window modally, the figure moving; returns how it was closed.
+  TModalResult ShowModal();
+  // Closes a modal window with Result.
+  void SetModalResult(TModalResult Result);
+  TModalResult ModalResult() const { return FModalResult; }
+  bool Showing() const { return FLoop != nullptr; }
+
+  TMiniHTML* MiniHTML1() const;
+  TGIFImage* GIFImage6() const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* Event) override;
+  void closeEvent(QCloseEvent* Event) override;
+
+ private:
+  void CenterOnDesktop();
+
+  QEventLoop* FLoop = nullptr;
+  TModalResult FModalResult = mrNone;
+};

@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QSet>
+#include <QTimer>
+#include <memory>
+
+#include "common/Random.h"
+#include "components/ComponentClasses.h"
+#include "components/GIFImage.h"
+#include "components/MyHtml.h"
+#include "components/xshape_shape.h"
+#include "platform/Graphics.h"
+#include "platform/PlatformClasses.h"
+#include "shell/MessageProcs.h"
+#include "shell/Messages.h"
+#include "shell/Nachricht.h"
+#include "shell/ShellClasses.h"
+#include "support/MessageRecorder.h"
+
+namespace {
+
+class NachrichtTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterPlatformClasses();
+    RegisterComponentClasses();
+    RegisterShellClasses();
+  }
+};
+
+TEST_F(NachrichtTest, ProceduresReachThePresenterWithCaptionAndText) {
+  TMessageRecorder Seen;
+  ShowMessageWindow("Titel", "Text");
+  ShowError("kaputt");
+  ShowInfo("Hinweis");
+  ShowStillWrong();
+  ShowFieldError(3);
+  ShowLineError(-1);
+  ShowFieldError(101);
+  const QList<TRecordedMessage> Expected = {
+      {"Titel", "Text"},
+      {"Fehler", "kaputt"},
+      {"Meldung", "Hinweis"},
+      {"Meldung", "Da ist noch ein Fehler"},
+      {"Fehler", "Das 3. Eingabefeld enthält noch Fehler."},
+      {"Fehler", "Die letzte Zeile enthält noch einen Fehler."},
+      {"Fehler", ""},
+  };
+  EXPECT_EQ(Seen.Messages(), Expected);
+}
+
+TEST_F(NachrichtTest, RecordersNestAndRestoreThePresenterBefore) {
+  TMessageRecorder Outer;
+  {
+    TMessageRecorder Inner;
+    ShowInfo("innen");
+    EXPECT_EQ(Inner.Count(), 1);
+  }
+  ShowInfo("außen");
+  ASSERT_EQ(Outer.Count(), 1);
+  EXPECT_EQ(Outer.LastText(), "außen");
+}
+
+TEST_F(NachrichtTest, PraiseIsEveryTextOfTheListAndNothingElse) {
+  TMessageRecorder Seen;
+  RandomSeed(7);
+  QSet<QString> Texts;
+  for (int i = 0; i < 400; ++i) {
+    ShowPraise();
+    EXPECT_EQ(Seen.LastCaption(), "Meldung");
+    Texts.insert(Seen.LastText());
+  }
+  QSet<QString> All;
+  for (const char* Text : PraiseTexts) All.insert(QString::fromUtf8(Text));
+  EXPECT_EQ(Texts, All);
+}
+
+TEST_F(NachrichtTest, DesignHasGradientTextAndFigure) {
+  std::unique_ptr<TfmNachricht> Window = CreateForm<TfmNachricht>();
+  EXPECT_EQ(Window->ClientWidth(), 472);
+  EXPECT_EQ(Window->ClientHeight(), 221);
+  auto* Back = Window->Component<TXShape>("XShape1");
+  EXPECT_EQ(Back->Shape(), TShapeForm::sfHLinear);
+  EXPECT_EQ(Back->Brush()->Color(), 11075029);
+  EXPECT_EQ(Back->Color2(), 11461375);
+  EXPECT_EQ(Back->geometry(), QRect(0, 0, 472, 221));
+  EXPECT_EQ(Window->MiniHTML1()->geometry(), QRect(136, 40, 281, 101));
+  EXPECT_EQ(Window->MiniHTML1()->Font()->Height(), -15);
+  EXPECT_EQ(Window->GIFImage6()->geometry(), QRect(8, 100, 57, 69));
+  EXPECT_FALSE(Window->GIFImage6()->Animate());
+}
+
+TEST_F(NachrichtTest, LengthSetsTheTextFont) {
+  struct {
+    int Length;
+    int Height;  // 0: the design's font
+    int Size;    // 0: not checked
+    bool EmptyFirstLine;
+  } const Cases[] = {{80, -24, 0, true}, {81, -15, 0, true}, {161, 0, 10, false}};
+  for (const auto& C : Cases) {
+    SCOPED_TRACE(C.Length);
+    std::unique_ptr<TfmNachricht> Window = CreateForm<TfmNachricht>();
+    const QString Text(C.Length, QLatin1Char('x'));
+    Window->SetMessage("Meldung", Text);
+    EXPECT_EQ(Window->Caption(), "Meldung");
+    EXPECT_EQ(Window->windowTitle(), "Meldung");
+    EXPECT_EQ(Window->MiniHTML1()->Lines(), QStringList{C.EmptyFirstLine ? " <BR> " + Text : Text});
+    if (C.Height) {
+      EXPECT_EQ(Window->MiniHTML1()->Font()->Height(), C.Height);
+    }
+    if (C.Size) {
+      EXPECT_EQ(Window->MiniHTML1()->Font()->Size(), C.Size);
+    }
+  }
+}
+
+// The real window: opens modally, the figure moves while it is open, Enter
+// closes it and the procedure returns.
+TEST_F(NachrichtTest, WindowOpensAndEnterClosesIt) {
+  TMessageWindowPresenter Previous = SetMessageWindowPresenter({});
+  bool SawWindow = false;
+  QTimer::singleShot(0, [&] {
+    for (QWidget* Widget : QApplication::topLevelWidgets()) {
+      auto* Window = qobject_cast<TfmNachricht*>(Widget);
+      if (!Window || !Window->isVisible()) continue;
+      SawWindow = true;
+      EXPECT_TRUE(Window->Showing());
+      EXPECT_EQ(Window->windowTitle(), "Fehler");
+      EXPECT_EQ(Window->MiniHTML1()->Lines(), QStringList{" <BR> In Zeile 3 stimmt etwas noch nicht."});
+      EXPECT_TRUE(Window->GIFImage6()->Animate());
+      QKeyEvent Enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+      QApplication::sendEvent(Window, &Enter);
+    }
+  });
+  // A watchdog, so a window that ignores Enter fails instead of hanging.
+  QTimer Watchdog;
+  Watchdog.setSingleShot(true);
+  QObject::connect(&Watchdog, &QTimer::timeout, [] {
+    for (QWidget* Widget : QApplication::topLevelWidgets())
+      if (auto* Window = qobject_cast<TfmNachricht*>(Widget)) Window->SetModalResult(mrCancel);
+  });
+  Watchdog.start(5000);
+  ShowLineError(3);
+  SetMessageWindowPresenter(std::move(Previous));
+  EXPECT_TRUE(SawWindow);
+  for (QWidget* Widget : QApplication::topLevelWidgets())
+    EXPECT_EQ(qobject_cast<TfmNachricht*>(Widget), nullptr) << "the window is freed after closing";
+}
+
+TEST_F(NachrichtTest, ShowModalReturnsOkOnEnterAndStopsTheFigure) {
+  std::unique_ptr<TfmNachricht> Window = CreateForm<TfmNachricht>();
+  Window->SetMessage("Meldung", "Hallo");
+  QTimer::singleShot(0, [&] {
+    QKeyEvent Enter(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier);
+    QApplication::sendEvent(Window.get(), &Enter);
+  });
+  EXPECT_EQ(Window->ShowModal(), mrOk);
+  EXPECT_FALSE(Window->Showing());
+  EXPECT_FALSE(Window->isVisible());
+  EXPECT_FALSE(Window->GIFImage6()->Animate());
+}
+
+}  // namespace
