@@ -9,6 +9,7 @@
 #include "components/GIFImage.h"
 #include "components/MyHtml.h"
 #include "platform/Graphics.h"
+#include "scene/mm_button.h"
 #include "shell/Messages.h"
 
 TfmNachricht::TfmNachricht(QWidget* Parent) : TForm(Parent) {
@@ -19,6 +20,9 @@ TfmNachricht::~TfmNachricht() = default;
 
 TMiniHTML* TfmNachricht::MiniHTML1() const { return Component<TMiniHTML>(QStringLiteral("MiniHTML1")); }
 TGIFImage* TfmNachricht::GIFImage6() const { return Component<TGIFImage>(QStringLiteral("GIFImage6")); }
+TMMButton* TfmNachricht::MMButton1() const { return Component<TMMButton>(QStringLiteral("MMButton1")); }
+
+void TfmNachricht::MMButton1Click(QObject*) { SetModalResult(mrOk); }
 
 void TfmNachricht::Execute(const QString& Caption, const QString& Text) {
   std::unique_ptr<TfmNachricht> Window = CreateForm<TfmNachricht>();

@@ -24,4 +24,12 @@ object fmNachricht: TfmNachricht
     Width = 57
     Height = 69
   end
+  object MMButton1: TMMButton
+    Left = 188
+    Top = 184
+    Width = 100
+    Height = 30
+    Caption = 'OK'
+    OnClick = MMButton1Click
+  end
 end

@@ -9,6 +9,7 @@
 class QEventLoop;
 class TGIFImage;
 class TMiniHTML;
+class TMMButton;
 
 class TfmNachricht : public TForm {
   Q_OBJECT
@@ -32,6 +33,11 @@ class TfmNachricht : public TForm {
 
   TMiniHTML* MiniHTML1() const;
   TGIFImage* GIFImage6() const;
+  TMMButton* MMButton1() const;
+
+ public slots:
+  // The OK button closes the window with mrOk.
+  void MMButton1Click(QObject* Sender);
 
  protected:
   void keyPressEvent(QKeyEvent* Event) override;

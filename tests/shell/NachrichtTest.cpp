@@ -13,6 +13,8 @@
 #include "components/xshape_shape.h"
 #include "platform/Graphics.h"
 #include "platform/PlatformClasses.h"
+#include "scene/SceneControls.h"
+#include "scene/mm_button.h"
 #include "shell/MessageProcs.h"
 #include "shell/Messages.h"
 #include "shell/Nachricht.h"
@@ -26,6 +28,7 @@ class NachrichtTest : public ::testing::Test {
   void SetUp() override {
     RegisterPlatformClasses();
     RegisterComponentClasses();
+    RegisterSceneControls();
     RegisterShellClasses();
   }
 };
@@ -90,6 +93,8 @@ TEST_F(NachrichtTest, DesignHasGradientTextAndFigure) {
   EXPECT_EQ(Window->MiniHTML1()->Font()->Height(), -15);
   EXPECT_EQ(Window->GIFImage6()->geometry(), QRect(8, 100, 57, 69));
   EXPECT_FALSE(Window->GIFImage6()->Animate());
+  EXPECT_EQ(Window->MMButton1()->geometry(), QRect(188, 184, 100, 30));
+  EXPECT_EQ(Window->MMButton1()->Caption(), "OK");
 }
 
 TEST_F(NachrichtTest, LengthSetsTheTextFont) {
@@ -160,6 +165,14 @@ TEST_F(NachrichtTest, ShowModalReturnsOkOnEnterAndStopsTheFigure) {
   EXPECT_FALSE(Window->Showing());
   EXPECT_FALSE(Window->isVisible());
   EXPECT_FALSE(Window->GIFImage6()->Animate());
+}
+
+TEST_F(NachrichtTest, OkButtonClosesWithOk) {
+  std::unique_ptr<TfmNachricht> Window = CreateForm<TfmNachricht>();
+  Window->SetMessage("Meldung", "Hallo");
+  QTimer::singleShot(0, [&] { Window->MMButton1()->Click(); });
+  EXPECT_EQ(Window->ShowModal(), mrOk);
+  EXPECT_FALSE(Window->isVisible());
 }
 
 }  // namespace
