@@ -17,9 +17,10 @@ void SignalProcessFd(int Fd, int Signal) { syscall(SYS_pidfd_send_signal, Fd, Si
 
 }  // namespace
 
-std::optional<TProcessRecord> TDetachedStarter::Start(const QString& Program) {
+std::optional<TProcessRecord> TDetachedStarter::Start(const QString& Program, const QStringList& Arguments) {
   QProcess Process;
   Process.setProgram(Program);
+  Process.setArguments(Arguments);
   Process.setStandardInputFile(QProcess::nullDevice());
   Process.setStandardOutputFile(QProcess::nullDevice());
   Process.setStandardErrorFile(QProcess::nullDevice());

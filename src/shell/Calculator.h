@@ -26,7 +26,7 @@ class TProcessStarter {
   // Starts Program without waiting for it; nothing when it could not be
   // started. A started process whose end cannot be told safely is recorded
   // with NoProcessHandle.
-  virtual std::optional<TProcessRecord> Start(const QString& Program) = 0;
+  virtual std::optional<TProcessRecord> Start(const QString& Program, const QStringList& Arguments = {}) = 0;
   // Ends the recorded process (when it still runs) and releases the handle.
   virtual void Terminate(const TProcessRecord& Record) = 0;
   // Releases the handle and leaves the process running.
@@ -38,7 +38,7 @@ class TProcessStarter {
 // other process, even after the pupil closed it.
 class TDetachedStarter : public TProcessStarter {
  public:
-  std::optional<TProcessRecord> Start(const QString& Program) override;
+  std::optional<TProcessRecord> Start(const QString& Program, const QStringList& Arguments = {}) override;
   void Terminate(const TProcessRecord& Record) override;
   void Release(const TProcessRecord& Record) override;
 };

@@ -310,18 +310,21 @@ bool TfmMain::eventFilter(QObject* Watched, QEvent* Event) {
     AlignControls();
     return false;
   }
-  if (Event->type() == QEvent::KeyPress && HandleKeyDown(Watched, Event)) return true;
+  if (Event->type() == QEvent::KeyPress && FMMX && HandleKeyDown(Watched, Event)) return true;
   return QWidget::eventFilter(Watched, Event);
 }
 
 bool TfmMain::HandleKeyDown(QObject* Receiver, QEvent* Event) {
-  const TKeyDownHandler& Handler = FMMX ? FMMX->KeyDownHandler() : TKeyDownHandler();
-  if (!Handler) return false;
-  // Each key once: where it is delivered first, in this window.
   auto* Widget = qobject_cast<QWidget*>(Receiver);
   if (!Widget || Widget->window() != this) return false;
-  QWidget* Focus = QApplication::focusWidget();
-  if (Focus ? Widget != Focus : Widget != this) return false;
+  // A key the focused control leaves alone travels on to its parents: the
+  // handler sees it once, where it arrived first.
+  if (Event == FKeyEvent && FKeyReceiver && Widget != FKeyReceiver && Widget->isAncestorOf(FKeyReceiver))
+    return false;
+  FKeyEvent = Event;
+  FKeyReceiver = Widget;
+  const TKeyDownHandler& Handler = FMMX->KeyDownHandler();
+  if (!Handler) return false;
   auto* Key = static_cast<QKeyEvent*>(Event);
   int Code = Key->key();
   Handler(this, Code, Key->modifiers());

@@ -127,6 +127,9 @@ class TfmMain : public QWidget {
   std::unique_ptr<TMMX> FMMX;
   std::unique_ptr<TCalculator> FCalculator;
   QPointer<QWidget> FHelpWindow;
+  // The key press seen last and where it arrived first.
+  const QEvent* FKeyEvent = nullptr;
+  QPointer<QWidget> FKeyReceiver;
   bool FFirstShow = false;
   bool FFirstShowQueued = false;
 };
