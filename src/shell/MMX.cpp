@@ -11,6 +11,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
+#include "platform/Forms.h"
 #include "platform/Graphics.h"
 #include "platform/Picture.h"
 #include "platform/UserMessage.h"
@@ -78,13 +79,28 @@ bool HasBitmapGlyph(const QObject* Object) {
 // The panel a page's content lies on: its first child panel aligned to the
 // whole client area.
 QWidget* ClientPanel(QWidget* Form) {
-  constexpr int AlignClient = 5;
   for (QObject* Child : Form->children()) {
-    auto* Widget = qobject_cast<QWidget*>(Child);
-    if (!Widget || !(Widget->inherits("TPanel") || Widget->inherits("TPCPanel"))) continue;
-    if (HasProperty(Widget, "Align") && Widget->property("Align").toInt() == AlignClient) return Widget;
+    auto* Panel = qobject_cast<TControl*>(Child);
+    if (Panel && (Panel->inherits("TPanel") || Panel->inherits("TPCPanel")) && Panel->Align() == alClient)
+      return Panel;
   }
   return nullptr;
+}
+
+// Shows or hides a control; a design's control keeps its own flag.
+void SetControlVisible(QWidget* Control, bool Visible) {
+  if (auto* C = qobject_cast<TControl*>(Control))
+    C->SetVisible(Visible);
+  else
+    Control->setVisible(Visible);
+}
+
+// The components a page form owns: those its design created, or for a form
+// made in code every object inside it.
+QList<QObject*> OwnedComponents(QWidget* Form) {
+  if (auto* Designed = qobject_cast<TCustomForm*>(Form); Designed && Designed->DesignLoaded())
+    return Designed->Components();
+  return Form->findChildren<QObject*>();
 }
 
 }  // namespace
@@ -176,7 +192,7 @@ void TMMX::PreparePage(bool SameChapter, bool AddToHistory, const QString& Capti
   // Qt paints every widget double-buffered; a form that can switch it
   // learns the choice.
   SetIfPublished(Form, "DoubleBuffered", Setup.DoubleBuffered);
-  if (FToolBar) FToolBar->setVisible(Setup.ToolBarVisible);
+  if (FToolBar) SetControlVisible(FToolBar, Setup.ToolBarVisible);
   SetIfPublished(Form, "Scaled", false);
   if (auto* Scroll = qobject_cast<QAbstractScrollArea*>(Form)) {
     Scroll->setHorizontalScrollBarPolicy(Setup.HorzScrollBar ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
@@ -235,7 +251,7 @@ void TMMX::AddLearnPathButtons() {
 void TMMX::ApplyPageFonts() {
   QWidget* Form = FPageForm.get();
   SetTahoma(Form, 11);
-  const QList<QObject*> Components = Form->findChildren<QObject*>();
+  const QList<QObject*> Components = OwnedComponents(Form);
   for (QObject* Component : Components) {
     if (TagOf(Component) < 0) continue;
     if (IsStandardCombo(Component))
@@ -255,7 +271,7 @@ void TMMX::FillPageCombo(const TPageGroup& Group) {
 void TMMX::UpdateNavButtons() {
   const TNavButtonStates States = FModel.ButtonStates();
   for (int Kind = nkBack; Kind <= nkForward; ++Kind)
-    if (QWidget* Button = NavButton(Kind)) Button->setVisible(States.IsVisible(Kind));
+    if (QWidget* Button = NavButton(Kind)) SetControlVisible(Button, States.IsVisible(Kind));
 }
 
 void TMMX::PostGotoPage(int Page, bool AddToHistory) {

@@ -15,6 +15,7 @@
 #include "common/Random.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
+#include "platform/StdControls.h"
 #include "platform/UserMessage.h"
 #include "shell/Artwork.h"
 #include "shell/HelpWindow.h"
@@ -48,10 +49,14 @@ TfmMain::TfmMain(QWidget* Parent) : QWidget(Parent), FMenuBar(new QMenuBar(this)
   giLSide = LearnPathPicture(false);
   giRSide = LearnPathPicture(true);
 
-  Panel1 = new TBevelPanel(pbLowered, pbRaised, clBtnFace, this);
+  Panel1 = new TPanel(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
-  Panel2 = new TBevelPanel(pbLowered, pbNone, clWhite, this);
+  Panel1->SetBevelInner(bvRaised);
+  Panel1->SetBevelOuter(bvLowered);
+  Panel2 = new TPanel(this);
   Panel2->setObjectName(QStringLiteral("Panel2"));
+  Panel2->SetBevelOuter(bvLowered);
+  Panel2->SetColor(clWhite);
   CreateToolBar();
   CreateStatusBars();
   CreateMenu();

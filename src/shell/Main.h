@@ -26,9 +26,9 @@ class QComboBox;
 class QMenu;
 class QMenuBar;
 class QToolButton;
-class TBevelPanel;
 class TGradientBar;
 class TMMX;
+class TPanel;
 class TStatusPanels;
 
 // The codes of the navigation message besides the kinds -3 ... 3 and 4.
@@ -57,9 +57,9 @@ class TfmMain : public QWidget {
   QMenuBar* MainMenu() const { return FMenuBar; }
 
   // Components.
-  TBevelPanel* Panel1;
+  TPanel* Panel1;
   TGradientBar* XShape1;
-  TBevelPanel* Panel2;
+  TPanel* Panel2;
   TStatusPanels* StatusBar;
   TStatusPanels* StatusBar1;
   QComboBox* ComboBox1;

@@ -4,36 +4,6 @@
 
 #include "platform/Convert.h"
 
-namespace {
-
-// One ring of a bevel, Inset pixels inside the widget.
-void DrawBevel(QPainter& P, const QRect& Outer, int Inset, TPanelBevel Bevel) {
-  if (Bevel == pbNone) return;
-  const QRect R = Outer.adjusted(Inset, Inset, -Inset, -Inset);
-  const QColor Light = TColorToQColor(clBtnHighlight);
-  const QColor Shadow = TColorToQColor(clBtnShadow);
-  const QColor& TopLeft = Bevel == pbRaised ? Light : Shadow;
-  const QColor& BottomRight = Bevel == pbRaised ? Shadow : Light;
-  P.setPen(TopLeft);
-  P.drawLine(R.left(), R.top(), R.right(), R.top());
-  P.drawLine(R.left(), R.top(), R.left(), R.bottom());
-  P.setPen(BottomRight);
-  P.drawLine(R.left(), R.bottom(), R.right(), R.bottom());
-  P.drawLine(R.right(), R.top(), R.right(), R.bottom());
-}
-
-}  // namespace
-
-TBevelPanel::TBevelPanel(TPanelBevel Outer, TPanelBevel Inner, TColor Color, QWidget* Parent)
-    : QWidget(Parent), FOuter(Outer), FInner(Inner), FColor(Color) {}
-
-void TBevelPanel::paintEvent(QPaintEvent*) {
-  QPainter P(this);
-  P.fillRect(rect(), TColorToQColor(FColor));
-  DrawBevel(P, rect(), 0, FOuter);
-  DrawBevel(P, rect(), FOuter == pbNone ? 0 : 1, FInner);
-}
-
 TGradientBar::TGradientBar(TColor Color1, TColor Color2, int Band, QWidget* Parent)
     : QWidget(Parent), FColor1(Color1), FColor2(Color2), FBand(Band > 0 ? Band : 1) {
   setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -1,25 +1,8 @@
 #pragma once
-// Plain controls of the main window: a panel with bevels and the tool bar's
-// colour gradient.
+// The tool bar's colour gradient.
 #include <QWidget>
 
 #include "common/Colors.h"
-
-enum TPanelBevel { pbNone, pbLowered, pbRaised };
-
-class TBevelPanel : public QWidget {
-  Q_OBJECT
- public:
-  TBevelPanel(TPanelBevel Outer, TPanelBevel Inner, TColor Color, QWidget* Parent = nullptr);
-
- protected:
-  void paintEvent(QPaintEvent* Event) override;
-
- private:
-  TPanelBevel FOuter;
-  TPanelBevel FInner;
-  TColor FColor;
-};
 
 // A horizontal gradient from Color1 at the left to Color2 at the right, in
 // bands of Band pixels.

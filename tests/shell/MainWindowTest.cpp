@@ -13,6 +13,7 @@
 #include "ShellTestSupport.h"
 #include "platform/UserMessage.h"
 #include "shell/HelpWindow.h"
+#include "platform/StdControls.h"
 #include "shell/MainControls.h"
 #include "shell/StatusPanels.h"
 

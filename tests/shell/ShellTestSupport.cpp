@@ -4,6 +4,10 @@
 #include <QPainter>
 #include <stdexcept>
 
+#include "platform/ComponentRegistry.h"
+#include "platform/FormDesigns.h"
+#include "platform/PlatformClasses.h"
+
 void TStandInPage::paintEvent(QPaintEvent*) {
   QPainter P(this);
   P.fillRect(rect(), Qt::red);
@@ -47,3 +51,21 @@ void TShownMain::Goto(int Page, bool AddToHistory) {
   Course().PostGotoPage(Page, AddToHistory);
   RunPosted();
 }
+
+void TfmShellDemoPage::Register() {
+  RegisterPlatformClasses();
+  TComponentRegistry::Instance().RegisterForm<TfmShellDemoPage>();
+  RegisterFormDesign(QStringLiteral("TfmShellDemoPage"),
+                     "object fmShellDemoPage: TfmShellDemoPage\n"
+                     "  ClientWidth = 736\n"
+                     "  ClientHeight = 482\n"
+                     "  OnCreate = FormCreate\n"
+                     "  object Panel1: TPanel\n"
+                     "    Align = alClient\n"
+                     "    BevelOuter = bvNone\n"
+                     "  end\n"
+                     "end\n",
+                     QStringLiteral("ShellDemoPage.frm"));
+}
+
+void TfmShellDemoPage::FormCreate(QObject*) { PageAtCreation = MMX ? MMX->CurrentPage() : 0; }

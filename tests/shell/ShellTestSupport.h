@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/Dialogs.h"
+#include "platform/Forms.h"
 #include "shell/MMX.h"
 #include "shell/Main.h"
 
@@ -30,6 +31,19 @@ class TStandInPage : public QWidget {
 
  private:
   int FTag = 0;
+};
+
+// A page form from a design: Panel1 over the whole client area.
+class TfmShellDemoPage : public TForm {
+  Q_OBJECT
+ public:
+  using TForm::TForm;
+  int PageAtCreation = -1;
+  // Registers the class and its design (once).
+  static void Register();
+
+ public slots:
+  void FormCreate(QObject* Sender);
 };
 
 // Makes stand-in pages for every class but the missing ones.
