@@ -141,6 +141,22 @@ TMMX::~TMMX() {
 }
 
 void TMMX::GotoPage(int Page, bool AddToHistory) {
+  ++FNavigating;
+  struct TDone {
+    TMMX& Course;
+    ~TDone() {
+      if (--Course.FNavigating > 0) return;
+      std::vector<std::pair<int, int>> Deferred;
+      Deferred.swap(Course.FDeferred);
+      for (const auto& [Code, Param] : Deferred) PostUserMessage(Course.FMainWindow, Code, Param);
+    }
+  } Done{*this};
+  ShowPage(Page, AddToHistory);
+}
+
+void TMMX::Defer(int Code, int Param) { FDeferred.emplace_back(Code, Param); }
+
+void TMMX::ShowPage(int Page, bool AddToHistory) {
   const TGotoCheck Check = FModel.CheckGoto(Page);
   if (Check == gcSamePage) return;
   if (Check != gcShow) {

@@ -63,6 +63,11 @@ class TMMX : public QObject, public TChapterOwner {
   void GotoPage(int Page, bool AddToHistory);
   // Queues the go-to request: code 4 with Page, or -Page without history.
   void PostGotoPage(int Page, bool AddToHistory);
+  // True while a page is being built and shown. A message window opened
+  // meanwhile (by a page's creation, or the authoring check) lets queued
+  // requests run; those wait (Defer) and are queued again afterwards.
+  bool Navigating() const { return FNavigating > 0; }
+  void Defer(int Code, int Param);
   // Kind -3 history back, 3 forward (both posted, without history); -2
   // first, -1 previous, 0 overview, 1 next, 2 last page of the group.
   void Navigate(int Kind, bool AddToHistory);
@@ -117,7 +122,11 @@ class TMMX : public QObject, public TChapterOwner {
   void FillPageCombo(const TPageGroup& Group);
   void UpdateNavButtons();
 
+  void ShowPage(int Page, bool AddToHistory);
+
   TCourseModel FModel;
+  int FNavigating = 0;
+  std::vector<std::pair<int, int>> FDeferred;
   QWidget* FMainWindow;
   QWidget* FPageHost;
   QWidget* FToolBar;

@@ -279,6 +279,11 @@ bool TfmMain::event(QEvent* Event) {
 }
 
 void TfmMain::NavigationMessage(int Code, int Param) {
+  const bool ChangesPage = Code >= -3 && Code <= GotoPageCode;
+  if (ChangesPage && FMMX->Navigating()) {
+    FMMX->Defer(Code, Param);
+    return;
+  }
   if (Code >= -3 && Code <= 3) {
     FMMX->Navigate(Code, Param >= 1);
   } else if (Code == GotoPageCode) {

@@ -397,3 +397,28 @@ TEST(MainWindow, HelpOpensAtItsContents) {
   M.Main->Hilfe1Click(nullptr);  // the same window again
   EXPECT_EQ(M.Main->findChildren<THelpWindow*>().size(), 1);
 }
+
+TEST(MainWindow, RequestsArrivingWhileAPageIsBuiltWaitForIt) {
+  TShownMain M;
+  // A page whose creation opens a message window: its event loop delivers
+  // the requests queued meanwhile.
+  QStringList Shown;
+  TMessagePresenterScope Nested([&](const TMessageRequest& Request) {
+    Shown << Request.Text;
+    RunPosted();
+    return mrOk;
+  });
+  M.Course().PageFactory = [&, Inner = M.Pages.Factory()](const std::string& Class, QWidget* Parent) {
+    std::unique_ptr<QWidget> Page = Inner(Class, Parent);
+    if (Class == "TfmRVDefinition") ShowMessage("Willkommen");
+    return Page;
+  };
+  M.Course().PostGotoPage(110, true);
+  M.Course().PostGotoPage(120, true);
+  M.Course().PostGotoPage(130, false);
+  RunPosted();
+  EXPECT_EQ(Shown, QStringList{"Willkommen"});
+  EXPECT_EQ(M.Course().CurrentPage(), 130);
+  EXPECT_EQ(M.Course().Model().History().Items(), (std::vector<int>{10, 110, 120}));
+  EXPECT_EQ(M.Course().CurrentPageForm()->objectName(), "TfmRVBeispiele");
+}
