@@ -4,6 +4,11 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <array>
+#include <vector>
+
+#include "common/Colors.h"
+#include "components/GIFBitmap.h"
+#include "components/GIFWriter.h"
 
 namespace {
 
@@ -188,11 +193,8 @@ QImage LearnPathPicture(bool Forward) {
     P.translate(Size, 0);
     P.scale(-1, 1);
   }
-  QRadialGradient Glow(QPointF(13, 12), 20);
-  Glow.setColorAt(0, QColor(255, 214, 110));
-  Glow.setColorAt(1, QColor(226, 140, 20));
   P.setPen(QPen(QColor(150, 80, 10), 1.5));
-  P.setBrush(Glow);
+  P.setBrush(QColor(240, 170, 40));
   P.drawEllipse(QRectF(1.5, 1.5, 31, 31));
   QPainterPath Arrow;
   Arrow.moveTo(9, 13);
@@ -207,4 +209,31 @@ QImage LearnPathPicture(bool Forward) {
   P.setBrush(Qt::white);
   P.drawPath(Arrow);
   return Image;
+}
+
+QByteArray PictureAsGIF(const QImage& Picture) {
+  if (Picture.isNull()) return {};
+  // The transparent colour keeps its own entry; it is not found in the
+  // course's pictures.
+  constexpr QRgb Key = 0xFF00FF;
+  QImage Opaque(Picture.size(), QImage::Format_RGB32);
+  const QImage Source = Picture.convertToFormat(QImage::Format_ARGB32);
+  bool HasTransparent = false;
+  for (int Y = 0; Y < Source.height(); ++Y) {
+    const auto* In = reinterpret_cast<const QRgb*>(Source.constScanLine(Y));
+    auto* Out = reinterpret_cast<QRgb*>(Opaque.scanLine(Y));
+    for (int X = 0; X < Source.width(); ++X) {
+      const bool Covered = qAlpha(In[X]) >= 128;
+      HasTransparent |= !Covered;
+      Out[X] = Covered ? (In[X] | 0xFF000000u) : (Key | 0xFF000000u);
+    }
+  }
+  // Qt keeps the exact colours when there are at most 256, and reduces them
+  // otherwise; the key is one of the colours of its reduction.
+  const QImage Reduced = Opaque.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither)
+                             .convertToFormat(QImage::Format_RGB32);
+  std::vector<std::uint8_t> Data;
+  const TColor KeyColor = 0xFF00FF;  // the same in either byte order
+  if (!EncodeBitmapAsGIF(PixelsFromImage(Reduced), false, KeyColor, HasTransparent, Data)) return {};
+  return QByteArray(reinterpret_cast<const char*>(Data.data()), static_cast<qsizetype>(Data.size()));
 }

@@ -2,6 +2,7 @@
 // Pictures of the main window drawn at run time: the tool bar glyphs, the
 // tiles of the chapter backgrounds and the arrows of the learning-path
 // buttons.
+#include <QByteArray>
 #include <QIcon>
 #include <QImage>
 
@@ -29,3 +30,8 @@ QImage ChapterTilePicture(int Number);
 
 // The learning-path arrows, 34 x 34: "back" points left, "forward" right.
 QImage LearnPathPicture(bool Forward);
+
+// Picture as the contents of a GIF file: at most 255 colours (reduced when
+// it has more), pixels less than half covered transparent. Empty when it
+// cannot be written (an empty picture).
+QByteArray PictureAsGIF(const QImage& Picture);

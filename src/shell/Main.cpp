@@ -13,6 +13,7 @@
 #include <cstdlib>
 
 #include "common/Random.h"
+#include "components/GIFImage.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/StdControls.h"
@@ -45,10 +46,6 @@ TfmMain::TfmMain(QWidget* Parent) : QWidget(Parent), FMenuBar(new QMenuBar(this)
   setWindowTitle(QStringLiteral("Velotra"));
   RandomSeed(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
 
-  for (int I = 0; I < 7; ++I) GIFImages[static_cast<size_t>(I)] = ChapterTilePicture(I + 1);
-  giLSide = LearnPathPicture(false);
-  giRSide = LearnPathPicture(true);
-
   Panel1 = new TPanel(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->SetBevelInner(bvRaised);
@@ -57,16 +54,17 @@ TfmMain::TfmMain(QWidget* Parent) : QWidget(Parent), FMenuBar(new QMenuBar(this)
   Panel2->setObjectName(QStringLiteral("Panel2"));
   Panel2->SetBevelOuter(bvLowered);
   Panel2->SetColor(clWhite);
+  CreatePictures();
   CreateToolBar();
   CreateStatusBars();
   CreateMenu();
   FCalculator = std::make_unique<TCalculator>();
 
-  FMMX = std::make_unique<TMMX>(this, giLSide, giRSide, ComboBox1, StatusBar, Panel1, Panel2);
+  FMMX = std::make_unique<TMMX>(this, giLSide->ToImage(), giRSide->ToImage(), ComboBox1, StatusBar, Panel1, Panel2);
   FMMX->PageFactory = DesignedPageFactory();
   // Chapter 0 ... 6 in this order of the pictures.
-  for (int Picture : {1, 4, 3, 5, 6, 7, 2})
-    FMMX->AddChapter(std::make_unique<TBitmapChapter>(*FMMX, GIFImages[static_cast<size_t>(Picture - 1)]));
+  for (TGIFImage* Picture : {GIFImage1, GIFImage4, GIFImage3, GIFImage5, GIFImage6, GIFImage7, GIFImage2})
+    FMMX->AddChapter(std::make_unique<TBitmapChapter>(*FMMX, Picture->ToImage()));
   FMMX->SetNavButton(-3, sbBack);
   FMMX->SetNavButton(-2, sbFirst);
   FMMX->SetNavButton(-1, sbPrev);
@@ -93,6 +91,29 @@ TfmMain::TfmMain(QWidget* Parent) : QWidget(Parent), FMenuBar(new QMenuBar(this)
 TfmMain::~TfmMain() {
   qApp->removeEventFilter(this);
   FMMX.reset();
+}
+
+void TfmMain::CreatePictures() {
+  auto Picture = [this](const char* Name, const QImage& Image) {
+    auto* Control = new TGIFImage(Panel2);
+    Control->setObjectName(QString::fromLatin1(Name));
+    Control->SetVisible(false);
+    Control->LoadFromData(PictureAsGIF(Image));
+    return Control;
+  };
+  GIFImage1 = Picture("GIFImage1", ChapterTilePicture(1));
+  GIFImage2 = Picture("GIFImage2", ChapterTilePicture(2));
+  GIFImage3 = Picture("GIFImage3", ChapterTilePicture(3));
+  GIFImage4 = Picture("GIFImage4", ChapterTilePicture(4));
+  GIFImage5 = Picture("GIFImage5", ChapterTilePicture(5));
+  GIFImage6 = Picture("GIFImage6", ChapterTilePicture(6));
+  GIFImage7 = Picture("GIFImage7", ChapterTilePicture(7));
+  giLSide = Picture("giLSide", LearnPathPicture(false));
+  giRSide = Picture("giRSide", LearnPathPicture(true));
+  for (TGIFImage* Side : {giLSide, giRSide}) {
+    Side->SetBounds(0, 0, 34, 34);
+    Side->SetCursor(crHandPoint);
+  }
 }
 
 void TfmMain::CreateToolBar() {

@@ -13,10 +13,8 @@
 //             appears first, the window growing by its height
 //   63        the diagnostic bar disappears, the window shrinking again
 //   anything else (44 ... 62 included) is ignored
-#include <QImage>
 #include <QPointer>
 #include <QWidget>
-#include <array>
 #include <memory>
 
 #include "shell/Calculator.h"
@@ -26,6 +24,7 @@ class QComboBox;
 class QMenu;
 class QMenuBar;
 class QToolButton;
+class TGIFImage;
 class TGradientBar;
 class TMMX;
 class TPanel;
@@ -75,10 +74,17 @@ class TfmMain : public QWidget {
   QToolButton* sbNext;
   QToolButton* sbLast;
   QAction* ton1;
-  // The pictures of the seven chapter backgrounds and the learning-path arrows.
-  std::array<QImage, 7> GIFImages;
-  QImage giLSide;
-  QImage giRSide;
+  // The hidden pictures of the seven chapter backgrounds and the
+  // learning-path arrows ("back", "forward").
+  TGIFImage* GIFImage1;
+  TGIFImage* GIFImage2;
+  TGIFImage* GIFImage3;
+  TGIFImage* GIFImage4;
+  TGIFImage* GIFImage5;
+  TGIFImage* GIFImage6;
+  TGIFImage* GIFImage7;
+  TGIFImage* giLSide;
+  TGIFImage* giRSide;
 
  public slots:
   void sbHomeClick(QObject* Sender);
@@ -109,6 +115,7 @@ class TfmMain : public QWidget {
  private:
   // The first show's work: the learning path, then page 10.
   void FirstShow();
+  void CreatePictures();
   void CreateToolBar();
   void CreateStatusBars();
   void CreateMenu();

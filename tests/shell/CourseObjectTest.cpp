@@ -13,6 +13,8 @@
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
+#include "components/GIFBitmap.h"
+#include "components/GIFImage.h"
 #include "shell/Artwork.h"
 #include "shell/Chapter.h"
 #include "shell/LearnPathImage.h"
@@ -185,4 +187,43 @@ TEST(Calculator, DetachedProcessIsEndedThroughItsHandle) {
   };
   for (int I = 0; I < 100 && !Ended(); ++I) QThread::msleep(20);
   EXPECT_TRUE(Ended());
+}
+
+TEST(Artwork, PicturesBecomeGIFPictures) {
+  // Few colours: kept exactly.
+  const QImage Tile = ChapterTilePicture(4);
+  const QImage Decoded = DecodeGIFImage(PictureAsGIF(Tile));
+  ASSERT_EQ(Decoded.size(), Tile.size());
+  for (int Y = 0; Y < Tile.height(); ++Y)
+    for (int X = 0; X < Tile.width(); ++X) ASSERT_EQ(Decoded.pixel(X, Y), Tile.pixel(X, Y)) << X << "," << Y;
+
+  // Many colours and transparent corners: reduced, the corners stay clear.
+  QImage Ramp(300, 20, QImage::Format_ARGB32);
+  for (int X = 0; X < 300; ++X)
+    for (int Y = 0; Y < 20; ++Y) Ramp.setPixel(X, Y, qRgba(X * 255 / 299, 128, 255 - X * 255 / 299, X < 10 ? 0 : 255));
+  const QImage Reduced = DecodeGIFImage(PictureAsGIF(Ramp));
+  ASSERT_EQ(Reduced.size(), Ramp.size());
+  EXPECT_EQ(qAlpha(Reduced.pixel(5, 5)), 0);
+  EXPECT_EQ(qAlpha(Reduced.pixel(150, 5)), 255);
+  EXPECT_NEAR(qRed(Reduced.pixel(150, 5)), 128, 30);
+  EXPECT_TRUE(PictureAsGIF(QImage()).isEmpty());
+}
+
+TEST(MainWindowPictures, HiddenGIFPicturesFeedChaptersAndLearnPath) {
+  TShownMain M;
+  for (const char* Name : {"GIFImage1", "GIFImage7", "giLSide", "giRSide"}) {
+    const auto* Picture = M.Main->findChild<TGIFImage*>(Name);
+    ASSERT_NE(Picture, nullptr) << Name;
+    EXPECT_TRUE(Picture->isHidden()) << Name;
+    EXPECT_FALSE(Picture->Empty()) << Name;
+  }
+  EXPECT_EQ(M.Main->giRSide->size(), QSize(34, 34));
+  const QImage Forward = M.Course().ForwardPicture();
+  ASSERT_EQ(Forward.size(), QSize(34, 34));
+  EXPECT_EQ(qAlpha(Forward.pixel(0, 0)), 0);
+  EXPECT_EQ(qAlpha(Forward.pixel(17, 17)), 255);
+  // Chapter 1 tiles the fourth picture.
+  M.Goto(110);
+  EXPECT_EQ(M.Course().ChapterBitmap()->Image().pixel(70, 3) & 0xffffff,
+            M.Main->GIFImage4->ToImage().pixel(70 % 64, 3) & 0xffffff);
 }
