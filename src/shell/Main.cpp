@@ -14,6 +14,7 @@
 
 #include "common/Random.h"
 #include "components/GIFImage.h"
+#include "components/xshape_shape.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/StdControls.h"
@@ -21,7 +22,6 @@
 #include "shell/Artwork.h"
 #include "shell/HelpWindow.h"
 #include "shell/MMX.h"
-#include "shell/MainControls.h"
 #include "shell/PageForms.h"
 #include "shell/StatusPanels.h"
 
@@ -117,9 +117,13 @@ void TfmMain::CreatePictures() {
 }
 
 void TfmMain::CreateToolBar() {
-  XShape1 = new TGradientBar(clSilver, ToolBarGradientEnd, 16, Panel1);
+  XShape1 = new TXShape(Panel1);
   XShape1->setObjectName(QStringLiteral("XShape1"));
-  XShape1->setGeometry(2, 2, MainWidth, 35);
+  XShape1->SetShape(TShapeForm::sfHLinear);
+  XShape1->Brush()->SetColor(clSilver);
+  XShape1->SetColor2(ToolBarGradientEnd);
+  XShape1->SetScaleX(16);
+  XShape1->SetBounds(2, 2, MainWidth, 35);
 
   sbHome = AddSpeedButton("sbHome", 3, 0, QStringLiteral("Startseite"), tgHome, &TfmMain::sbHomeClick);
   sbBack = AddSpeedButton("sbBack", 35, 0, QStringLiteral("zurück"), tgBack, &TfmMain::sbBackClick);

@@ -25,10 +25,10 @@ class QMenu;
 class QMenuBar;
 class QToolButton;
 class TGIFImage;
-class TGradientBar;
 class TMMX;
 class TPanel;
 class TStatusPanels;
+class TXShape;
 
 // The codes of the navigation message besides the kinds -3 ... 3 and 4.
 constexpr int HideMainCode = 5;
@@ -57,7 +57,7 @@ class TfmMain : public QWidget {
 
   // Components.
   TPanel* Panel1;
-  TGradientBar* XShape1;
+  TXShape* XShape1;
   TPanel* Panel2;
   TStatusPanels* StatusBar;
   TStatusPanels* StatusBar1;

@@ -14,7 +14,6 @@
 #include "platform/UserMessage.h"
 #include "shell/HelpWindow.h"
 #include "platform/StdControls.h"
-#include "shell/MainControls.h"
 #include "shell/StatusPanels.h"
 
 namespace {
