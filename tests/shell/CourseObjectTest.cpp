@@ -14,9 +14,11 @@
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
 #include "components/GIFBitmap.h"
+#include "components/GIFGraphic.h"
 #include "components/GIFImage.h"
 #include "shell/Artwork.h"
 #include "shell/Chapter.h"
+#include "scene/mm_button.h"
 #include "shell/LearnPathImage.h"
 
 namespace {
@@ -226,4 +228,27 @@ TEST(MainWindowPictures, HiddenGIFPicturesFeedChaptersAndLearnPath) {
   M.Goto(110);
   EXPECT_EQ(M.Course().ChapterBitmap()->Image().pixel(70, 3) & 0xffffff,
             M.Main->GIFImage4->ToImage().pixel(70 % 64, 3) & 0xffffff);
+}
+
+TEST(CourseObject, ButtonPicturesMustNotBePlainBitmaps) {
+  TShownMain M;
+  M.Course().PageFactory = [Inner = M.Pages.Factory()](const std::string& Class, QWidget* Parent) {
+    std::unique_ptr<QWidget> Page = Inner(Class, Parent);
+    auto Button = [&](const char* Name, int Tag, std::unique_ptr<TGraphic> Glyph) {
+      auto* B = new TMMButton(Page.get());
+      B->setObjectName(Name);
+      B->SetTag(Tag);
+      if (Glyph) B->Glyph()->SetGraphic(std::move(Glyph));
+    };
+    auto Gif = std::make_unique<TGIFGraphic>();
+    Gif->LoadFromMemory(PictureAsGIF(ChapterTilePicture(2)));
+    Button("MMButton1", 0, std::make_unique<TBitmap>(4, 4));
+    Button("MMButton2", 0, std::move(Gif));
+    Button("MMButton3", -1, std::make_unique<TBitmap>(4, 4));  // skipped
+    Button("MMButton4", 0, nullptr);
+    return Page;
+  };
+  M.Goto(120);
+  EXPECT_EQ(M.Course().CurrentPage(), 120);  // shown anyway
+  EXPECT_EQ(M.Messages.Texts, QStringList{"MMButton1: Die Graphik ist noch ein Bitmap!"});
 }
