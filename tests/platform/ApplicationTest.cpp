@@ -157,6 +157,8 @@ TEST(ProgramStarter, StartsOneProgramAtATimeAndStopsIt) {
 }
 
 TEST(Startup, MainWindowOpensWithItsSizeAndTitle) {
+  // Whatever the first page says goes unseen here.
+  TMessagePresenterScope Quiet([](const TMessageRequest&) { return mrOk; });
   TfmMain Main;
   Main.show();
   QCoreApplication::processEvents();

@@ -1,0 +1,150 @@
+#pragma once
+// TMMX: the course object. It owns the course model (table of contents, page
+// table, history, learning path, switches) and the page shown now; it
+// creates every page form fresh from its class, docks it into the main
+// window's page host, sets it up from its Tag, paints the chapter background
+// behind it, adds the learning-path buttons, refreshes the page combo and the
+// navigation buttons, and frees the page shown before.
+//
+// Pages never call GotoPage from their own handlers: they ask with
+// PostGotoPage, which queues the main window's navigation message, so that
+// no page is freed inside its own event handler.
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <Qt>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "shell/Chapter.h"
+#include "shell/CourseModel.h"
+
+class QComboBox;
+class QWidget;
+class TBitmap;
+class TStatusPanels;
+
+// Makes a new page form of a class (Parent: the page host); null when the
+// program has no page form of that class.
+using TPageFactory = std::function<std::unique_ptr<QWidget>(const std::string& ClassName, QWidget* Parent)>;
+
+// A key-down handler: Key may be set to 0 to keep the key from the control
+// that has the focus.
+using TKeyDownHandler = std::function<void(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift)>;
+// The page form's own key-down handler; empty when it has none.
+using TKeyDownFinder = std::function<TKeyDownHandler(QWidget* Page)>;
+
+// The status bar panel that names the learning path file.
+constexpr int LearnPathPanel = 4;
+
+// Code of the posted navigation message: go to a page.
+constexpr int GotoPageCode = 4;
+
+class TMMX : public QObject, public TChapterOwner {
+  Q_OBJECT
+ public:
+  // MainWindow receives the posted navigation messages and shows the page's
+  // path as caption. BackPicture and ForwardPicture are copied for the
+  // learning-path buttons. The switches come from the application's
+  // arguments.
+  TMMX(QWidget* MainWindow, const QImage& BackPicture, const QImage& ForwardPicture, QComboBox* PageCombo,
+       TStatusPanels* StatusBar, QWidget* ToolBar, QWidget* PageHost);
+  ~TMMX() override;
+
+  TCourseModel& Model() { return FModel; }
+  const TCourseModel& Model() const { return FModel; }
+
+  // Shows Page (nothing when it is shown already). A page without a page
+  // form, or one outside an exclusive learning path (the start page
+  // excepted), is refused with a message and nothing changes.
+  void GotoPage(int Page, bool AddToHistory);
+  // Queues the go-to request: code 4 with Page, or -Page without history.
+  void PostGotoPage(int Page, bool AddToHistory);
+  // True while a page is being built and shown. A message window opened
+  // meanwhile (by a page's creation, or the authoring check) lets queued
+  // requests run; those wait (Defer) and are queued again afterwards.
+  bool Navigating() const { return FNavigating > 0; }
+  void Defer(int Code, int Param);
+  // Kind -3 history back, 3 forward (both posted, without history); -2
+  // first, -1 previous, 0 overview, 1 next, 2 last page of the group.
+  void Navigate(int Kind, bool AddToHistory);
+  // The control shown or hidden for navigation kind Kind (clamped to -3 ... 3).
+  void SetNavButton(int Kind, QWidget* Control);
+  QWidget* NavButton(int Kind) const;
+
+  bool Sound() const { return FModel.Sound(); }
+  // Stores the flag, then calls OnSoundChanged (when set).
+  void SetSound(bool Value);
+  std::function<void(QObject* Sender, bool Flag)> OnSoundChanged;
+
+  // Loads the learning path named by the switches and shows its name.
+  void LoadLearnPath();
+
+  // Chapter backgrounds, index = chapter number.
+  void AddChapter(std::unique_ptr<TChapter> Chapter);
+  int ChapterCount() const { return static_cast<int>(FChapters.size()); }
+  TChapter& Chapter(int Index) const { return *FChapters.at(static_cast<size_t>(Index)); }
+
+  int CurrentPage() const { return FModel.CurrentPage(); }
+  int CurrentChapter() const { return FModel.CurrentChapter(); }
+  QWidget* CurrentPageForm() const override { return FPageForm.get(); }
+  const TBitmap* ChapterBitmap() const override { return FChapterBitmap.get(); }
+  // The chapter that paints behind the current page; null when none does.
+  TChapter* PaintingChapter() const { return FPaintChapter; }
+
+  // The key-down handler of the main window: the current page's own when
+  // its Tag asks for it.
+  const TKeyDownHandler& KeyDownHandler() const { return FKeyDownHandler; }
+
+  // How page forms are made and how their key-down handlers are found.
+  TPageFactory PageFactory;
+  TKeyDownFinder KeyDownFinder;
+
+  QWidget* MainWindow() const { return FMainWindow; }
+  QWidget* PageHost() const { return FPageHost; }
+  QWidget* ToolBar() const { return FToolBar; }
+  TStatusPanels* StatusBar() const { return FStatusBar; }
+  QComboBox* PageCombo() const { return FPageCombo; }
+  const QImage& BackPicture() const { return FBackPicture; }
+  const QImage& ForwardPicture() const { return FForwardPicture; }
+
+ protected:
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+ private:
+  void PreparePage(bool SameChapter, bool AddToHistory, const QString& Caption);
+  void ApplyChapterBackground(int Tag, bool SameChapter);
+  void AddLearnPathButtons();
+  void ApplyPageFonts();
+  void FillPageCombo(const TPageGroup& Group);
+  void UpdateNavButtons();
+
+  void ShowPage(int Page, bool AddToHistory);
+
+  TCourseModel FModel;
+  int FNavigating = 0;
+  std::vector<std::pair<int, int>> FDeferred;
+  QWidget* FMainWindow;
+  QWidget* FPageHost;
+  QWidget* FToolBar;
+  TStatusPanels* FStatusBar;
+  QComboBox* FPageCombo;
+  std::unique_ptr<QWidget> FPageForm;
+  std::unique_ptr<QWidget> FPlaceholder;
+  std::array<QPointer<QWidget>, NavKindCount> FNavButtons;
+  std::vector<std::unique_ptr<TChapter>> FChapters;
+  std::unique_ptr<TBitmap> FChapterBitmap;
+  TChapter* FPaintChapter = nullptr;
+  TKeyDownHandler FKeyDownHandler;
+  QImage FBackPicture;
+  QImage FForwardPicture;
+};
+
+// The one course object while it exists (pages reach it through here).
+extern TMMX* MMX;
+
+// The Tag of a component (0 when it has none).
+int TagOf(const QObject* Object);
