@@ -28,7 +28,7 @@ TPageFactory TStandInPages::Factory() {
   };
 }
 
-TMessageRecorder::TMessageRecorder()
+TDialogRecorder::TDialogRecorder()
     : FScope([this](const TMessageRequest& Request) {
         Texts << Request.Text;
         return mrOk;

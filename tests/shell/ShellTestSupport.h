@@ -57,9 +57,9 @@ class TStandInPages {
 };
 
 // Records every message dialog instead of showing it.
-class TMessageRecorder {
+class TDialogRecorder {
  public:
-  TMessageRecorder();
+  TDialogRecorder();
   QStringList Texts;
 
  private:
@@ -72,7 +72,7 @@ void RunPosted();
 // A main window with stand-in pages, shown, page 10 loaded.
 struct TShownMain {
   TStandInPages Pages;
-  TMessageRecorder Messages;
+  TDialogRecorder Messages;
   std::unique_ptr<TfmMain> Main;
   explicit TShownMain(bool Show = true);
   TMMX& Course() const { return Main->MMX(); }
