@@ -102,8 +102,8 @@ bool TMiniHTML::IsStored(const QString& Property) const {
 
 void TMiniHTML::Layout(TCanvas& Canvas) {
   THTMLParser::THeaderFonts Headers;
-  for (std::size_t I = 0; I < Headers.size(); ++I) Headers[I] = FHeaders[I]->Spec();
-  const TFontSpec LinkFont = FHyperlinks->Spec();
+  for (std::size_t I = 0; I < Headers.size(); ++I) Headers[I] = FHeaders[I]->FontSpec();
+  const TFontSpec LinkFont = FHyperlinks->FontSpec();
   TOpaqueTextCanvas Opaque(Canvas, Color());
   TCoreCanvas& Core = FTransparent ? static_cast<TCoreCanvas&>(Canvas.Core()) : Opaque;
   THTMLParser Parser(FTokens, FLinks, LinkFont, Headers, Width(), Core);

@@ -63,13 +63,13 @@ TCellGrid ColorFieldGrid(int Width, int Height, long double ScaleX, long double 
   return G;
 }
 
-void ForEachColorCell(const TColorFieldSpec& Spec, int X, int Y,
+void ForEachColorCell(const TColorFieldSpec& FieldSpec, int X, int Y,
                       const std::function<void(const TRect&, TColor)>& Fill) {
-  const TCellGrid G = ColorFieldGrid(Spec.Width, Spec.Height, Spec.ScaleX, Spec.ScaleY);
-  const TColor Brush = ColorToRGB(Spec.Brush);
-  const TColor Color2 = ColorToRGB(Spec.Color2);
-  const TRect Bounds = Rect(X, Y, X + std::max(0, Spec.Width), Y + std::max(0, Spec.Height));
-  const TRect Area = Intersect(Bounds, Spec.Clip);
+  const TCellGrid G = ColorFieldGrid(FieldSpec.Width, FieldSpec.Height, FieldSpec.ScaleX, FieldSpec.ScaleY);
+  const TColor Brush = ColorToRGB(FieldSpec.Brush);
+  const TColor Color2 = ColorToRGB(FieldSpec.Color2);
+  const TRect Bounds = Rect(X, Y, X + std::max(0, FieldSpec.Width), Y + std::max(0, FieldSpec.Height));
+  const TRect Area = Intersect(Bounds, FieldSpec.Clip);
   if (Area.Width() <= 0 || Area.Height() <= 0) return;
   const int FirstI = (Area.Left - X) / G.CellWidth;
   const int LastI = std::min(G.Columns - 1, (Area.Right - 1 - X) / G.CellWidth);
@@ -77,9 +77,9 @@ void ForEachColorCell(const TColorFieldSpec& Spec, int X, int Y,
   const int LastJ = std::min(G.Rows - 1, (Area.Bottom - 1 - Y) / G.CellHeight);
   for (int I = FirstI; I <= LastI; ++I)
     for (int J = FirstJ; J <= LastJ; ++J) {
-      const long double T = ColorFieldWeight(Spec.Kind, I, G.Columns, J, G.Rows, Spec.Rotation);
+      const long double T = ColorFieldWeight(FieldSpec.Kind, I, G.Columns, J, G.Rows, FieldSpec.Rotation);
       TColor Color;
-      if (Spec.Dither)
+      if (FieldSpec.Dither)
         Color = T >= RandomFloat() ? Brush : Color2;
       else
         Color = BlendColor(Brush, Color2, T);

@@ -42,7 +42,7 @@ struct TColorFieldSpec {
   bool Dither = false;
   TRect Clip{-(1 << 30), -(1 << 30), 1 << 30, 1 << 30};
 };
-void ForEachColorCell(const TColorFieldSpec& Spec, int X, int Y,
+void ForEachColorCell(const TColorFieldSpec& FieldSpec, int X, int Y,
                       const std::function<void(const TRect&, TColor)>& Fill);
 
 // Linear bands along one axis of Length pixels: band width Scale (3 when

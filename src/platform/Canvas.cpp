@@ -184,7 +184,7 @@ PrefixedText StripPrefix(const QString& S) {
 
 // ---------------------------------------------------------------- TCanvasCore
 
-TFontSpec TCanvasCore::GetFont() const { return FCanvas.Font().Spec(); }
+TFontSpec TCanvasCore::GetFont() const { return FCanvas.Font().FontSpec(); }
 void TCanvasCore::SetFont(const TFontSpec& Font) { FCanvas.Font().SetSpec(Font); }
 TSize TCanvasCore::TextExtent(const std::string& Text) { return FCanvas.TextExtent(QString::fromStdString(Text)); }
 

@@ -26,15 +26,15 @@ constexpr Substitute Substitutes[] = {
 // Dots per metre of 96 dpi.
 constexpr int Dpm96 = 3780;
 
-QFont BaseFont(const TFontSpec& Spec) {
-  QFont F(SubstituteFontFamily(QString::fromStdString(Spec.Name)));
+QFont BaseFont(const TFontSpec& FontSpec) {
+  QFont F(SubstituteFontFamily(QString::fromStdString(FontSpec.Name)));
   // Unhinted outlines keep advances the same on every device and desktop
   // setting, so text measures never depend on where they were taken.
   F.setHintingPreference(QFont::PreferNoHinting);
-  F.setBold(Spec.Style & fsBold);
-  F.setItalic(Spec.Style & fsItalic);
-  F.setUnderline(Spec.Style & fsUnderline);
-  F.setStrikeOut(Spec.Style & fsStrikeOut);
+  F.setBold(FontSpec.Style & fsBold);
+  F.setItalic(FontSpec.Style & fsItalic);
+  F.setUnderline(FontSpec.Style & fsUnderline);
+  F.setStrikeOut(FontSpec.Style & fsStrikeOut);
   return F;
 }
 
@@ -47,24 +47,24 @@ QString SubstituteFontFamily(const QString& Name) {
   return Trimmed;
 }
 
-int FontPixelSize(const TFontSpec& Spec) {
+int FontPixelSize(const TFontSpec& FontSpec) {
   constexpr int MaxPixels = 2000;
-  if (Spec.Height < 0) return std::min(-Spec.Height, MaxPixels);
-  if (Spec.Height == 0) return 11;
+  if (FontSpec.Height < 0) return std::min(-FontSpec.Height, MaxPixels);
+  if (FontSpec.Height == 0) return 11;
   // Measure the cell of a large reference size and scale down.
   constexpr int Reference = 200;
-  QFont F = BaseFont(Spec);
+  QFont F = BaseFont(FontSpec);
   F.setPixelSize(Reference);
   const QFontMetricsF M(F, MetricsDevice());
   const double Cell = M.ascent() + M.descent();
-  if (Cell <= 0) return std::min(Spec.Height, MaxPixels);
-  const int Pixels = static_cast<int>(std::lround(Spec.Height * Reference / Cell));
+  if (Cell <= 0) return std::min(FontSpec.Height, MaxPixels);
+  const int Pixels = static_cast<int>(std::lround(FontSpec.Height * Reference / Cell));
   return std::clamp(Pixels, 1, MaxPixels);
 }
 
-QFont MakeQFont(const TFontSpec& Spec) {
-  QFont F = BaseFont(Spec);
-  F.setPixelSize(FontPixelSize(Spec));
+QFont MakeQFont(const TFontSpec& FontSpec) {
+  QFont F = BaseFont(FontSpec);
+  F.setPixelSize(FontPixelSize(FontSpec));
   return F;
 }
 

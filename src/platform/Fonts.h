@@ -15,9 +15,9 @@ QString SubstituteFontFamily(const QString& Name);
 // Pixel size (em height) that gives a font of the given Height:
 // -Height for negative values; for positive ones the size whose cell
 // (ascent + descent) is Height pixels.
-int FontPixelSize(const TFontSpec& Spec);
+int FontPixelSize(const TFontSpec& FontSpec);
 
-QFont MakeQFont(const TFontSpec& Spec);
+QFont MakeQFont(const TFontSpec& FontSpec);
 
 // The 96 dpi device every text measure uses.
 QPaintDevice* MetricsDevice();

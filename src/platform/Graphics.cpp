@@ -76,7 +76,7 @@ void TFont::SetHeight(int Value) {
   emit Changed();
 }
 
-int TFont::Size() const { return Spec().Size(); }
+int TFont::Size() const { return FontSpec().Size(); }
 
 void TFont::SetSize(int Points) {
   TFontSpec S;
@@ -99,10 +99,10 @@ void TFont::SetColor(TColor Value) {
 
 void TFont::Assign(const TFont& Source) {
   if (&Source == this) return;
-  SetSpec(Source.Spec());
+  SetSpec(Source.FontSpec());
 }
 
-TFontSpec TFont::Spec() const {
+TFontSpec TFont::FontSpec() const {
   TFontSpec S;
   S.Name = FName.toStdString();
   S.Height = FHeight;
@@ -111,15 +111,15 @@ TFontSpec TFont::Spec() const {
   return S;
 }
 
-void TFont::SetSpec(const TFontSpec& Spec) {
-  const QString Name = QString::fromStdString(Spec.Name);
-  const TFontStyles Style = Spec.Style & (fsBold | fsItalic | fsUnderline | fsStrikeOut);
-  if (Name == FName && Spec.Height == FHeight && Style == FStyle && Spec.Color == FColor) return;
+void TFont::SetSpec(const TFontSpec& FontSpec) {
+  const QString Name = QString::fromStdString(FontSpec.Name);
+  const TFontStyles Style = FontSpec.Style & (fsBold | fsItalic | fsUnderline | fsStrikeOut);
+  if (Name == FName && FontSpec.Height == FHeight && Style == FStyle && FontSpec.Color == FColor) return;
   FName = Name;
-  FHeight = Spec.Height;
+  FHeight = FontSpec.Height;
   FStyle = Style;
-  FColor = Spec.Color;
+  FColor = FontSpec.Color;
   emit Changed();
 }
 
-QFont TFont::ToQFont() const { return MakeQFont(Spec()); }
+QFont TFont::ToQFont() const { return MakeQFont(FontSpec()); }

@@ -116,8 +116,8 @@ class TFont : public QObject {
   void SetColor(TColor Value);
 
   void Assign(const TFont& Source);
-  TFontSpec Spec() const;
-  void SetSpec(const TFontSpec& Spec);
+  TFontSpec FontSpec() const;
+  void SetSpec(const TFontSpec& Font);
   // The Qt font to draw with (substituted family, pixel size).
   QFont ToQFont() const;
 

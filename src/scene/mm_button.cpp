@@ -175,7 +175,7 @@ void TMMButton::paintEvent(QPaintEvent*) {
 void TMMButton::PrepareCanvas(TCanvas& Canvas) const {
   Canvas.SetPen(*FPen);
   Canvas.SetBrush(*FBrush);
-  Canvas.Font().SetSpec(Font()->Spec());
+  Canvas.Font().SetSpec(Font()->FontSpec());
 }
 
 void TMMButton::DrawFace(TCanvas& Canvas, int AState, int SourceX, int SourceY) {

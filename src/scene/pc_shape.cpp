@@ -63,7 +63,7 @@ std::unique_ptr<TBitmap> TPCShape::BackgroundPart() const { return Panel()->Back
 
 void TPCShape::DrawCaption(TCanvas& Canvas) const {
   if (Caption().isEmpty()) return;
-  Canvas.Font().SetSpec(Font()->Spec());
+  Canvas.Font().SetSpec(Font()->FontSpec());
   if (!Enabled())
     Canvas.Font().SetColor(8421504);
   else if (FEnhanced)

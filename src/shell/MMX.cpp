@@ -56,10 +56,10 @@ void SetTahoma(QObject* Object, int Points) {
     return;
   }
   if (auto* Widget = qobject_cast<QWidget*>(Object)) {
-    TFontSpec Spec;
-    Spec.Name = "Tahoma";
-    Spec.SetSize(Points);
-    Widget->setFont(MakeQFont(Spec));
+    TFontSpec FontSpec;
+    FontSpec.Name = "Tahoma";
+    FontSpec.SetSize(Points);
+    Widget->setFont(MakeQFont(FontSpec));
   }
 }
 

@@ -33,10 +33,10 @@ constexpr int ToolBarHeight = 39;
 constexpr TColor ToolBarGradientEnd = 14733271;
 
 QFont TahomaFont(int Height) {
-  TFontSpec Spec;
-  Spec.Name = "Tahoma";
-  Spec.Height = Height;
-  return MakeQFont(Spec);
+  TFontSpec FontSpec;
+  FontSpec.Name = "Tahoma";
+  FontSpec.Height = Height;
+  return MakeQFont(FontSpec);
 }
 
 }  // namespace

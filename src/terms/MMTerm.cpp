@@ -52,7 +52,7 @@ void TMMTerm::DrawState(TCanvas& Canvas, int AState) {
       break;
   }
   if (Caption().isEmpty()) return;
-  Canvas.Font().SetSpec(Font()->Spec());
+  Canvas.Font().SetSpec(Font()->FontSpec());
   std::unique_ptr<TTerm> Term = GetTerm();
   DrawTermAt(Canvas, *Term, 4, 4);
 }

@@ -68,7 +68,7 @@ TEST(Graphics, AssignCopiesAndAnnouncesOnlyRealChanges) {
   F.SetHeight(-40);
   G.Assign(F);
   EXPECT_EQ(FontChanges, 1);
-  EXPECT_EQ(G.Spec(), F.Spec());
+  EXPECT_EQ(G.FontSpec(), F.FontSpec());
 
   TBrush Br;
   Br.SetStyle(bsClear);

@@ -31,9 +31,9 @@ TEST(Fonts, DesignNamesResolveToInstalledFamilies) {
                {"Quartz", "DSEG7 Classic"}};
   for (const auto& C : Cases) {
     EXPECT_EQ(SubstituteFontFamily(QString::fromLatin1(C.Name)), QLatin1String(C.Family));
-    TFontSpec Spec;
-    Spec.Name = C.Name;
-    EXPECT_EQ(QFontInfo(MakeQFont(Spec)).family(), QLatin1String(C.Family)) << C.Name;
+    TFontSpec FontSpec;
+    FontSpec.Name = C.Name;
+    EXPECT_EQ(QFontInfo(MakeQFont(FontSpec)).family(), QLatin1String(C.Family)) << C.Name;
   }
   EXPECT_EQ(SubstituteFontFamily(QStringLiteral("DejaVu Serif")), QStringLiteral("DejaVu Serif"));
 }
@@ -50,11 +50,11 @@ TEST(Fonts, HeightAndSizeFollowTheDesignConventions) {
 
   // A positive height is the cell height: ascent plus descent.
   for (int Cell : {12, 16, 24, 40}) {
-    TFontSpec Spec;
-    Spec.Height = Cell;
-    const QFontMetrics M = MetricsFor(MakeQFont(Spec));
+    TFontSpec FontSpec;
+    FontSpec.Height = Cell;
+    const QFontMetrics M = MetricsFor(MakeQFont(FontSpec));
     EXPECT_NEAR(M.ascent() + M.descent(), Cell, 1) << Cell;
-    EXPECT_LT(MakeQFont(Spec).pixelSize(), Cell);
+    EXPECT_LT(MakeQFont(FontSpec).pixelSize(), Cell);
   }
   TFontSpec Bold;
   Bold.Style = fsBold | fsItalic | fsUnderline | fsStrikeOut;
