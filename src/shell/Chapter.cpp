@@ -27,8 +27,21 @@ std::unique_ptr<TBitmap> TChapter::CreateChapterBitmap() {
   return Bitmap;
 }
 
+namespace {
+
+// The picture as a plain bitmap: what it leaves transparent is white.
+QImage OpaqueTile(const QImage& Picture) {
+  if (Picture.isNull() || !Picture.hasAlphaChannel()) return Picture;
+  QImage Tile(Picture.size(), QImage::Format_RGB32);
+  Tile.fill(Qt::white);
+  QPainter(&Tile).drawImage(0, 0, Picture);
+  return Tile;
+}
+
+}  // namespace
+
 TBitmapChapter::TBitmapChapter(TChapterOwner& Owner, const QImage& Tile)
-    : TChapter(Owner), FTile(std::make_unique<TBitmap>(Tile)) {}
+    : TChapter(Owner), FTile(std::make_unique<TBitmap>(OpaqueTile(Tile))) {}
 
 TBitmapChapter::~TBitmapChapter() = default;
 

@@ -41,7 +41,8 @@ class TChapter {
   TChapterOwner& FOwner;
 };
 
-// A chapter whose background is one picture repeated over the page.
+// A chapter whose background is one picture repeated over the page (a
+// plain bitmap copy of it: transparent parts become white).
 class TBitmapChapter : public TChapter {
  public:
   TBitmapChapter(TChapterOwner& Owner, const QImage& Tile);

@@ -19,10 +19,10 @@
 #include "platform/Fonts.h"
 #include "platform/StdControls.h"
 #include "platform/UserMessage.h"
-#include "shell/Artwork.h"
 #include "shell/HelpWindow.h"
 #include "shell/MMX.h"
 #include "shell/PageForms.h"
+#include "shell/Pictures.h"
 #include "shell/StatusPanels.h"
 
 namespace {
@@ -94,22 +94,25 @@ TfmMain::~TfmMain() {
 }
 
 void TfmMain::CreatePictures() {
-  auto Picture = [this](const char* Name, const QImage& Image) {
+  // File "" leaves the picture empty.
+  auto Picture = [this](const char* Name, const char* File) {
     auto* Control = new TGIFImage(Panel2);
     Control->setObjectName(QString::fromLatin1(Name));
     Control->SetVisible(false);
-    Control->LoadFromData(PictureAsGIF(Image));
+    if (*File) Control->LoadFromData(PictureFile(QString::fromLatin1(File)));
     return Control;
   };
-  GIFImage1 = Picture("GIFImage1", ChapterTilePicture(1));
-  GIFImage2 = Picture("GIFImage2", ChapterTilePicture(2));
-  GIFImage3 = Picture("GIFImage3", ChapterTilePicture(3));
-  GIFImage4 = Picture("GIFImage4", ChapterTilePicture(4));
-  GIFImage5 = Picture("GIFImage5", ChapterTilePicture(5));
-  GIFImage6 = Picture("GIFImage6", ChapterTilePicture(6));
-  GIFImage7 = Picture("GIFImage7", ChapterTilePicture(7));
-  giLSide = Picture("giLSide", LearnPathPicture(false));
-  giRSide = Picture("giRSide", LearnPathPicture(true));
+  // The backgrounds of the chapters that have pages (0 ... 3); the pictures
+  // of chapters 4 ... 6 stay empty.
+  GIFImage1 = Picture("GIFImage1", "chapter0.gif");
+  GIFImage2 = Picture("GIFImage2", "");
+  GIFImage3 = Picture("GIFImage3", "chapter2.gif");
+  GIFImage4 = Picture("GIFImage4", "chapter1.gif");
+  GIFImage5 = Picture("GIFImage5", "chapter3.gif");
+  GIFImage6 = Picture("GIFImage6", "");
+  GIFImage7 = Picture("GIFImage7", "");
+  giLSide = Picture("giLSide", "pathback.gif");
+  giRSide = Picture("giRSide", "pathforward.gif");
   for (TGIFImage* Side : {giLSide, giRSide}) {
     Side->SetBounds(0, 0, 34, 34);
     Side->SetCursor(crHandPoint);
@@ -125,20 +128,20 @@ void TfmMain::CreateToolBar() {
   XShape1->SetScaleX(16);
   XShape1->SetBounds(2, 2, MainWidth, 35);
 
-  sbHome = AddSpeedButton("sbHome", 3, 0, QStringLiteral("Startseite"), tgHome, &TfmMain::sbHomeClick);
-  sbBack = AddSpeedButton("sbBack", 35, 0, QStringLiteral("zurück"), tgBack, &TfmMain::sbBackClick);
-  sbForward = AddSpeedButton("sbForward", 67, 0, QStringLiteral("vorwärts"), tgForward, &TfmMain::sbForwardClick);
+  sbHome = AddSpeedButton("sbHome", 3, 0, QStringLiteral("Startseite"), "tool_home.gif", &TfmMain::sbHomeClick);
+  sbBack = AddSpeedButton("sbBack", 35, 0, QStringLiteral("zurück"), "tool_back.gif", &TfmMain::sbBackClick);
+  sbForward = AddSpeedButton("sbForward", 67, 0, QStringLiteral("vorwärts"), "tool_forward.gif", &TfmMain::sbForwardClick);
   sbWoBinIch =
-      AddSpeedButton("sbWoBinIch", 100, 0, QStringLiteral("Wo bin ich?"), tgWoBinIch, &TfmMain::sbWoBinIchClick);
+      AddSpeedButton("sbWoBinIch", 100, 0, QStringLiteral("Wo bin ich?"), "tool_whereami.gif", &TfmMain::sbWoBinIchClick);
   sbStichwort =
-      AddSpeedButton("sbStichwort", 136, 0, QStringLiteral("Register"), tgStichwort, &TfmMain::sbStichwortClick);
-  sbTaschenrechner = AddSpeedButton("sbTaschenrechner", 173, 0, QStringLiteral("Taschenrechner"), tgTaschenrechner,
+      AddSpeedButton("sbStichwort", 136, 0, QStringLiteral("Register"), "tool_index.gif", &TfmMain::sbStichwortClick);
+  sbTaschenrechner = AddSpeedButton("sbTaschenrechner", 173, 0, QStringLiteral("Taschenrechner"), "tool_calculator.gif",
                                     &TfmMain::sbTaschenrechnerClick);
-  sbSuper = AddSpeedButton("sbSuper", 617, 0, QStringLiteral("Zur Übersicht"), tgSuper, &TfmMain::sbSuperClick);
-  sbFirst = AddSpeedButton("sbFirst", 651, -2, QStringLiteral("Zum Kapitelanfang"), tgFirst, &TfmMain::sbSuperClick);
-  sbPrev = AddSpeedButton("sbPrev", 685, -1, QStringLiteral("zur vorherigen Seite"), tgPrev, &TfmMain::sbSuperClick);
-  sbNext = AddSpeedButton("sbNext", 719, 1, QStringLiteral("zur nächsten Seite"), tgNext, &TfmMain::sbSuperClick);
-  sbLast = AddSpeedButton("sbLast", 753, 2, QStringLiteral("zur letzten Seite"), tgLast, &TfmMain::sbSuperClick);
+  sbSuper = AddSpeedButton("sbSuper", 617, 0, QStringLiteral("Zur Übersicht"), "tool_up.gif", &TfmMain::sbSuperClick);
+  sbFirst = AddSpeedButton("sbFirst", 651, -2, QStringLiteral("Zum Kapitelanfang"), "tool_first.gif", &TfmMain::sbSuperClick);
+  sbPrev = AddSpeedButton("sbPrev", 685, -1, QStringLiteral("zur vorherigen Seite"), "tool_previous.gif", &TfmMain::sbSuperClick);
+  sbNext = AddSpeedButton("sbNext", 719, 1, QStringLiteral("zur nächsten Seite"), "tool_next.gif", &TfmMain::sbSuperClick);
+  sbLast = AddSpeedButton("sbLast", 753, 2, QStringLiteral("zur letzten Seite"), "tool_last.gif", &TfmMain::sbSuperClick);
 
   ComboBox1 = new QComboBox(Panel1);
   ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -150,7 +153,7 @@ void TfmMain::CreateToolBar() {
   connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(ComboBox1); });
 }
 
-QToolButton* TfmMain::AddSpeedButton(const char* Name, int Left, int Tag, const QString& Hint, int Glyph,
+QToolButton* TfmMain::AddSpeedButton(const char* Name, int Left, int Tag, const QString& Hint, const char* Glyph,
                                      void (TfmMain::*Handler)(QObject*)) {
   auto* Button = new QToolButton(Panel1);
   Button->setObjectName(QString::fromLatin1(Name));
@@ -158,7 +161,7 @@ QToolButton* TfmMain::AddSpeedButton(const char* Name, int Left, int Tag, const 
   Button->setAutoRaise(true);
   Button->setFocusPolicy(Qt::NoFocus);
   Button->setGeometry(Left, 3, 33, 33);
-  Button->setIcon(ToolGlyph(static_cast<TToolGlyph>(Glyph)));
+  Button->setIcon(GlyphIcon(QString::fromLatin1(Glyph)));
   Button->setIconSize(QSize(24, 24));
   Button->setCursor(Qt::PointingHandCursor);
   Button->setToolTip(Hint);

@@ -121,7 +121,7 @@ class TfmMain : public QWidget {
   void CreateMenu();
   QAction* AddItem(QMenu* Menu, const QString& Caption, const QKeySequence& Shortcut,
                    void (TfmMain::*Handler)(QObject*));
-  QToolButton* AddSpeedButton(const char* Name, int Left, int Tag, const QString& Hint, int Glyph,
+  QToolButton* AddSpeedButton(const char* Name, int Left, int Tag, const QString& Hint, const char* Glyph,
                               void (TfmMain::*Handler)(QObject*));
   void NavigationMessage(int Code, int Param);
   void ShowDiagnosticPanel(int Index, int Value);
