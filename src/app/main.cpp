@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "components/ComponentClasses.h"
+#include "pages/PageClasses.h"
 #include "platform/Application.h"
 #include "platform/FormCheck.h"
 #include "platform/PlatformClasses.h"
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
   RegisterTermControls();
   RegisterSceneBoxClasses();
   RegisterShellClasses();
+  RegisterPageClasses();
   if (CheckForms) {
     QStringList Files = TApplication::arguments().mid(1);
     Files.removeAll(QStringLiteral("--check-forms"));

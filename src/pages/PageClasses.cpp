@@ -1,0 +1,4 @@
+#include "pages/PageClasses.h"
+
+// Each chapter folder registers its own page forms.
+void RegisterPageClasses() {}
