@@ -2,13 +2,17 @@
 
 #include "platform/ComponentRegistry.h"
 #include "platform/Forms.h"
+#include "platform/Image.h"
 #include "platform/StdControls.h"
+#include "platform/Timer.h"
 
 void RegisterPlatformClasses() {
   TComponentRegistry& R = TComponentRegistry::Instance();
   R.RegisterClass<TForm>();
   R.RegisterClass<TPanel>();
   R.RegisterClass<TLabel>();
+  R.RegisterClass<TImage>();
+  R.RegisterClass<TTimer>();
 
   // Size follows Height; storing both could round Height on reading.
   R.RegisterNotStored<TFont>("Size");
@@ -16,6 +20,7 @@ void RegisterPlatformClasses() {
   R.RegisterEvent("OnClick", &TControl::OnClick);
   R.RegisterEvent("OnCreate", &TCustomForm::OnCreate);
   R.RegisterEvent("OnShow", &TCustomForm::OnShow);
+  R.RegisterEvent("OnTimer", &TTimer::OnTimer);
 
   R.RegisterEnum<TAlign>(
       {{"alNone", alNone}, {"alTop", alTop}, {"alBottom", alBottom}, {"alLeft", alLeft}, {"alRight", alRight},
