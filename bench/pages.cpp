@@ -1,0 +1,81 @@
+// Page switch costs of the real course pages on the offscreen platform: one
+// posted go-to request until the page is created from its design, prepared,
+// shown and the previous page freed. The way back to a neutral page is not
+// timed.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+
+#include "components/ComponentClasses.h"
+#include "pages/PageClasses.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/PlatformClasses.h"
+#include "scene/SceneControls.h"
+#include "scene/mm_box_register.h"
+#include "shell/MMX.h"
+#include "shell/Main.h"
+#include "shell/MessageProcs.h"
+#include "shell/ShellClasses.h"
+#include "terms/TermControls.h"
+
+namespace {
+
+void RunPosted() {
+  for (int I = 0; I < 3; ++I) QCoreApplication::sendPostedEvents();
+}
+
+TfmMain* GMain = nullptr;  // the main window of the run, made in main()
+
+TfmMain& MainWindow() { return *GMain; }
+
+// Arg: the page to switch to; the switch starts from the start page (from a
+// chapter start page for the start page itself).
+void BM_PageSwitch(benchmark::State& State) {
+  TMMX& Course = MainWindow().MMX();
+  const int Target = static_cast<int>(State.range(0));
+  const int Neutral = Target == 10 ? 100 : 10;
+  for (auto _ : State) {
+    State.PauseTiming();
+    Course.PostGotoPage(Neutral, false);
+    RunPosted();
+    State.ResumeTiming();
+    Course.PostGotoPage(Target, false);
+    RunPosted();
+  }
+  if (Course.CurrentPage() != Target) State.SkipWithError("page not shown (form not built?)");
+}
+BENCHMARK(BM_PageSwitch)
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(800)
+    ->Arg(205)
+    ->Arg(860)
+    ->Arg(950)
+    ->Arg(960)
+    ->Arg(1010)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  TApplication App(argc, argv);
+  SetMessagePresenter([](const TMessageRequest&) { return mrOk; });
+  SetMessageWindowPresenter([](const QString&, const QString&) {});
+  RegisterPlatformClasses();
+  RegisterComponentClasses();
+  RegisterSceneControls();
+  RegisterTermControls();
+  RegisterSceneBoxClasses();
+  RegisterShellClasses();
+  RegisterPageClasses();
+  TfmMain Main;
+  Main.show();
+  RunPosted();
+  GMain = &Main;
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
