@@ -1,7 +1,10 @@
 #include "platform/PlatformClasses.h"
 
+#include "platform/BitBtn.h"
 #include "platform/ComponentRegistry.h"
+#include "platform/Edit.h"
 #include "platform/Forms.h"
+#include "platform/PaintBox.h"
 #include "platform/StdControls.h"
 
 void RegisterPlatformClasses() {
@@ -9,6 +12,9 @@ void RegisterPlatformClasses() {
   R.RegisterClass<TForm>();
   R.RegisterClass<TPanel>();
   R.RegisterClass<TLabel>();
+  R.RegisterClass<TEdit>();
+  R.RegisterClass<TBitBtn>();
+  R.RegisterClass<TPaintBox>();
 
   // Size follows Height; storing both could round Height on reading.
   R.RegisterNotStored<TFont>("Size");
@@ -16,12 +22,17 @@ void RegisterPlatformClasses() {
   R.RegisterEvent("OnClick", &TControl::OnClick);
   R.RegisterEvent("OnCreate", &TCustomForm::OnCreate);
   R.RegisterEvent("OnShow", &TCustomForm::OnShow);
+  R.RegisterEvent("OnKeyDown", &TCustomForm::OnKeyDown);
+  R.RegisterEvent("OnChange", &TEdit::OnChange);
+  R.RegisterEvent("OnPaint", &TPaintBox::OnPaint);
 
   R.RegisterEnum<TAlign>(
       {{"alNone", alNone}, {"alTop", alTop}, {"alBottom", alBottom}, {"alLeft", alLeft}, {"alRight", alRight},
        {"alClient", alClient}});
   R.RegisterEnum<TAlignment>({{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}});
   R.RegisterEnum<TBevelCut>({{"bvNone", bvNone}, {"bvLowered", bvLowered}, {"bvRaised", bvRaised}, {"bvSpace", bvSpace}});
+  R.RegisterEnum<TPosition>({{"poDesigned", poDesigned}, {"poScreenCenter", poScreenCenter}});
+  R.RegisterEnum<TBitBtnKind>({{"bkCustom", bkCustom}, {"bkOK", bkOK}, {"bkCancel", bkCancel}});
   R.RegisterEnum<TTextLayout>({{"tlTop", tlTop}, {"tlCenter", tlCenter}, {"tlBottom", tlBottom}});
 
   R.RegisterIdents<TControl>(
