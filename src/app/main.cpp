@@ -2,6 +2,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "components/ComponentClasses.h"
 #include "pages/PageClasses.h"
@@ -12,6 +13,7 @@
 #include "scene/mm_box_register.h"
 #include "shell/Main.h"
 #include "shell/ShellClasses.h"
+#include "terms/FncInput.h"
 #include "terms/TermControls.h"
 
 int main(int argc, char* argv[]) {
@@ -43,6 +45,8 @@ int main(int argc, char* argv[]) {
     return RunFormCheck(Files);
   }
   TfmMain Main;
+  // The term input window lives for the whole run; pages show it modally.
+  const std::unique_ptr<TfmFncInput> FncInput = CreateForm<TfmFncInput>();
   Main.show();
   if (ScreenshotFile) {
     QTimer::singleShot(1500, &Main, [&Main, ScreenshotFile] {

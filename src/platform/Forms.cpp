@@ -1,7 +1,13 @@
 #include "platform/Forms.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 
+#include "platform/BitBtn.h"
 #include "platform/FormReader.h"
 
 TCustomForm::TCustomForm(QWidget* Parent) : TControl(Parent) {
@@ -81,6 +87,107 @@ void TCustomForm::paintEvent(QPaintEvent*) {
 void TCustomForm::showEvent(QShowEvent* Event) {
   TControl::showEvent(Event);
   OnShow(this);
+}
+
+void TCustomForm::SetKeyPreview(bool Value) {
+  if (FKeyPreview == Value) return;
+  FKeyPreview = Value;
+  // Keys go to the focused control first; only the application sees them
+  // before it.
+  if (Value)
+    qApp->installEventFilter(this);
+  else
+    qApp->removeEventFilter(this);
+}
+
+bool TCustomForm::KeyDown(QKeyEvent* Event) {
+  if (!OnKeyDown) return false;
+  int Key = Event->key();
+  OnKeyDown(this, Key, static_cast<int>(Event->modifiers()));
+  if (Key != 0) return false;
+  Event->accept();
+  return true;
+}
+
+bool TCustomForm::eventFilter(QObject* Watched, QEvent* Event) {
+  if (Event->type() != QEvent::KeyPress || !Watched->isWidgetType()) return false;
+  auto* Target = static_cast<QWidget*>(Watched);
+  // A key travels from the focused control up through its parents; the form
+  // looks at it once, at the control it was meant for.
+  QWidget* First = focusWidget() ? focusWidget() : this;
+  if (Target != First || !(Target == this || isAncestorOf(Target))) return false;
+  return KeyDown(static_cast<QKeyEvent*>(Event));
+}
+
+void TCustomForm::keyPressEvent(QKeyEvent* Event) {
+  if (!FKeyPreview && KeyDown(Event)) return;
+  if (DialogKey(Event->key())) {
+    Event->accept();
+    return;
+  }
+  TControl::keyPressEvent(Event);
+}
+
+bool TCustomForm::DialogKey(int Key) {
+  const bool Enter = Key == Qt::Key_Return || Key == Qt::Key_Enter;
+  if (!Enter && Key != Qt::Key_Escape) return false;
+  for (TBitBtn* Button : findChildren<TBitBtn*>()) {
+    if (!Button->isVisibleTo(this) || !Button->isEnabled()) continue;
+    if (Enter ? Button->Default() : Button->Cancel()) {
+      Button->Click();
+      return true;
+    }
+  }
+  return false;
+}
+
+void TCustomForm::closeEvent(QCloseEvent* Event) {
+  if (FModalLoop && FModalResult == mrNone) SetModalResult(mrCancel);
+  TControl::closeEvent(Event);
+}
+
+void TCustomForm::SetModalResult(TModalResult Value) {
+  FModalResult = Value;
+  if (FModalLoop && Value != mrNone) {
+    FModalExitAsked = true;
+    FModalLoop->exit();
+  }
+}
+
+TModalResult TCustomForm::ShowModal() {
+  if (FModalLoop) return mrNone;  // showing modally already
+  FModalResult = mrNone;
+  setWindowModality(Qt::ApplicationModal);
+  PlaceOnScreen();
+  show();
+  raise();
+  activateWindow();
+  QEventLoop Loop;
+  FModalLoop = &Loop;
+  QPointer<TCustomForm> Self(this);
+  for (;;) {
+    FModalExitAsked = false;
+    Loop.exec(QEventLoop::DialogExec);
+    if (!Self) return mrCancel;  // freed while showing
+    // The loop also ends when the application does: that counts as Cancel.
+    // A result set back to mrNone after a button asked to close keeps the
+    // window open.
+    if (FModalResult != mrNone || !FModalExitAsked) break;
+  }
+  FModalLoop = nullptr;
+  if (FModalResult == mrNone) FModalResult = mrCancel;
+  hide();
+  return FModalResult;
+}
+
+void TCustomForm::PlaceOnScreen() {
+  if (FPlaced || !isWindow()) return;
+  FPlaced = true;
+  if (FPosition != poScreenCenter) return;
+  const QScreen* Screen = QGuiApplication::primaryScreen();
+  if (!Screen) return;
+  const QRect Desktop = Screen->availableGeometry();
+  move(Desktop.center() - QPoint(width() / 2, height() / 2));
 }
 
 TForm::TForm(QWidget* Parent) : TCustomForm(Parent) {}

@@ -27,6 +27,7 @@
 #include <memory>
 
 #include "platform/Controls.h"
+#include "platform/Dialogs.h"
 #include "platform/FormDesigns.h"
 #include "platform/FormErrors.h"
 
@@ -35,18 +36,45 @@ enum class TDesignMode {
   Check,  // the design check: load only
 };
 
+class QEventLoop;
+
+// Where a window appears when it is shown the first time.
+enum TPosition { poDesigned, poScreenCenter };
+
+// A key pressed: Sender, the Qt key code (set it to 0 to keep the key from
+// the control) and the Qt keyboard modifiers.
+using TKeyEvent = TEvent<int&, int>;
+
 class TCustomForm : public TControl {
   Q_OBJECT
   Q_PROPERTY(int Width READ Width WRITE SetWidth STORED false)
   Q_PROPERTY(int Height READ Height WRITE SetHeight STORED false)
   Q_PROPERTY(int ClientWidth READ ClientWidth WRITE SetClientWidth)
   Q_PROPERTY(int ClientHeight READ ClientHeight WRITE SetClientHeight)
+  Q_PROPERTY(bool KeyPreview READ KeyPreview WRITE SetKeyPreview)
+  Q_PROPERTY(TPosition Position READ Position WRITE SetPosition)
  public:
   explicit TCustomForm(QWidget* Parent = nullptr);
   ~TCustomForm() override;
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
+  // Keys that reach the form; with KeyPreview every key pressed in the form,
+  // before the focused control sees it.
+  TKeyEvent OnKeyDown;
+
+  bool KeyPreview() const { return FKeyPreview; }
+  void SetKeyPreview(bool Value);
+  TPosition Position() const { return FPosition; }
+  void SetPosition(TPosition Value) { FPosition = Value; }
+
+  // Shows the form as a modal window and returns once a button or code has
+  // set a modal result (closing the window is mrCancel).
+  TModalResult ShowModal();
+  TModalResult ModalResult() const { return FModalResult; }
+  // Ends a modal showing with Value (mrNone keeps it open).
+  void SetModalResult(TModalResult Value);
+  bool Modal() const { return FModalLoop != nullptr; }
 
   int ClientWidth() const { return width(); }
   void SetClientWidth(int Value) { SetWidth(Value); }
@@ -78,13 +106,29 @@ class TCustomForm : public TControl {
   void CaptionChanged() override;
   void paintEvent(QPaintEvent* Event) override;
   void showEvent(QShowEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
+  void closeEvent(QCloseEvent* Event) override;
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
+  // Raises OnKeyDown for Event; true when the handler took the key.
+  bool KeyDown(QKeyEvent* Event);
+  // Enter clicks the Default button, Escape the Cancel button; true when
+  // one was clicked.
+  bool DialogKey(int Key);
+  void PlaceOnScreen();
+
   [[noreturn]] void MissingComponent(const QString& Name, const char* ClassName) const;
   QList<TFormProblem> Load(const QList<std::pair<QByteArray, QString>>& Designs, TDesignMode Mode);
 
   QList<QPointer<QObject>> FComponents;
   bool FDesignLoaded = false;
+  bool FKeyPreview = false;
+  TPosition FPosition = poDesigned;
+  bool FPlaced = false;
+  TModalResult FModalResult = mrNone;
+  QEventLoop* FModalLoop = nullptr;
+  bool FModalExitAsked = false;
 };
 
 // A form without code of its own; also the base of every form class.

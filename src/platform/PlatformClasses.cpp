@@ -1,8 +1,11 @@
 #include "platform/PlatformClasses.h"
 
+#include "platform/BitBtn.h"
 #include "platform/ComponentRegistry.h"
+#include "platform/Edit.h"
 #include "platform/Forms.h"
 #include "platform/Image.h"
+#include "platform/PaintBox.h"
 #include "platform/StdControls.h"
 #include "platform/Timer.h"
 
@@ -13,6 +16,9 @@ void RegisterPlatformClasses() {
   R.RegisterClass<TLabel>();
   R.RegisterClass<TImage>();
   R.RegisterClass<TTimer>();
+  R.RegisterClass<TEdit>();
+  R.RegisterClass<TBitBtn>();
+  R.RegisterClass<TPaintBox>();
 
   // Size follows Height; storing both could round Height on reading.
   R.RegisterNotStored<TFont>("Size");
@@ -21,12 +27,17 @@ void RegisterPlatformClasses() {
   R.RegisterEvent("OnCreate", &TCustomForm::OnCreate);
   R.RegisterEvent("OnShow", &TCustomForm::OnShow);
   R.RegisterEvent("OnTimer", &TTimer::OnTimer);
+  R.RegisterEvent("OnKeyDown", &TCustomForm::OnKeyDown);
+  R.RegisterEvent("OnChange", &TEdit::OnChange);
+  R.RegisterEvent("OnPaint", &TPaintBox::OnPaint);
 
   R.RegisterEnum<TAlign>(
       {{"alNone", alNone}, {"alTop", alTop}, {"alBottom", alBottom}, {"alLeft", alLeft}, {"alRight", alRight},
        {"alClient", alClient}});
   R.RegisterEnum<TAlignment>({{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}});
   R.RegisterEnum<TBevelCut>({{"bvNone", bvNone}, {"bvLowered", bvLowered}, {"bvRaised", bvRaised}, {"bvSpace", bvSpace}});
+  R.RegisterEnum<TPosition>({{"poDesigned", poDesigned}, {"poScreenCenter", poScreenCenter}});
+  R.RegisterEnum<TBitBtnKind>({{"bkCustom", bkCustom}, {"bkOK", bkOK}, {"bkCancel", bkCancel}});
   R.RegisterEnum<TTextLayout>({{"tlTop", tlTop}, {"tlCenter", tlCenter}, {"tlBottom", tlBottom}});
 
   R.RegisterIdents<TControl>(

@@ -1,6 +1,11 @@
 #include "terms/TermControls.h"
 
 #include "platform/ComponentRegistry.h"
+#include "terms/FncInput.h"
 #include "terms/MMTerm.h"
 
-void RegisterTermControls() { TComponentRegistry::Instance().RegisterClass<TMMTerm>(); }
+void RegisterTermControls() {
+  TComponentRegistry& R = TComponentRegistry::Instance();
+  R.RegisterClass<TMMTerm>();
+  R.RegisterForm<TfmFncInput>();
+}

@@ -1,4 +1,5 @@
 #pragma once
-// Registers the term box with the component registry (start-up, tests).
+// Registers the term box and the term input window with the component
+// registry (start-up, tests).
 // Repeating it is harmless.
 void RegisterTermControls();

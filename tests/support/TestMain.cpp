@@ -2,12 +2,13 @@
 // the tests. A message dialog that a test did not expect fails that test
 // instead of waiting for a click; tests that expect one install their own
 // presenter (TMessagePresenterScope); the same holds for the message
-// window (TMessageRecorder).
+// window (TMessageRecorder) and the term input window (TTermInputScope).
 #include <gtest/gtest.h>
 
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "shell/MessageProcs.h"
+#include "terms/TermInput.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
@@ -19,6 +20,10 @@ int main(int argc, char** argv) {
   });
   SetMessageWindowPresenter([](const QString& Caption, const QString& Text) {
     ADD_FAILURE() << "unexpected message window \"" << Caption.toStdString() << "\": " << Text.toStdString();
+  });
+  SetTermInputPresenter([]() -> TTermInput {
+    ADD_FAILURE() << "unexpected term input window";
+    return std::nullopt;
   });
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -1,0 +1,79 @@
+#include "platform/Edit.h"
+
+#include <QLineEdit>
+#include <QPalette>
+
+#include "platform/Convert.h"
+
+namespace {
+// What QLineEdit takes at most; also the field's length without a limit.
+constexpr int LineEditLimit = 32767;
+}  // namespace
+
+TEdit::TEdit(QWidget* Parent) : TControl(Parent), FEdit(new QLineEdit(this)) {
+  SetParentColor(false);
+  SetColor(clWindow);
+  FEdit->setMaxLength(LineEditLimit);
+  setFocusProxy(FEdit);
+  setFocusPolicy(Qt::StrongFocus);
+  SetBounds(0, 0, 121, 21);
+  FEdit->setGeometry(rect());
+  connect(FEdit, &QLineEdit::textChanged, this, [this] { OnChange(this); });
+  FontChanged();
+}
+
+TEdit::~TEdit() = default;
+
+QString TEdit::Text() const { return FEdit->text(); }
+
+void TEdit::SetText(const QString& Value) {
+  if (Value != FEdit->text()) FEdit->setText(Value);
+}
+
+void TEdit::SetMaxLength(int Value) {
+  FMaxLength = std::max(0, Value);
+  FEdit->setMaxLength(FMaxLength == 0 ? LineEditLimit : std::min(FMaxLength, LineEditLimit));
+}
+
+bool TEdit::ReadOnly() const { return FEdit->isReadOnly(); }
+void TEdit::SetReadOnly(bool Value) { FEdit->setReadOnly(Value); }
+
+int TEdit::SelStart() const { return FEdit->hasSelectedText() ? FEdit->selectionStart() : FEdit->cursorPosition(); }
+
+void TEdit::SetSelStart(int Value) {
+  FEdit->deselect();
+  FEdit->setCursorPosition(Value);
+}
+
+int TEdit::SelLength() const { return FEdit->hasSelectedText() ? FEdit->selectionLength() : 0; }
+
+void TEdit::SetSelLength(int Value) { FEdit->setSelection(SelStart(), Value); }
+
+QString TEdit::SelText() const { return FEdit->selectedText(); }
+
+void TEdit::SetSelText(const QString& Value) {
+  // insert() of a read-only field does nothing, as typing would.
+  FEdit->insert(Value);
+}
+
+void TEdit::SelectAll() { FEdit->selectAll(); }
+
+void TEdit::SetFocus() { FEdit->setFocus(Qt::OtherFocusReason); }
+
+void TEdit::FontChanged() {
+  FEdit->setFont(Font()->ToQFont());
+  QPalette P = FEdit->palette();
+  P.setColor(QPalette::Text, TColorToQColor(Font()->Color()));
+  FEdit->setPalette(P);
+}
+
+void TEdit::ColorChanged() {
+  QPalette P = FEdit->palette();
+  P.setColor(QPalette::Base, TColorToQColor(Color()));
+  FEdit->setPalette(P);
+}
+
+void TEdit::resizeEvent(QResizeEvent* Event) {
+  TControl::resizeEvent(Event);
+  FEdit->setGeometry(rect());
+}
