@@ -32,7 +32,11 @@ void TEdit::SetText(const QString& Value) {
 
 void TEdit::SetMaxLength(int Value) {
   FMaxLength = std::max(0, Value);
+  // Qt puts the cursor at the end when the limit changes; the field keeps it.
+  const int Start = SelStart();
+  const int Length = SelLength();
   FEdit->setMaxLength(FMaxLength == 0 ? LineEditLimit : std::min(FMaxLength, LineEditLimit));
+  FEdit->setSelection(Start, Length);
 }
 
 bool TEdit::ReadOnly() const { return FEdit->isReadOnly(); }

@@ -54,7 +54,7 @@ object fmAUTermDialog: TfmAUTermDialog
       Left = 24
       Top = 152
       Width = 150
-      Height = 44
+      Height = 40
       Caption = 'x/y'
       State = 2
       Brush.Color = 14481663
@@ -66,7 +66,7 @@ object fmAUTermDialog: TfmAUTermDialog
       Left = 184
       Top = 152
       Width = 150
-      Height = 44
+      Height = 40
       Caption = '?'
       State = 0
       Brush.Color = clWhite
@@ -77,7 +77,7 @@ object fmAUTermDialog: TfmAUTermDialog
     end
     object MMTerm5: TMMTerm
       Left = 24
-      Top = 202
+      Top = 198
       Width = 150
       Height = 30
       Caption = '2*(x+y)'
@@ -89,7 +89,7 @@ object fmAUTermDialog: TfmAUTermDialog
     end
     object MMTerm6: TMMTerm
       Left = 184
-      Top = 202
+      Top = 198
       Width = 150
       Height = 30
       Caption = '?'
@@ -102,7 +102,7 @@ object fmAUTermDialog: TfmAUTermDialog
     end
     object MMTerm7: TMMTerm
       Left = 24
-      Top = 238
+      Top = 234
       Width = 150
       Height = 34
       Caption = '(a+b)^2'
@@ -114,7 +114,7 @@ object fmAUTermDialog: TfmAUTermDialog
     end
     object MMTerm11: TMMTerm
       Left = 184
-      Top = 238
+      Top = 234
       Width = 150
       Height = 34
       Caption = '?'
@@ -127,7 +127,7 @@ object fmAUTermDialog: TfmAUTermDialog
     end
     object MMTerm8: TMMTerm
       Left = 24
-      Top = 278
+      Top = 274
       Width = 150
       Height = 34
       Caption = '(a-c^2)^2'
@@ -139,7 +139,7 @@ object fmAUTermDialog: TfmAUTermDialog
     end
     object MMTerm12: TMMTerm
       Left = 184
-      Top = 278
+      Top = 274
       Width = 150
       Height = 34
       Caption = '?'
@@ -152,7 +152,7 @@ object fmAUTermDialog: TfmAUTermDialog
     end
     object MMTerm9: TMMTerm
       Left = 24
-      Top = 318
+      Top = 314
       Width = 150
       Height = 32
       Caption = 'x^4-y^4'
@@ -164,7 +164,7 @@ object fmAUTermDialog: TfmAUTermDialog
     end
     object MMTerm13: TMMTerm
       Left = 184
-      Top = 318
+      Top = 314
       Width = 150
       Height = 32
       Caption = '?'
@@ -177,7 +177,7 @@ object fmAUTermDialog: TfmAUTermDialog
     end
     object MMTerm10: TMMTerm
       Left = 24
-      Top = 356
+      Top = 352
       Width = 150
       Height = 32
       Caption = '2*(x^4-y^4)'
@@ -189,7 +189,7 @@ object fmAUTermDialog: TfmAUTermDialog
     end
     object MMTerm14: TMMTerm
       Left = 184
-      Top = 356
+      Top = 352
       Width = 150
       Height = 32
       Caption = '?'
