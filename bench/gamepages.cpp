@@ -1,0 +1,72 @@
+// The term game pages on the offscreen platform: creating one page form
+// from its designs (the game frame, then the page's own), with and without
+// the first paint. The switch to a page in the main window is measured by
+// the page switch benchmark.
+#include <benchmark/benchmark.h>
+
+#include <QWidget>
+#include <memory>
+
+#include "common/Random.h"
+#include "components/ComponentClasses.h"
+#include "pages/PageClasses.h"
+#include "pages/binomische/BIU0.h"
+#include "pages/binomische/BIU1.h"
+#include "pages/faktorisieren/FAU0.h"
+#include "pages/faktorisieren/FAU1.h"
+#include "platform/Application.h"
+#include "platform/PlatformClasses.h"
+#include "scene/SceneControls.h"
+#include "terms/TermControls.h"
+
+namespace {
+
+std::unique_ptr<TfmGameFrame> NewPage(int Index) {
+  switch (Index) {
+    case 0:
+      return CreateForm<TfmBIU0>();
+    case 1:
+      return CreateForm<TfmBIU1>();
+    case 2:
+      return CreateForm<TfmFAU0>();
+    default:
+      return CreateForm<TfmFAU1>();
+  }
+}
+
+// Arg: 0 TfmBIU0, 1 TfmBIU1, 2 TfmFAU0, 3 TfmFAU1.
+void BM_CreateGamePage(benchmark::State& State) {
+  RandomSeed(1);
+  for (auto _ : State) {
+    std::unique_ptr<TfmGameFrame> Page = NewPage(static_cast<int>(State.range(0)));
+    benchmark::DoNotOptimize(Page.get());
+  }
+}
+BENCHMARK(BM_CreateGamePage)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+
+// A page created, sized like the page host and painted once.
+void BM_CreateAndPaintGamePage(benchmark::State& State) {
+  RandomSeed(1);
+  for (auto _ : State) {
+    std::unique_ptr<TfmGameFrame> Page = NewPage(static_cast<int>(State.range(0)));
+    Page->resize(796, 482);
+    benchmark::DoNotOptimize(Page->grab());
+  }
+}
+BENCHMARK(BM_CreateAndPaintGamePage)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  TApplication App(argc, argv);
+  RegisterPlatformClasses();
+  RegisterComponentClasses();
+  RegisterSceneControls();
+  RegisterTermControls();
+  RegisterPageClasses();
+  ::benchmark::Initialize(&argc, argv);
+  ::benchmark::RunSpecifiedBenchmarks();
+  ::benchmark::Shutdown();
+  return 0;
+}
