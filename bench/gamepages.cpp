@@ -1,9 +1,10 @@
 // The term game pages on the offscreen platform: creating one page form
 // from its designs (the game frame, then the page's own), with and without
-// the first paint. The switch to a page in the main window is measured by
-// the page switch benchmark.
+// the first paint, and switching between two game pages in the main window
+// (posted request, page created, prepared and shown, the old one freed).
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <memory>
 
@@ -15,8 +16,12 @@
 #include "pages/faktorisieren/FAU0.h"
 #include "pages/faktorisieren/FAU1.h"
 #include "platform/Application.h"
+#include "platform/Dialogs.h"
 #include "platform/PlatformClasses.h"
 #include "scene/SceneControls.h"
+#include "shell/MMX.h"
+#include "shell/Main.h"
+#include "shell/MessageProcs.h"
 #include "terms/TermControls.h"
 
 namespace {
@@ -55,6 +60,33 @@ void BM_CreateAndPaintGamePage(benchmark::State& State) {
 }
 BENCHMARK(BM_CreateAndPaintGamePage)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
+void RunPosted() {
+  for (int I = 0; I < 3; ++I) QCoreApplication::sendPostedEvents();
+}
+
+// Back and forth between two game pages: Arg 0 860 <-> 870, Arg 1
+// 950 <-> 960; Arg 2 and 3 the same with the main window painted after
+// each switch.
+void BM_GamePageSwitch(benchmark::State& State) {
+  TfmMain Main;
+  Main.show();
+  RunPosted();
+  const bool Factoring = State.range(0) % 2 == 1;
+  const bool Paint = State.range(0) >= 2;
+  const int A = Factoring ? 950 : 860;
+  const int B = Factoring ? 960 : 870;
+  for (auto _ : State) {
+    for (const int Page : {A, B}) {
+      Main.MMX().PostGotoPage(Page, true);
+      RunPosted();
+      if (Paint) benchmark::DoNotOptimize(Main.grab());
+    }
+  }
+  if (Main.MMX().CurrentPage() != B) State.SkipWithError("navigation failed");
+  State.SetItemsProcessed(2 * State.iterations());
+}
+BENCHMARK(BM_GamePageSwitch)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,6 +97,9 @@ int main(int argc, char** argv) {
   RegisterSceneControls();
   RegisterTermControls();
   RegisterPageClasses();
+  // The pages without a form yet (the start page) answer with a dialog.
+  SetMessagePresenter([](const TMessageRequest&) { return mrOk; });
+  SetMessageWindowPresenter([](const QString&, const QString&) {});
   ::benchmark::Initialize(&argc, argv);
   ::benchmark::RunSpecifiedBenchmarks();
   ::benchmark::Shutdown();
