@@ -1,6 +1,7 @@
 // The timed term game pages played through their controls, offscreen: the
-// pupil's answer is set as the answer box's caption, the check button and
-// the timer are driven by calling their handlers.
+// pupil's answers come through the answer box's term entry (the input
+// window answered by a scope), the check button and the timer are driven
+// by calling their handlers.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -26,6 +27,7 @@
 #include "shell/MMX.h"
 #include "shell/Main.h"
 #include "support/MessageRecorder.h"
+#include "support/TermInputScope.h"
 #include "terms/MMTerm.h"
 #include "terms/TermControls.h"
 
@@ -87,9 +89,16 @@ std::string Factored(const TBinomialFactorTask& T) {
   }
 }
 
-// Enters Answer and presses the check button.
+// Types Text into the term input window of the answer box.
+void Enter(TfmGameFrame& Page, const std::string& Text) {
+  TTermInputScope Input({QString::fromStdString(Text)});
+  Page.MMTerm1Click(Page.MMTerm2);
+  EXPECT_EQ(Input.Openings(), 1);
+}
+
+// Enters Text and presses the check button.
 void Answer(TfmGameFrame& Page, const std::string& Text) {
-  Page.MMTerm2->SetCaption(QString::fromStdString(Text));
+  Enter(Page, Text);
   Page.PCVGlassButton1Click(Page.PCVGlassButton1);
 }
 
@@ -108,7 +117,9 @@ void ExpectPresses(TfmGameFrame& Page, const std::vector<TPress>& Presses) {
     TMessageRecorder Seen;
     const QString TaskBefore = Page.MMTerm1->Caption();
     const int SolvedBefore = Page.Game().Solved();
-    Answer(Page, P.Answer);
+    Enter(Page, P.Answer);
+    const QString Entered = Page.MMTerm2->Caption();
+    Page.PCVGlassButton1Click(Page.PCVGlassButton1);
     ASSERT_EQ(Seen.Count(), 1) << P.Answer;
     const bool Praise = P.Seen == Praised;
     EXPECT_EQ(Seen.LastCaption(), P.Seen.Caption) << P.Answer;
@@ -117,7 +128,7 @@ void ExpectPresses(TfmGameFrame& Page, const std::vector<TPress>& Presses) {
     }
     EXPECT_EQ(Page.Game().Solved(), SolvedBefore + (Praise ? 1 : 0)) << P.Answer;
     // A wrong answer stays for correction; a solved task makes room for the next.
-    EXPECT_EQ(Page.MMTerm2->Caption(), Praise ? "?" : QString::fromStdString(P.Answer)) << P.Answer;
+    EXPECT_EQ(Page.MMTerm2->Caption(), Praise ? "?" : Entered) << P.Answer;
     EXPECT_EQ(Page.MMTerm1->Caption() == TaskBefore, !Praise) << P.Answer;
     EXPECT_EQ(Page.MMTerm1->Caption().toStdString(), Page.Game().TaskCaption());
     EXPECT_EQ(Page.PCVGlass1->Width(), (Page.Game().Solved() + 1) * 30);
@@ -158,6 +169,12 @@ TEST_F(GamePagesTest, DesignsOfTheFourPages) {
     EXPECT_EQ(Page->Label2->Font()->Height(), -37);
     EXPECT_TRUE(Page->Timer1->Enabled());
     EXPECT_EQ(Page->Timer1->Interval(), 1000);
+    // Only the answer box takes a term.
+    Page->MMTerm1->Click();
+    TTermInputScope Input({"(a+b)^2"});
+    Page->MMTerm2->Click();
+    EXPECT_EQ(Input.Openings(), 1);
+    EXPECT_EQ(Page->MMTerm2->Caption(), TermTextOf("(a+b)^2"));
   }
 }
 

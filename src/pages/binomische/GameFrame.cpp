@@ -1,6 +1,7 @@
 #include "pages/binomische/GameFrame.h"
 
 #include "pages/GameMessageProcs.h"
+#include "pages/TermEntry.h"
 
 TfmGameFrame::TfmGameFrame(QWidget* Parent) : TForm(Parent) {}
 
@@ -13,7 +14,7 @@ void TfmGameFrame::FormCreate(QObject*) {
   ShowTask();
 }
 
-void TfmGameFrame::MMTerm1Click(QObject*) {}
+void TfmGameFrame::MMTerm1Click(QObject* Sender) { EnterTerm(Sender); }
 
 void TfmGameFrame::PCVGlassButton1Click(QObject*) {
   if (!FGame) return;  // a design loaded for checking only
