@@ -1,8 +1,8 @@
 #pragma once
 // The first binomial formula game: the pupil expands ten products of
 // binomials.
-#include "pages/binomische/GameFrame.h"
 #include "pages/binomische/BinomialGame.h"
+#include "pages/binomische/GameFrame.h"
 
 class TfmBIU0 : public TfmGameFrame {
   Q_OBJECT

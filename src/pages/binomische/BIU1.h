@@ -1,8 +1,8 @@
 #pragma once
 // The second binomial formula game: the game of the first page with its
 // own introduction and colour.
-#include "pages/binomische/GameFrame.h"
 #include "pages/binomische/BinomialGame.h"
+#include "pages/binomische/GameFrame.h"
 
 class TfmBIU1 : public TfmGameFrame {
   Q_OBJECT
