@@ -1,0 +1,21 @@
+#include "pages/GameMessageProcs.h"
+
+#include <QString>
+
+#include "shell/MessageProcs.h"
+
+void ShowGameMessage(const TGameMessage& Message) {
+  switch (Message.Kind) {
+    case gmPraise:
+      ShowPraise();
+      break;
+    case gmError:
+      ShowError(QString::fromStdString(Message.Text));
+      break;
+    case gmInfo:
+      ShowInfo(QString::fromStdString(Message.Text));
+      break;
+    case gmNone:
+      break;
+  }
+}

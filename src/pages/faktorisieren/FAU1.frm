@@ -1,0 +1,11 @@
+inherited fmFAU1: TfmFAU1
+  inherited PCPanel1: TPCPanel
+    Color = 14474495
+    inherited MiniHTML1: TMiniHTML
+      Lines = (
+        'Diese Seite dient dazu, mit den binomischen Formeln zu faktorisieren. <br>'
+        'Vorsicht! Unter Umständen lässt sich nicht faktorisieren. Gib dann einfach ein '
+        '"?" ein.')
+    end
+  end
+end
