@@ -1,5 +1,6 @@
 #include "pages/PageClasses.h"
 
+#include "pages/aufgaben/AufgabenPages.h"
 #include "pages/aufstellen/AufstellenPages.h"
 #include "pages/binomische/BinomialGamePages.h"
 #include "pages/faktorisieren/FactoringGamePages.h"
@@ -9,4 +10,5 @@ void RegisterPageClasses() {
   RegisterAufstellenPages();
   RegisterBinomialGamePages();
   RegisterFactoringGamePages();
+  RegisterAufgabenPages();
 }

@@ -7,6 +7,7 @@
 #include "platform/Image.h"
 #include "platform/PaintBox.h"
 #include "platform/StdControls.h"
+#include "platform/StringGrid.h"
 #include "platform/Timer.h"
 
 void RegisterPlatformClasses() {
@@ -19,6 +20,7 @@ void RegisterPlatformClasses() {
   R.RegisterClass<TEdit>();
   R.RegisterClass<TBitBtn>();
   R.RegisterClass<TPaintBox>();
+  R.RegisterClass<TStringGrid>();
 
   // Size follows Height; storing both could round Height on reading.
   R.RegisterNotStored<TFont>("Size");

@@ -21,6 +21,9 @@ const std::vector<TArtPiece>& ArtCatalogue() {
     List.push_back({QStringLiteral("pathback.gif"), kPathArrowSize, kPathArrowSize, 1, [] { return DrawPathArrow(false); }});
     List.push_back(
         {QStringLiteral("pathforward.gif"), kPathArrowSize, kPathArrowSize, 1, [] { return DrawPathArrow(true); }});
+    for (int Variant : {1, 2})
+      List.push_back({QStringLiteral("vavoboard%1.gif").arg(Variant), kBoardTileSize, kBoardTileSize, 1,
+                      [Variant] { return DrawBoardTile(Variant); }});
     const std::pair<const char*, TToolGlyph> Glyphs[] = {
         {"home", TToolGlyph::Home},         {"back", TToolGlyph::Back},   {"forward", TToolGlyph::Forward},
         {"whereami", TToolGlyph::WhereAmI}, {"index", TToolGlyph::Index}, {"calculator", TToolGlyph::Calculator},

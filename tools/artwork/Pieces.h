@@ -20,6 +20,11 @@ TArtPicture DrawFigure();
 constexpr int kPathArrowSize = 34;
 TArtPicture DrawPathArrow(bool Forward);
 
+// The two boards of the term calculator game (1 even levels, 2 odd ones),
+// tiles the board panel repeats mirrored.
+constexpr int kBoardTileSize = 100;
+TArtPicture DrawBoardTile(int Variant);
+
 enum class TToolGlyph { Home, Back, Forward, WhereAmI, Index, Calculator, Up, First, Previous, Next, Last };
 constexpr int kToolGlyphSize = 24;
 TArtPicture DrawToolGlyph(TToolGlyph Glyph);

@@ -81,7 +81,7 @@ void TVavoReverGame::StartLevel(int Level) {
   Step(StartCell, Ignored);
 }
 
-TVavoClickResult TVavoReverGame::Click(TBoardCell C) {
+TVavoClickResult TVavoReverGame::Click(TBoardCell C, const TLevelWonHandler& BeforeNextLevel) {
   TVavoClickResult Result;
   if (!OnBoard(C) || !Clickable(C)) return Result;
   if (!Step(C, Result.Message)) return Result;
@@ -93,6 +93,7 @@ TVavoClickResult TVavoReverGame::Click(TBoardCell C) {
     const std::string Moves = std::to_string(FMoves);
     if (FLevel < VavoLastLevel) {
       Result.Message = TGameMessage::Info("Bravo, du hast den Level in " + Moves + " Zügen geschafft.");
+      if (BeforeNextLevel) BeforeNextLevel(Result.Message);
       FPoints = 0;
       StartLevel(FLevel + 1);
       Result.LevelChanged = true;

@@ -91,11 +91,16 @@ class TVavoReverGame {
   // the start cell in the bottom-right corner is applied without counting a
   // move or checking the target.
   void Start();
+  // Runs after a winning step, before the next level starts, with the level
+  // message: the page shows the winning step under the message there.
+  using TLevelWonHandler = std::function<void(const TGameMessage& Message)>;
+
   // A click on a cell: counts a move, steps onto the cell and checks the
   // target. Winning a level below the last shows "Bravo, du hast den Level
-  // in N Zügen geschafft." and starts the next level; the moves go on. A
-  // step whose term cannot be evaluated is refused and changes nothing.
-  TVavoClickResult Click(TBoardCell Cell);
+  // in N Zügen geschafft." (through BeforeNextLevel, when given) and starts
+  // the next level; the moves go on. A step whose term cannot be evaluated
+  // is refused and changes nothing.
+  TVavoClickResult Click(TBoardCell Cell, const TLevelWonHandler& BeforeNextLevel = {});
 
   int Level() const { return FLevel; }
   int Target() const { return VavoLevel(FLevel).Target; }

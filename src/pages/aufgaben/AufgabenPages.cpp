@@ -1,0 +1,6 @@
+#include "pages/aufgaben/AufgabenPages.h"
+
+#include "pages/aufgaben/TAVavorever.h"
+#include "platform/ComponentRegistry.h"
+
+void RegisterAufgabenPages() { TComponentRegistry::Instance().RegisterForm<TfmTAVavorever>(); }
