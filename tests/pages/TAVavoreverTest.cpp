@@ -60,11 +60,12 @@ QString Label(const TfmTAVavorever& Page, const char* Name) {
 }
 
 // Level, target, moves, points, x, y as the labels show them.
-QStringList Values(const TfmTAVavorever& Page) {
+QStringList ValueList(const TfmTAVavorever& Page) {
   QStringList Texts;
   for (const char* Name : {"Label8", "Label9", "Label7", "Label6", "Label11", "Label13"}) Texts << Label(Page, Name);
   return Texts;
 }
+std::string Values(const TfmTAVavorever& Page) { return ValueList(Page).join(" | ").toStdString(); }
 
 TCells Where(const TfmTAVavorever& Page, bool (*Test)(const TMMTerm&)) {
   TCells Cells;
@@ -81,8 +82,8 @@ TCells Pressed(const TfmTAVavorever& Page) {
 }
 
 // Everything a click may change on the page, as text.
-QStringList Shown(const TfmTAVavorever& Page) {
-  QStringList Texts = Values(Page);
+std::string Shown(const TfmTAVavorever& Page) {
+  QStringList Texts = ValueList(Page);
   for (int Row = 0; Row < 8; ++Row)
     for (int Column = 0; Column < 8; ++Column) {
       const TMMTerm& C = *Page.BoardCell(Row, Column);
@@ -97,7 +98,7 @@ QStringList Shown(const TfmTAVavorever& Page) {
   const auto* Grid = Page.Component<TStringGrid>("StringGrid1");
   for (int Row = 0; Row < 5; ++Row)
     for (int Column = 0; Column < 5; ++Column) Texts << Grid->Cells(Column, Row);
-  return Texts;
+  return Texts.join("\n").toStdString();
 }
 
 void Click(QWidget* Widget) {
@@ -130,7 +131,7 @@ TEST(TAVavorever, DesignStateThenStartOfLevelTwo) {
   }
   EXPECT_EQ(Clickable(*Page).size(), 64u);
   EXPECT_EQ(Page->BoardCell(3, 4)->Caption(), "?");
-  EXPECT_EQ(Values(*Page), QStringList({"0", "0", "0", "0", "0", "0"}));
+  EXPECT_EQ(Values(*Page), "0 | 0 | 0 | 0 | 0 | 0");
   EXPECT_EQ(Grid->Cells(0, 0), "a");
   EXPECT_EQ(Grid->Cells(4, 0), "e");
   EXPECT_EQ(Grid->Cells(0, 1), "");
@@ -140,7 +141,7 @@ TEST(TAVavorever, DesignStateThenStartOfLevelTwo) {
   EXPECT_EQ(Pressed(*Page), (TCells{{7, 7}}));  // the trail holds the start cell only
   EXPECT_EQ(Where(*Page, [](const TMMTerm& C) { return C.Visible(); }).size(), 9u);
   // The start cell x+a was applied with a = 1 and counts no move.
-  EXPECT_EQ(Values(*Page), QStringList({"2", "150", "0", "1", "1", "0"}));
+  EXPECT_EQ(Values(*Page), "2 | 150 | 0 | 1 | 1 | 0");
   EXPECT_EQ(Page->BoardCell(6, 6)->Caption(), "x^2/30");
   EXPECT_EQ(Page->BoardCell(6, 6)->Font()->Color(), 255);
   EXPECT_EQ(Page->BoardCell(5, 6)->Font()->Color(), 128);
@@ -159,34 +160,34 @@ TEST(TAVavorever, DesignStateThenStartOfLevelTwo) {
 }
 
 TEST(TAVavorever, ScriptedPlays) {
-  const QString Bravo2 = QStringLiteral("Bravo, du hast den Level in 2 Zügen geschafft.");
-  const QString Bravo12 = QStringLiteral("Bravo, du hast den Level in 12 Zügen geschafft.");
+  const std::string Bravo2 = "Bravo, du hast den Level in 2 Zügen geschafft.";
+  const std::string Bravo12 = "Bravo, du hast den Level in 12 Zügen geschafft.";
   const TCells TwelveMoves = {{6, 7}, {5, 7}, {6, 7}, {6, 6}, {5, 6}, {5, 5},
                               {6, 5}, {6, 6}, {5, 6}, {6, 6}, {5, 6}, {6, 6}};
   struct {
     const char* Name;
     TSource Source;
     TCells Path;
-    QStringList Messages;
+    std::string Messages;  // one after the other
     // The labels while the last message was open, and afterwards.
-    QStringList DuringMessage, After;
+    std::string DuringMessage, After;
   } Cases[] = {
       // x + a = 100, x - b = 130, x + c = 150: equal to the target is not enough.
-      {"equal to the target", Script({100, 0, 0, 0, 0, 0, -30, 0, 0, 0, 0, 0, 20}), {{6, 7}, {5, 7}}, {}, {},
-       {"2", "150", "2", "150", "150", "130"}},
+      {"equal to the target", Script({100, 0, 0, 0, 0, 0, -30, 0, 0, 0, 0, 0, 20}), {{6, 7}, {5, 7}}, "", "",
+       "2 | 150 | 2 | 150 | 150 | 130"},
       // One thousandth more wins; the winning step shows under the message.
-      {"a thousandth more", Script({100, 0, 0, 0, 0, 0, -30, 0, 0, 0, 0, 0, 20.001L}), {{6, 7}, {5, 7}}, {Bravo2},
-       {"2", "150", "2", "150,001", "150,001", "130"}, {"3", "200", "2", "0", "0", "0"}},
-      {"a third is stored as 0,333", Script({1.0L / 3}), {}, {}, {}, {"2", "150", "0", "0,333", "0,333", "0"}},
+      {"a thousandth more", Script({100, 0, 0, 0, 0, 0, -30, 0, 0, 0, 0, 0, 20.001L}), {{6, 7}, {5, 7}}, Bravo2,
+       "2 | 150 | 2 | 150,001 | 150,001 | 130", "3 | 200 | 2 | 0 | 0 | 0"},
+      {"a third is stored as 0,333", Script({1.0L / 3}), {}, "", "", "2 | 150 | 0 | 0,333 | 0,333 | 0"},
       // The moves go on counting in level 3.
-      {"moves carried on", ByLevel(20, 0, 0), TwelveMoves, {Bravo12}, {"2", "150", "12", "430,938", "430,938", "113,702"},
-       {"3", "200", "12", "0", "0", "0"}},
+      {"moves carried on", ByLevel(20, 0, 0), TwelveMoves, Bravo12, "2 | 150 | 12 | 430,938 | 430,938 | 113,702",
+       "3 | 200 | 12 | 0 | 0 | 0"},
   };
   for (auto& C : Cases) {
     SCOPED_TRACE(C.Name);
     TMessageRecorder Seen;
     const auto Page = NewPage(C.Source);
-    QStringList During;
+    std::string During;
     Seen.OnMessage = [&](const TRecordedMessage&) { During = Values(*Page); };
     Start(*Page);
     Play(*Page, C.Path);
@@ -195,7 +196,7 @@ TEST(TAVavorever, ScriptedPlays) {
       EXPECT_EQ(M.Caption, "Meldung");
       Texts << M.Text;
     }
-    EXPECT_EQ(Texts, C.Messages);
+    EXPECT_EQ(Texts.join(" | ").toStdString(), C.Messages);
     EXPECT_EQ(During, C.DuringMessage);
     EXPECT_EQ(Values(*Page), C.After);
   }
@@ -211,7 +212,7 @@ TEST(TAVavorever, StepWithoutValueIsRefusedAndChangesNothing) {
   ASSERT_EQ(Page->BoardCell(6, 5)->Caption(), "1/x");
   Seen.Clear();
 
-  const QStringList Before = Shown(*Page);
+  const std::string Before = Shown(*Page);
   Click(Page->BoardCell(6, 5));
   ASSERT_EQ(Seen.Count(), 1);
   EXPECT_EQ(Seen.LastText(), "Der Term „1/x“ lässt sich mit x = 0 und y = 0 nicht ausrechnen (Division durch Null).");

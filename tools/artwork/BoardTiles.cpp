@@ -1,5 +1,6 @@
 // The boards of the term calculator game: squared paper as in an exercise
-// book, in two colourings for even and odd levels. The panel fills itself
+// book, in two colourings for even and odd levels. The lines stay faint:
+// the cells are see-through and their terms must read clearly over them. The panel fills itself
 // with the tile mirrored at every edge, so the lines are drawn symmetric
 // about the tile's middle and the copies join without a seam.
 #include "Pieces.h"
@@ -33,8 +34,8 @@ void DrawSquares(QImage& Image, const TPaper& Colors) {
 }  // namespace
 
 TArtPicture DrawBoardTile(int Variant) {
-  const TPaper Colors = Variant == 1 ? TPaper{QColor(0xFBF7EA), QColor(0xDDE6F1), QColor(0xAFC5E2)}
-                                     : TPaper{QColor(0xEFF6EA), QColor(0xF1DCCB), QColor(0xE2B28C)};
+  const TPaper Colors = Variant == 1 ? TPaper{QColor(0xFBF7EA), QColor(0xEBEFF4), QColor(0xCAD8EA)}
+                                     : TPaper{QColor(0xEFF6EA), QColor(0xF3E6DA), QColor(0xEAC6A8)};
   QImage Image = NewImage(kBoardTileSize, kBoardTileSize, Colors.Paper);
   DrawSquares(Image, Colors);
   TArtPicture Picture;

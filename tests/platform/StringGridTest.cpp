@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "platform/Convert.h"
+#include "platform/StringGrid.h"
+
+TEST(StringGrid, CellsKeepTheirTextsWhenTheGridChangesSize) {
+  TStringGrid Grid;
+  Grid.SetCells(0, 0, "a");
+  Grid.SetCells(4, 4, "corner");
+  Grid.SetCells(5, 0, "outside");
+  Grid.SetCells(-1, 2, "outside");
+  Grid.SetColCount(3);
+  Grid.SetRowCount(6);
+  const std::tuple<int, int, QString> Cases[] = {
+      {0, 0, "a"}, {4, 4, ""}, {5, 0, ""}, {-1, 2, ""}, {2, 5, ""},
+  };
+  for (const auto& [Col, Row, Text] : Cases) EXPECT_EQ(Grid.Cells(Col, Row), Text) << Col << "," << Row;
+  Grid.SetColCount(5);
+  EXPECT_EQ(Grid.Cells(4, 4), "");  // lost with the columns
+
+  // The fixed rows and columns always leave one ordinary row and column.
+  Grid.SetFixedRows(9);
+  EXPECT_EQ(Grid.FixedRows(), 5);
+  Grid.SetRowCount(2);
+  EXPECT_EQ(Grid.FixedRows(), 1);
+  Grid.SetColCount(0);
+  EXPECT_EQ(Grid.ColCount(), 1);
+  EXPECT_EQ(Grid.FixedCols(), 0);
+}
+
+TEST(StringGrid, FixedCellsRaisedGreyOthersWhiteWithGridLines) {
+  TStringGrid Grid;
+  Grid.SetBounds(0, 0, 120, 60);
+  Grid.SetColCount(3);
+  Grid.SetRowCount(3);
+  Grid.SetFixedCols(0);
+  Grid.SetDefaultColWidth(30);
+  Grid.SetDefaultRowHeight(15);
+  const QImage I = Grid.grab().toImage();
+  ASSERT_EQ(I.width(), 120);
+  const auto At = [&](int X, int Y) { return QRgbToTColor(I.pixel(X, Y)); };
+  const auto Rgb = [](TColor C) { return QRgbToTColor(TColorToQRgb(C)); };
+  // Cells start inside the two-pixel frame; each is followed by a grid line.
+  EXPECT_EQ(Grid.CellRect(1, 2), QRect(2 + 31, 2 + 32, 30, 15));
+  const std::tuple<int, int, TColor, const char*> Cases[] = {
+      {20, 10, clBtnFace, "inside a heading"},     {2, 2, clBtnHighlight, "raised edge of a heading"},
+      {31, 16, clBtnShadow, "raised edge, bottom right"}, {32, 10, clBlack, "line between headings"},
+      {20, 25, clWindow, "ordinary cell"},          {32, 25, clSilver, "line between ordinary cells"},
+      {110, 25, clWindow, "right of the last column"}, {0, 30, clBtnShadow, "sunken frame"},
+  };
+  for (const auto& [X, Y, Color, What] : Cases) EXPECT_EQ(At(X, Y), Rgb(Color)) << What;
+}
