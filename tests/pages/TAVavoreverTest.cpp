@@ -172,13 +172,10 @@ TEST(TAVavorever, ScriptedPlays) {
     // The labels while the last message was open, and afterwards.
     std::string DuringMessage, After;
   } Cases[] = {
-      // x + a = 100, x - b = 130, x + c = 150: equal to the target is not enough.
-      {"equal to the target", Script({100, 0, 0, 0, 0, 0, -30, 0, 0, 0, 0, 0, 20}), {{6, 7}, {5, 7}}, "", "",
-       "2 | 150 | 2 | 150 | 150 | 130"},
-      // One thousandth more wins; the winning step shows under the message.
+      // x + a = 100, x - b = 130, x + c = 150,001 wins (150 would not); the
+      // winning step shows under the message.
       {"a thousandth more", Script({100, 0, 0, 0, 0, 0, -30, 0, 0, 0, 0, 0, 20.001L}), {{6, 7}, {5, 7}}, Bravo2,
        "2 | 150 | 2 | 150,001 | 150,001 | 130", "3 | 200 | 2 | 0 | 0 | 0"},
-      {"a third is stored as 0,333", Script({1.0L / 3}), {}, "", "", "2 | 150 | 0 | 0,333 | 0,333 | 0"},
       // The moves go on counting in level 3.
       {"moves carried on", ByLevel(20, 0, 0), TwelveMoves, Bravo12, "2 | 150 | 12 | 430,938 | 430,938 | 113,702",
        "3 | 200 | 12 | 0 | 0 | 0"},
