@@ -2,11 +2,11 @@
 
 #include <utility>
 
+#include "pages/GameMessageProcs.h"
 #include "platform/Image.h"
 #include "platform/StdControls.h"
 #include "platform/StringGrid.h"
 #include "scene/pc_panel.h"
-#include "shell/MessageProcs.h"
 #include "terms/MMTerm.h"
 
 namespace {
@@ -14,15 +14,6 @@ namespace {
 constexpr int Size = TVavoReverGame::BoardSize;
 
 QString Text(const std::string& Utf8) { return QString::fromStdString(Utf8); }
-
-void Show(const TGameMessage& Message) {
-  switch (Message.Kind) {
-    case gmNone: break;
-    case gmPraise: ShowPraise(); break;
-    case gmError: ShowError(Text(Message.Text)); break;
-    case gmInfo: ShowInfo(Text(Message.Text)); break;
-  }
-}
 
 }  // namespace
 
@@ -71,18 +62,18 @@ void TfmTAVavorever::MMTerm1Click(QObject* Sender) {
   const TVavoClickResult Result =
       FGame->Click(TVavoReverGame::CellOfTag(Cell->Tag()), [this, &Announced](const TGameMessage& Message) {
         ShowState();
-        Show(Message);
+        ShowGameMessage(Message);
         Announced = true;
       });
   ShowState();
-  if (!Announced) Show(Result.Message);
+  if (!Announced) ShowGameMessage(Result.Message);
 }
 
 void TfmTAVavorever::ShowState() {
+  if (!FGrid) return;  // the design is not loaded yet
   for (int Row = 0; Row < Size; ++Row)
     for (int Column = 0; Column < Size; ++Column) {
       TMMTerm* Cell = BoardCell(Row, Column);
-      if (!Cell) continue;
       const TVavoCellState& State = FGame->Cell({Row, Column});
       Cell->SetCaption(Text(State.Caption));
       Cell->Font()->SetColor(State.FontColor);
@@ -99,16 +90,15 @@ void TfmTAVavorever::ShowState() {
   };
   for (const auto& [Name, Value] : Values) Component<TLabel>(QLatin1String(Name))->SetCaption(Text(*Value));
 
-  if (FGrid)
-    for (int Row = 1; Row <= TVavoReverGame::ParameterRows; ++Row)
-      for (int K = 0; K < TVavoReverGame::ParameterCount; ++K) FGrid->SetCells(K, Row, Text(FGame->GridText(Row, K)));
+  for (int Row = 1; Row <= TVavoReverGame::ParameterRows; ++Row)
+    for (int K = 0; K < TVavoReverGame::ParameterCount; ++K) FGrid->SetCells(K, Row, Text(FGame->GridText(Row, K)));
   ShowBackground();
 }
 
 void TfmTAVavorever::ShowBackground() {
   // Even levels lie on the first picture, odd ones on the second.
   const int Picture = FGame->BackgroundImage();
-  if (!FBoardPanel || Picture == 0 || Picture == FShownBackground) return;
+  if (Picture == 0 || Picture == FShownBackground) return;
   FShownBackground = Picture;
   const auto* Image = Component<TImage>(Picture == 1 ? QStringLiteral("Image1") : QStringLiteral("Image2"));
   FBoardPanel->SetBackgroundMode(bmSymmFillImage);
