@@ -37,18 +37,18 @@ void TfmNachricht::Execute(const QString& Caption, const QString& Text) {
 }
 
 namespace {
-// How far down the text of View reaches when it is laid out at the control's
-// width with no bottom edge: the last row with ink on a white sheet (the
-// message text is dark).
-int TextDepth(TMiniHTML& View) {
-  constexpr int SheetHeight = 1000;
-  TBitmap Sheet(View.Width(), SheetHeight);
-  View.DrawContent(Sheet.Canvas(), false, SRCCOPY, TRect{0, 0, View.Width(), SheetHeight});
+// Whether the text of View reaches below the control: it is laid out on a
+// white sheet twice as high (the message text is dark), and any ink in the
+// lower half counts.
+bool TextOverflows(TMiniHTML& View) {
+  const int Height = View.Height();
+  TBitmap Sheet(View.Width(), 2 * Height);
+  View.DrawContent(Sheet.Canvas(), false, SRCCOPY, TRect{0, 0, View.Width(), 2 * Height});
   const QImage& Image = Sheet.Image();
-  for (int Y = Image.height() - 1; Y >= 0; --Y)
+  for (int Y = Height; Y < Image.height(); ++Y)
     for (int X = 0; X < Image.width(); ++X)
-      if ((Image.pixel(X, Y) & 0xFFFFFFu) != 0xFFFFFFu) return Y + 1;
-  return 0;
+      if ((Image.pixel(X, Y) & 0xFFFFFFu) != 0xFFFFFFu) return true;
+  return false;
 }
 }  // namespace
 
@@ -64,7 +64,7 @@ void TfmNachricht::SetMessage(const QString& Caption, const QString& Text) {
       // A short text of long words may need more lines in the large font
       // than the text area holds; it keeps the normal font rather than lose
       // its end below the area.
-      if (TextDepth(*View) > View->Height()) View->Font()->SetHeight(NormalHeight);
+      if (TextOverflows(*View)) View->Font()->SetHeight(NormalHeight);
       break;
     }
     case TMessageSize::Normal: break;
