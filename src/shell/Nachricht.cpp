@@ -8,9 +8,12 @@
 
 #include "components/GIFImage.h"
 #include "components/MyHtml.h"
+#include "platform/Bitmap.h"
 #include "platform/Graphics.h"
+#include "scene/mm_box.h"
 #include "scene/mm_button.h"
 #include "shell/Messages.h"
+#include "shell/Pictures.h"
 
 TfmNachricht::TfmNachricht(QWidget* Parent) : TForm(Parent) {
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
@@ -21,6 +24,9 @@ TfmNachricht::~TfmNachricht() = default;
 TMiniHTML* TfmNachricht::MiniHTML1() const { return Component<TMiniHTML>(QStringLiteral("MiniHTML1")); }
 TGIFImage* TfmNachricht::GIFImage6() const { return Component<TGIFImage>(QStringLiteral("GIFImage6")); }
 TMMButton* TfmNachricht::MMButton1() const { return Component<TMMButton>(QStringLiteral("MMButton1")); }
+TMMBox* TfmNachricht::MMBox1() const { return Component<TMMBox>(QStringLiteral("MMBox1")); }
+
+void TfmNachricht::FormCreate(QObject*) { GIFImage6()->LoadFromData(PictureFile(QStringLiteral("figure.gif"))); }
 
 void TfmNachricht::MMButton1Click(QObject*) { SetModalResult(mrOk); }
 
@@ -30,16 +36,40 @@ void TfmNachricht::Execute(const QString& Caption, const QString& Text) {
   Window->ShowModal();
 }
 
+namespace {
+// Whether the text of View reaches below the control: it is laid out on a
+// white sheet twice as high (the message text is dark), and any ink in the
+// lower half counts.
+bool TextOverflows(TMiniHTML& View) {
+  const int Height = View.Height();
+  TBitmap Sheet(View.Width(), 2 * Height);
+  View.DrawContent(Sheet.Canvas(), false, SRCCOPY, TRect{0, 0, View.Width(), 2 * Height});
+  const QImage& Image = Sheet.Image();
+  for (int Y = Height; Y < Image.height(); ++Y)
+    for (int X = 0; X < Image.width(); ++X)
+      if ((Image.pixel(X, Y) & 0xFFFFFFu) != 0xFFFFFFu) return true;
+  return false;
+}
+}  // namespace
+
 void TfmNachricht::SetMessage(const QString& Caption, const QString& Text) {
   const TMessageLayout Layout = LayOutMessage(Text.toStdString());
   TMiniHTML* View = MiniHTML1();
+  SetCaption(Caption);
+  View->SetLines({QString::fromStdString(Layout.Line)});
   switch (Layout.Size) {
-    case TMessageSize::Large: View->Font()->SetHeight(LargeMessageFontHeight); break;
+    case TMessageSize::Large: {
+      const int NormalHeight = View->Font()->Height();
+      View->Font()->SetHeight(LargeMessageFontHeight);
+      // A short text of long words may need more lines in the large font
+      // than the text area holds; it keeps the normal font rather than lose
+      // its end below the area.
+      if (TextOverflows(*View)) View->Font()->SetHeight(NormalHeight);
+      break;
+    }
     case TMessageSize::Normal: break;
     case TMessageSize::Small: View->Font()->SetSize(SmallMessageFontSize); break;
   }
-  SetCaption(Caption);
-  View->SetLines({QString::fromStdString(Layout.Line)});
 }
 
 TModalResult TfmNachricht::ShowModal() {

@@ -2,12 +2,103 @@ object fmNachricht: TfmNachricht
   ClientWidth = 472
   ClientHeight = 221
   Color = 6850118
+  OnCreate = FormCreate
   object XShape1: TXShape
     Align = alClient
     Shape = sfHLinear
     Brush.Color = 11075029
     Color2 = 11461375
     ScaleX = 16.000000000000000000
+  end
+  object MMBox1: TMMBox
+    Left = 56
+    Top = -8
+    Width = 393
+    Height = 185
+    Grid.Parent = MMBox1
+    Grid.Color = clBlack
+    MMPoints = <
+      item
+        X = 0
+        Y = 100
+        Name = 'P0'
+        Origin = -1
+        FixReference = -1
+        FixType = ftNone
+      end
+      item
+        X = 0
+        Y = 16
+        Name = 'P1'
+        Origin = 0
+        FixReference = -1
+        FixType = ftNone
+      end
+      item
+        X = 0
+        Y = 0
+        Name = 'P2'
+        Origin = 1
+        FixReference = -1
+        FixType = ftNone
+      end
+      item
+        X = 50
+        Y = 0
+        Name = 'P3'
+        Origin = 2
+        FixReference = -1
+        FixType = ftNone
+      end
+      item
+        X = 45
+        Y = -20
+        Name = 'P4'
+        Origin = 2
+        FixReference = -1
+        FixType = ftNone
+      end
+      item
+        X = 0
+        Y = -80
+        Name = 'P5'
+        Origin = 4
+        FixReference = -1
+        FixType = ftNone
+      end
+      item
+        X = 340
+        Y = 80
+        Name = 'P6'
+        Origin = 4
+        FixReference = -1
+        FixType = ftNone
+      end>
+    MMObjects = <
+      item
+        Name = 'Blase1'
+        Shape = stTriangle
+        ShapeData.Sensible = False
+        ShapeData.Visible = True
+        ShapeData.Movable = False
+        ShapeData.P1 = 2
+        ShapeData.P2 = 3
+        ShapeData.P3 = 4
+        ShapeData.Brush.Color = 8454143
+        ShapeData.Pen.Style = psClear
+      end
+      item
+        Name = 'Blase2'
+        Shape = stEllipse
+        ShapeData.Sensible = True
+        ShapeData.Visible = True
+        ShapeData.Movable = False
+        ShapeData.P1 = 5
+        ShapeData.P2 = 6
+        ShapeData.Brush.Color = 8454143
+        ShapeData.Pen.Style = psClear
+      end>
+    Transparent = True
   end
   object MiniHTML1: TMiniHTML
     Left = 136

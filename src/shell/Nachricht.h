@@ -9,6 +9,7 @@
 class QEventLoop;
 class TGIFImage;
 class TMiniHTML;
+class TMMBox;
 class TMMButton;
 
 class TfmNachricht : public TForm {
@@ -34,8 +35,11 @@ class TfmNachricht : public TForm {
   TMiniHTML* MiniHTML1() const;
   TGIFImage* GIFImage6() const;
   TMMButton* MMButton1() const;
+  TMMBox* MMBox1() const;
 
  public slots:
+  // The figure comes from the program's pictures.
+  void FormCreate(QObject* Sender);
   // The OK button closes the window with mrOk.
   void MMButton1Click(QObject* Sender);
 

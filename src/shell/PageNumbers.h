@@ -1,5 +1,8 @@
 #pragma once
 // Page numbers of the course and what follows from the number alone.
+#include <optional>
+#include <string_view>
+
 #include "common/Types.h"
 
 // The start page, root of the table of contents.
@@ -14,3 +17,8 @@ constexpr int PageChapter(int Page) { return Page / 100; }
 // blue ((16C + 128) mod 128) + 64, where mod keeps the sign of the dividend.
 // Each component is cut to its low byte, as colour values always are.
 TColor ChapterColor(int Page);
+
+// The page a hyperlink of a page text leads to: its target is the page
+// number in decimal digits (blanks around it are allowed). None for any
+// other text, for 0 and for numbers beyond any page.
+std::optional<int> PageFromLinkTarget(std::string_view Target);

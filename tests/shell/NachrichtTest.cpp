@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <array>
 #include <QKeyEvent>
 #include <QSet>
 #include <QTimer>
@@ -14,7 +15,10 @@
 #include "platform/Graphics.h"
 #include "platform/PlatformClasses.h"
 #include "scene/SceneControls.h"
+#include "scene/mm_box.h"
+#include "scene/mm_box_register.h"
 #include "scene/mm_button.h"
+#include "scene/mm_shapes.h"
 #include "shell/MessageProcs.h"
 #include "shell/Messages.h"
 #include "shell/Nachricht.h"
@@ -29,6 +33,7 @@ class NachrichtTest : public ::testing::Test {
     RegisterPlatformClasses();
     RegisterComponentClasses();
     RegisterSceneControls();
+    RegisterSceneBoxClasses();
     RegisterShellClasses();
   }
 };
@@ -93,21 +98,58 @@ TEST_F(NachrichtTest, DesignHasGradientTextAndFigure) {
   EXPECT_EQ(Window->MiniHTML1()->Font()->Height(), -15);
   EXPECT_EQ(Window->GIFImage6()->geometry(), QRect(8, 100, 57, 69));
   EXPECT_FALSE(Window->GIFImage6()->Animate());
+  EXPECT_EQ(Window->GIFImage6()->FrameCount(), 8);
   EXPECT_EQ(Window->MMButton1()->geometry(), QRect(188, 184, 100, 30));
   EXPECT_EQ(Window->MMButton1()->Caption(), "OK");
 }
 
-TEST_F(NachrichtTest, LengthSetsTheTextFont) {
+// The speech bubble: a tip pointing at the figure and an ellipse around the
+// text, drawn below the text.
+TEST_F(NachrichtTest, SpeechBubbleLiesBehindTheText) {
+  std::unique_ptr<TfmNachricht> Window = CreateForm<TfmNachricht>();
+  TMMBox* Box = Window->MMBox1();
+  EXPECT_EQ(Box->geometry(), QRect(56, -8, 393, 185));
+  EXPECT_TRUE(Box->Transparent());
+  ASSERT_EQ(Box->MMPoints()->Count(), 7);
+  EXPECT_EQ(Box->MMPoints()->Items(4)->AbsolutePosition(), (TPoint{45, 96}));
+  EXPECT_EQ(Box->MMPoints()->Items(6)->AbsolutePosition(), (TPoint{385, 176}));
+  auto* Tip = qobject_cast<TSTriangle*>(Box->MMObjects()->FindByName("Blase1")->ShapeData());
+  ASSERT_NE(Tip, nullptr);
+  EXPECT_EQ((std::array{Tip->P1(), Tip->P2(), Tip->P3()}), (std::array{2, 3, 4}));
+  EXPECT_FALSE(Tip->Sensible());
+  EXPECT_FALSE(Tip->Movable());
+  EXPECT_EQ(Tip->Pen()->Style(), psClear);
+  auto* Bubble = qobject_cast<TSEllipse*>(Box->MMObjects()->FindByName("Blase2")->ShapeData());
+  ASSERT_NE(Bubble, nullptr);
+  EXPECT_EQ((std::array{Bubble->P1(), Bubble->P2()}), (std::array{5, 6}));
+  EXPECT_EQ(Bubble->Pen()->Style(), psClear);
+  const QObjectList& Layers = Window->children();
+  EXPECT_LT(Layers.indexOf(Box), Layers.indexOf(Window->MiniHTML1()));
+  // Inside the bubble the gradient is tinted; outside it is not.
+  const QImage Shown = Window->grab().toImage();
+  const QImage Plain = Window->Component<TXShape>("XShape1")->grab().toImage();
+  EXPECT_NE(Shown.pixel(270, 20), Plain.pixel(270, 20));
+  EXPECT_EQ(Shown.pixel(460, 10), Plain.pixel(460, 10));
+}
+
+TEST_F(NachrichtTest, LengthAndRoomSetTheTextFont) {
   struct {
-    int Length;
+    QString Text;
     int Height;  // 0: the design's font
     int Size;    // 0: not checked
     bool EmptyFirstLine;
-  } const Cases[] = {{80, -24, 0, true}, {81, -15, 0, true}, {161, 0, 10, false}};
+  } const Cases[] = {
+      {QString(80, QLatin1Char('x')), -24, 0, true},
+      {QString(81, QLatin1Char('x')), -15, 0, true},
+      {QString(161, QLatin1Char('x')), 0, 10, false},
+      {QStringLiteral("Bravo, weiter so."), -24, 0, true},
+      // Four lines in the large font: more than the text area holds.
+      {QString::fromUtf8(FieldErrorMessage(-1).Text.c_str()), -15, 0, true},
+  };
   for (const auto& C : Cases) {
-    SCOPED_TRACE(C.Length);
+    SCOPED_TRACE(C.Text.toStdString());
     std::unique_ptr<TfmNachricht> Window = CreateForm<TfmNachricht>();
-    const QString Text(C.Length, QLatin1Char('x'));
+    const QString& Text = C.Text;
     Window->SetMessage("Meldung", Text);
     EXPECT_EQ(Window->Caption(), "Meldung");
     EXPECT_EQ(Window->windowTitle(), "Meldung");

@@ -1,0 +1,25 @@
+#pragma once
+// The first page of a chapter: the chapter's picture over the whole page
+// and its title on a light glass band. The page finds its chapter from the
+// course object's current page when it is created.
+#include "platform/Forms.h"
+
+class TImage;
+class TPCPanel;
+class TPCShape;
+
+class TfmChapterStart : public TForm {
+  Q_OBJECT
+ public:
+  using TForm::TForm;
+
+  TPCPanel* PCPanel1() const;
+  TPCShape* PCShape1() const;
+  // Index 1 ... 4: the hidden pictures the backgrounds come from.
+  TImage* Image(int Index) const;
+
+ public slots:
+  // Fills the four pictures from the program's pictures, then sets the
+  // background and the title of the current page's chapter.
+  void FormCreate(QObject* Sender);
+};
