@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "common/Random.h"
-#include "components/ComponentClasses.h"
 #include "pages/PageClasses.h"
 #include "pages/binomische/BIU0.h"
 #include "pages/binomische/BIU1.h"
@@ -17,12 +16,9 @@
 #include "pages/faktorisieren/FAU1.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
-#include "platform/PlatformClasses.h"
-#include "scene/SceneControls.h"
 #include "shell/MMX.h"
 #include "shell/Main.h"
 #include "shell/MessageProcs.h"
-#include "terms/TermControls.h"
 
 namespace {
 
@@ -92,12 +88,7 @@ BENCHMARK(BM_GamePageSwitch)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   TApplication App(argc, argv);
-  RegisterPlatformClasses();
-  RegisterComponentClasses();
-  RegisterSceneControls();
-  RegisterTermControls();
-  RegisterPageClasses();
-  // The pages without a form yet (the start page) answer with a dialog.
+  RegisterProgramClasses();
   SetMessagePresenter([](const TMessageRequest&) { return mrOk; });
   SetMessageWindowPresenter([](const QString&, const QString&) {});
   ::benchmark::Initialize(&argc, argv);

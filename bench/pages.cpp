@@ -6,18 +6,12 @@
 
 #include <QCoreApplication>
 
-#include "components/ComponentClasses.h"
 #include "pages/PageClasses.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
-#include "platform/PlatformClasses.h"
-#include "scene/SceneControls.h"
-#include "scene/mm_box_register.h"
 #include "shell/MMX.h"
 #include "shell/Main.h"
 #include "shell/MessageProcs.h"
-#include "shell/ShellClasses.h"
-#include "terms/TermControls.h"
 
 namespace {
 
@@ -63,13 +57,7 @@ int main(int argc, char** argv) {
   TApplication App(argc, argv);
   SetMessagePresenter([](const TMessageRequest&) { return mrOk; });
   SetMessageWindowPresenter([](const QString&, const QString&) {});
-  RegisterPlatformClasses();
-  RegisterComponentClasses();
-  RegisterSceneControls();
-  RegisterTermControls();
-  RegisterSceneBoxClasses();
-  RegisterShellClasses();
-  RegisterPageClasses();
+  RegisterProgramClasses();
   TfmMain Main;
   Main.show();
   RunPosted();

@@ -3,15 +3,11 @@
 // and one move (a step, the cells, labels and grid brought up to date).
 #include <benchmark/benchmark.h>
 
-#include "components/ComponentClasses.h"
 #include "pages/PageClasses.h"
 #include "pages/aufgaben/TAVavorever.h"
 #include "platform/Application.h"
-#include "platform/PlatformClasses.h"
-#include "scene/SceneControls.h"
 #include "shell/MessageProcs.h"
 #include "terms/MMTerm.h"
-#include "terms/TermControls.h"
 
 namespace {
 
@@ -52,11 +48,7 @@ BENCHMARK(BM_Move)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   TApplication App(argc, argv);
-  RegisterPlatformClasses();
-  RegisterComponentClasses();
-  RegisterSceneControls();
-  RegisterTermControls();
-  RegisterPageClasses();
+  RegisterProgramClasses();
   // A won level would open the message window.
   SetMessageWindowPresenter([](const QString&, const QString&) {});
   benchmark::Initialize(&argc, argv);

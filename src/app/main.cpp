@@ -4,17 +4,11 @@
 #include <cstring>
 #include <memory>
 
-#include "components/ComponentClasses.h"
 #include "pages/PageClasses.h"
 #include "platform/Application.h"
 #include "platform/FormCheck.h"
-#include "platform/PlatformClasses.h"
-#include "scene/SceneControls.h"
-#include "scene/mm_box_register.h"
 #include "shell/Main.h"
-#include "shell/ShellClasses.h"
 #include "terms/FncInput.h"
-#include "terms/TermControls.h"
 
 int main(int argc, char* argv[]) {
   bool CheckForms = false;
@@ -32,13 +26,7 @@ int main(int argc, char* argv[]) {
   TApplication App(argc, argv);
   TApplication::setApplicationName(QStringLiteral("Velotra"));
   App.SetTitle(QStringLiteral("Velotra"));
-  RegisterPlatformClasses();
-  RegisterComponentClasses();
-  RegisterSceneControls();
-  RegisterTermControls();
-  RegisterSceneBoxClasses();
-  RegisterShellClasses();
-  RegisterPageClasses();
+  RegisterProgramClasses();
   if (CheckForms) {
     QStringList Files = TApplication::arguments().mid(1);
     Files.removeAll(QStringLiteral("--check-forms"));

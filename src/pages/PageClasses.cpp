@@ -1,9 +1,16 @@
 #include "pages/PageClasses.h"
 
+#include "components/ComponentClasses.h"
+
 #include "pages/aufgaben/AufgabenPages.h"
 #include "pages/aufstellen/AufstellenPages.h"
 #include "pages/binomische/BinomialGamePages.h"
 #include "pages/faktorisieren/FactoringGamePages.h"
+#include "platform/PlatformClasses.h"
+#include "scene/SceneControls.h"
+#include "scene/mm_box_register.h"
+#include "shell/ShellClasses.h"
+#include "terms/TermControls.h"
 
 // Each chapter folder registers its own page forms.
 void RegisterPageClasses() {
@@ -11,4 +18,14 @@ void RegisterPageClasses() {
   RegisterBinomialGamePages();
   RegisterFactoringGamePages();
   RegisterAufgabenPages();
+}
+
+void RegisterProgramClasses() {
+  RegisterPlatformClasses();
+  RegisterComponentClasses();
+  RegisterSceneControls();
+  RegisterTermControls();
+  RegisterSceneBoxClasses();
+  RegisterShellClasses();
+  RegisterPageClasses();
 }

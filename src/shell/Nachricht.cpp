@@ -1,10 +1,6 @@
 #include "shell/Nachricht.h"
 
-#include <QCloseEvent>
-#include <QEventLoop>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 
 #include "components/GIFImage.h"
 #include "components/MyHtml.h"
@@ -73,28 +69,14 @@ void TfmNachricht::SetMessage(const QString& Caption, const QString& Text) {
 }
 
 TModalResult TfmNachricht::ShowModal() {
-  if (FLoop) return mrNone;  // already showing
-  FModalResult = mrNone;
+  if (Modal()) return mrNone;  // already showing
   setFixedSize(size());
-  setWindowModality(Qt::ApplicationModal);
-  CenterOnDesktop();
+  SetPosition(poScreenCenter);
   TGIFImage* Figure = GIFImage6();
   Figure->SetAnimate(true);
-  show();
-  raise();
-  activateWindow();
-  QEventLoop Loop;
-  FLoop = &Loop;
-  if (FModalResult == mrNone) Loop.exec(QEventLoop::DialogExec);
-  FLoop = nullptr;
+  const TModalResult Result = TForm::ShowModal();
   Figure->SetAnimate(false);
-  hide();
-  return FModalResult;
-}
-
-void TfmNachricht::SetModalResult(TModalResult Result) {
-  FModalResult = Result;
-  if (FLoop && Result != mrNone) FLoop->quit();
+  return Result;
 }
 
 void TfmNachricht::keyPressEvent(QKeyEvent* Event) {
@@ -104,16 +86,4 @@ void TfmNachricht::keyPressEvent(QKeyEvent* Event) {
     return;
   }
   TForm::keyPressEvent(Event);
-}
-
-void TfmNachricht::closeEvent(QCloseEvent* Event) {
-  if (FLoop && FModalResult == mrNone) SetModalResult(mrCancel);
-  TForm::closeEvent(Event);
-}
-
-void TfmNachricht::CenterOnDesktop() {
-  const QScreen* Screen = QGuiApplication::primaryScreen();
-  if (!Screen) return;
-  const QRect Desktop = Screen->availableGeometry();
-  move(Desktop.center() - QPoint(width() / 2, height() / 2));
 }

@@ -6,7 +6,6 @@
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
 
-class QEventLoop;
 class TGIFImage;
 class TMiniHTML;
 class TMMBox;
@@ -25,12 +24,10 @@ class TfmNachricht : public TForm {
   // Puts Text into the text control in the layout its length asks for and
   // sets the window's caption.
   void SetMessage(const QString& Caption, const QString& Text);
-  // Shows the window modally, the figure moving; returns how it was closed.
+  // Shows the window modally, centred on the desktop, the figure moving
+  // only meanwhile; returns how it was closed.
   TModalResult ShowModal();
-  // Closes a modal window with Result.
-  void SetModalResult(TModalResult Result);
-  TModalResult ModalResult() const { return FModalResult; }
-  bool Showing() const { return FLoop != nullptr; }
+  bool Showing() const { return Modal(); }
 
   TMiniHTML* MiniHTML1() const;
   TGIFImage* GIFImage6() const;
@@ -45,11 +42,4 @@ class TfmNachricht : public TForm {
 
  protected:
   void keyPressEvent(QKeyEvent* Event) override;
-  void closeEvent(QCloseEvent* Event) override;
-
- private:
-  void CenterOnDesktop();
-
-  QEventLoop* FLoop = nullptr;
-  TModalResult FModalResult = mrNone;
 };
