@@ -43,8 +43,8 @@ void TStringGrid::Resize(int Cols, int Rows) {
   update();
 }
 
-void TStringGrid::SetColCount(int Value) { Resize(std::max(1, Value), FRowCount); }
-void TStringGrid::SetRowCount(int Value) { Resize(FColCount, std::max(1, Value)); }
+void TStringGrid::SetColCount(int Value) { Resize(std::clamp(Value, 1, MaxCount), FRowCount); }
+void TStringGrid::SetRowCount(int Value) { Resize(FColCount, std::clamp(Value, 1, MaxCount)); }
 
 void TStringGrid::SetFixedCols(int Value) {
   FFixedCols = std::clamp(Value, 0, FColCount - 1);

@@ -23,8 +23,10 @@ class TStringGrid : public TControl {
  public:
   explicit TStringGrid(QWidget* Parent = nullptr);
 
-  // At least one column and one row; the fixed ones shrink to leave one
+  // At least one column and one row, at most MaxCount of each (a design
+  // cannot ask for an endless table); the fixed ones shrink to leave one
   // ordinary column (row). Texts of cells that remain are kept.
+  static constexpr int MaxCount = 1000;
   int ColCount() const { return FColCount; }
   void SetColCount(int Value);
   int RowCount() const { return FRowCount; }

@@ -18,6 +18,11 @@ TEST(StringGrid, CellsKeepTheirTextsWhenTheGridChangesSize) {
   // The fixed rows always leave one ordinary row.
   Grid.SetFixedRows(9);
   EXPECT_EQ(Grid.FixedRows(), 4);
+  // A design asking for a huge table gets a bounded one.
+  Grid.SetColCount(2147483647);
+  Grid.SetRowCount(2147483647);
+  EXPECT_EQ(Grid.ColCount(), TStringGrid::MaxCount);
+  EXPECT_EQ(Grid.RowCount(), TStringGrid::MaxCount);
 }
 
 TEST(StringGrid, FixedCellsRaisedGreyOthersWhiteWithGridLines) {
