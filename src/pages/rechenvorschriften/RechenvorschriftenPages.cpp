@@ -1,5 +1,9 @@
 #include "pages/rechenvorschriften/RechenvorschriftenPages.h"
 
+#include "pages/rechenvorschriften/RVDefinition.h"
 #include "platform/ComponentRegistry.h"
 
-void RegisterRechenvorschriftenPages() {}
+void RegisterRechenvorschriftenPages() {
+  TComponentRegistry& R = TComponentRegistry::Instance();
+  R.RegisterForm<TfmRVDefinition>();
+}
