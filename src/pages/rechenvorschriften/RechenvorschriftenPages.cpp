@@ -1,9 +1,11 @@
 #include "pages/rechenvorschriften/RechenvorschriftenPages.h"
 
+#include "pages/rechenvorschriften/RVBrems.h"
 #include "pages/rechenvorschriften/RVDefinition.h"
 #include "platform/ComponentRegistry.h"
 
 void RegisterRechenvorschriftenPages() {
   TComponentRegistry& R = TComponentRegistry::Instance();
   R.RegisterForm<TfmRVDefinition>();
+  R.RegisterForm<TfmRVBrems>();
 }
