@@ -2,10 +2,12 @@
 
 #include "pages/rechenvorschriften/RVBrems.h"
 #include "pages/rechenvorschriften/RVDefinition.h"
+#include "pages/rechenvorschriften/RVZF.h"
 #include "platform/ComponentRegistry.h"
 
 void RegisterRechenvorschriftenPages() {
   TComponentRegistry& R = TComponentRegistry::Instance();
   R.RegisterForm<TfmRVDefinition>();
   R.RegisterForm<TfmRVBrems>();
+  R.RegisterForm<TfmRVZF>();
 }
