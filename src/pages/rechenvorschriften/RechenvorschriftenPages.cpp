@@ -3,6 +3,7 @@
 #include "pages/rechenvorschriften/RVBrems.h"
 #include "pages/rechenvorschriften/RVDefinition.h"
 #include "pages/rechenvorschriften/RVZF.h"
+#include "pages/rechenvorschriften/RVZF2.h"
 #include "platform/ComponentRegistry.h"
 
 void RegisterRechenvorschriftenPages() {
@@ -10,4 +11,5 @@ void RegisterRechenvorschriftenPages() {
   R.RegisterForm<TfmRVDefinition>();
   R.RegisterForm<TfmRVBrems>();
   R.RegisterForm<TfmRVZF>();
+  R.RegisterForm<TfmRVZF2>();
 }
