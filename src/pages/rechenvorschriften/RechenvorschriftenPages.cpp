@@ -1,5 +1,6 @@
 #include "pages/rechenvorschriften/RechenvorschriftenPages.h"
 
+#include "pages/rechenvorschriften/RVBeispiele.h"
 #include "pages/rechenvorschriften/RVBrems.h"
 #include "pages/rechenvorschriften/RVDefinition.h"
 #include "pages/rechenvorschriften/RVZF.h"
@@ -10,6 +11,7 @@ void RegisterRechenvorschriftenPages() {
   TComponentRegistry& R = TComponentRegistry::Instance();
   R.RegisterForm<TfmRVDefinition>();
   R.RegisterForm<TfmRVBrems>();
+  R.RegisterForm<TfmRVBeispiele>();
   R.RegisterForm<TfmRVZF>();
   R.RegisterForm<TfmRVZF2>();
 }
