@@ -3,6 +3,7 @@
 #include "pages/rechenvorschriften/RVBeispiele.h"
 #include "pages/rechenvorschriften/RVBrems.h"
 #include "pages/rechenvorschriften/RVDefinition.h"
+#include "pages/rechenvorschriften/RVTerm.h"
 #include "pages/rechenvorschriften/RVZF.h"
 #include "pages/rechenvorschriften/RVZF2.h"
 #include "platform/ComponentRegistry.h"
@@ -12,6 +13,7 @@ void RegisterRechenvorschriftenPages() {
   R.RegisterForm<TfmRVDefinition>();
   R.RegisterForm<TfmRVBrems>();
   R.RegisterForm<TfmRVBeispiele>();
+  R.RegisterForm<TfmRVTerm>();
   R.RegisterForm<TfmRVZF>();
   R.RegisterForm<TfmRVZF2>();
 }
