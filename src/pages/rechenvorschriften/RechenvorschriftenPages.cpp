@@ -4,6 +4,7 @@
 #include "pages/rechenvorschriften/RVBrems.h"
 #include "pages/rechenvorschriften/RVDefinition.h"
 #include "pages/rechenvorschriften/RVTerm.h"
+#include "pages/rechenvorschriften/RVU1.h"
 #include "pages/rechenvorschriften/RVZF.h"
 #include "pages/rechenvorschriften/RVZF2.h"
 #include "platform/ComponentRegistry.h"
@@ -16,4 +17,5 @@ void RegisterRechenvorschriftenPages() {
   R.RegisterForm<TfmRVTerm>();
   R.RegisterForm<TfmRVZF>();
   R.RegisterForm<TfmRVZF2>();
+  R.RegisterForm<TfmRVU1>();
 }
