@@ -6,7 +6,7 @@
 TfmRVBeispiele::TfmRVBeispiele(QWidget* Parent)
     : TExercisePage(Parent,
                     {"MMCombo1", "MMCombo2", "MMCombo3", "MMCombo4", "MMCombo5", "MMCombo6", "MMCombo7", "MMCombo8"},
-                    {{"lbOrdne", "PCShape9", "lbKontext1", "MMCombo2", "lbKontext2", "MMCombo3", "lbKontext3", "MMCombo4",
+                    {{"lbOrdne", "XShapeKarte9", "lbKontext1", "MMCombo2", "lbKontext2", "MMCombo3", "lbKontext3", "MMCombo4",
                       "lbKontext4", "MMCombo5", "lbKontext5", "MMCombo6", "lbKontext6", "MMCombo7", "lbKontext7",
                       "MMCombo8"}}) {}
 

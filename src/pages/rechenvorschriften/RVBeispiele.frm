@@ -50,17 +50,14 @@ object fmRVBeispiele: TfmRVBeispiele
       Font.Style = [fsBold]
       Font.Color = 8388608
     end
-    object PCShape9: TPCShape
+    object XShapeKarte9: TXShape
       Left = 12
       Top = 182
       Width = 284
       Height = 239
-      Color = clWhite
-      TransparentOX = 0.600000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
       Visible = False
     end
     object lbKontext1: TLabel
@@ -273,40 +270,25 @@ object fmRVBeispiele: TfmRVBeispiele
       EnhancedColor = clRed
       OnClick = PCVGlassButton1Click
     end
-    object PCShape2: TPCShape
+    object XShapeKarte2: TXShape
       Left = 304
       Top = 8
       Width = 204
       Height = 112
-      Color = clWhite
-      TransparentOX = 0.750000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
-    object PCShapeBuchstabeA: TPCShape
+    object XShapeBuchstabeA: TXShape
       Left = 310
       Top = 14
       Width = 28
       Height = 28
-      Color = 3952870
-      TransparentOX = 0.000000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 0.000000000000000000
-      TransparentSY = 0.000000000000000000
-      Pen.Style = psClear
-      ShapeForm = sfEllipse
-    end
-    object lbBuchstabeA: TLabel
-      Left = 310
-      Top = 18
-      Width = 28
-      Height = 20
-      Alignment = taCenter
-      AutoSize = False
+      Shape = stTextCircle
+      Brush.Color = 3952870
+      Pen.Color = 3952870
+      Description = True
       Caption = 'A'
-      Transparent = True
       Font.Name = 'Tahoma'
       Font.Height = -17
       Font.Style = [fsBold]
@@ -324,40 +306,25 @@ object fmRVBeispiele: TfmRVBeispiele
       Font.Height = -20
       Font.Style = [fsBold]
     end
-    object PCShape3: TPCShape
+    object XShapeKarte3: TXShape
       Left = 516
       Top = 8
       Width = 204
       Height = 112
-      Color = clWhite
-      TransparentOX = 0.750000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
-    object PCShapeBuchstabeB: TPCShape
+    object XShapeBuchstabeB: TXShape
       Left = 522
       Top = 14
       Width = 28
       Height = 28
-      Color = 2004720
-      TransparentOX = 0.000000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 0.000000000000000000
-      TransparentSY = 0.000000000000000000
-      Pen.Style = psClear
-      ShapeForm = sfEllipse
-    end
-    object lbBuchstabeB: TLabel
-      Left = 522
-      Top = 18
-      Width = 28
-      Height = 20
-      Alignment = taCenter
-      AutoSize = False
+      Shape = stTextCircle
+      Brush.Color = 2004720
+      Pen.Color = 2004720
+      Description = True
       Caption = 'B'
-      Transparent = True
       Font.Name = 'Tahoma'
       Font.Height = -17
       Font.Style = [fsBold]
@@ -376,40 +343,25 @@ object fmRVBeispiele: TfmRVBeispiele
       Font.Height = -13
       Font.Style = [fsItalic]
     end
-    object PCShape4: TPCShape
+    object XShapeKarte4: TXShape
       Left = 304
       Top = 128
       Width = 204
       Height = 104
-      Color = clWhite
-      TransparentOX = 0.750000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
-    object PCShapeBuchstabeC: TPCShape
+    object XShapeBuchstabeC: TXShape
       Left = 310
       Top = 134
       Width = 28
       Height = 28
-      Color = 3970620
-      TransparentOX = 0.000000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 0.000000000000000000
-      TransparentSY = 0.000000000000000000
-      Pen.Style = psClear
-      ShapeForm = sfEllipse
-    end
-    object lbBuchstabeC: TLabel
-      Left = 310
-      Top = 138
-      Width = 28
-      Height = 20
-      Alignment = taCenter
-      AutoSize = False
+      Shape = stTextCircle
+      Brush.Color = 3970620
+      Pen.Color = 3970620
+      Description = True
       Caption = 'C'
-      Transparent = True
       Font.Name = 'Tahoma'
       Font.Height = -17
       Font.Style = [fsBold]
@@ -426,40 +378,25 @@ object fmRVBeispiele: TfmRVBeispiele
       Font.Name = 'Courier New'
       Font.Height = -14
     end
-    object PCShape5: TPCShape
+    object XShapeKarte5: TXShape
       Left = 516
       Top = 128
       Width = 204
       Height = 104
-      Color = clWhite
-      TransparentOX = 0.750000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
-    object PCShapeBuchstabeD: TPCShape
+    object XShapeBuchstabeD: TXShape
       Left = 522
       Top = 134
       Width = 28
       Height = 28
-      Color = 13137960
-      TransparentOX = 0.000000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 0.000000000000000000
-      TransparentSY = 0.000000000000000000
-      Pen.Style = psClear
-      ShapeForm = sfEllipse
-    end
-    object lbBuchstabeD: TLabel
-      Left = 522
-      Top = 138
-      Width = 28
-      Height = 20
-      Alignment = taCenter
-      AutoSize = False
+      Shape = stTextCircle
+      Brush.Color = 13137960
+      Pen.Color = 13137960
+      Description = True
       Caption = 'D'
-      Transparent = True
       Font.Name = 'Tahoma'
       Font.Height = -17
       Font.Style = [fsBold]
@@ -477,40 +414,25 @@ object fmRVBeispiele: TfmRVBeispiele
       Font.Height = -26
       Font.Style = [fsItalic]
     end
-    object PCShape6: TPCShape
+    object XShapeKarte6: TXShape
       Left = 304
       Top = 240
       Width = 416
       Height = 56
-      Color = clWhite
-      TransparentOX = 0.750000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
-    object PCShapeBuchstabeE: TPCShape
+    object XShapeBuchstabeE: TXShape
       Left = 310
       Top = 246
       Width = 28
       Height = 28
-      Color = 12472450
-      TransparentOX = 0.000000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 0.000000000000000000
-      TransparentSY = 0.000000000000000000
-      Pen.Style = psClear
-      ShapeForm = sfEllipse
-    end
-    object lbBuchstabeE: TLabel
-      Left = 310
-      Top = 250
-      Width = 28
-      Height = 20
-      Alignment = taCenter
-      AutoSize = False
+      Shape = stTextCircle
+      Brush.Color = 12472450
+      Pen.Color = 12472450
+      Description = True
       Caption = 'E'
-      Transparent = True
       Font.Name = 'Tahoma'
       Font.Height = -17
       Font.Style = [fsBold]
@@ -600,40 +522,25 @@ object fmRVBeispiele: TfmRVBeispiele
       Font.Style = [fsBold]
       Font.Color = 2105376
     end
-    object PCShape7: TPCShape
+    object XShapeKarte7: TXShape
       Left = 304
       Top = 304
       Width = 204
       Height = 116
-      Color = clWhite
-      TransparentOX = 0.750000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
-    object PCShapeBuchstabeF: TPCShape
+    object XShapeBuchstabeF: TXShape
       Left = 310
       Top = 310
       Width = 28
       Height = 28
-      Color = 9190600
-      TransparentOX = 0.000000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 0.000000000000000000
-      TransparentSY = 0.000000000000000000
-      Pen.Style = psClear
-      ShapeForm = sfEllipse
-    end
-    object lbBuchstabeF: TLabel
-      Left = 310
-      Top = 314
-      Width = 28
-      Height = 20
-      Alignment = taCenter
-      AutoSize = False
+      Shape = stTextCircle
+      Brush.Color = 9190600
+      Pen.Color = 9190600
+      Description = True
       Caption = 'F'
-      Transparent = True
       Font.Name = 'Tahoma'
       Font.Height = -17
       Font.Style = [fsBold]
@@ -651,40 +558,25 @@ object fmRVBeispiele: TfmRVBeispiele
       Font.Name = 'Tahoma'
       Font.Height = -14
     end
-    object PCShape8: TPCShape
+    object XShapeKarte8: TXShape
       Left = 516
       Top = 304
       Width = 204
       Height = 116
-      Color = clWhite
-      TransparentOX = 0.750000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
-    object PCShapeBuchstabeG: TPCShape
+    object XShapeBuchstabeG: TXShape
       Left = 522
       Top = 310
       Width = 28
       Height = 28
-      Color = 9866260
-      TransparentOX = 0.000000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 0.000000000000000000
-      TransparentSY = 0.000000000000000000
-      Pen.Style = psClear
-      ShapeForm = sfEllipse
-    end
-    object lbBuchstabeG: TLabel
-      Left = 522
-      Top = 314
-      Width = 28
-      Height = 20
-      Alignment = taCenter
-      AutoSize = False
+      Shape = stTextCircle
+      Brush.Color = 9866260
+      Pen.Color = 9866260
+      Description = True
       Caption = 'G'
-      Transparent = True
       Font.Name = 'Tahoma'
       Font.Height = -17
       Font.Style = [fsBold]

@@ -18,17 +18,14 @@ object fmRVBrems: TfmRVBrems
         '<B>Der Bremsweg</B> <BR>'
         'In der Fahrschule lernt man eine Faustregel für den Bremsweg eines Autos:')
     end
-    object PCShape1: TPCShape
+    object XShapeKarte1: TXShape
       Left = 16
       Top = 56
       Width = 704
       Height = 92
-      Color = clWhite
-      TransparentOX = 0.700000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
     object MiniHTML2: TMiniHTML
       Left = 28
@@ -225,17 +222,14 @@ object fmRVBrems: TfmRVBrems
       Max = 999
       Position = 0
     end
-    object PCShape2: TPCShape
+    object XShapeKarte2: TXShape
       Left = 352
       Top = 186
       Width = 368
       Height = 116
-      Color = clWhite
-      TransparentOX = 0.700000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
     object MiniHTML4: TMiniHTML
       Left = 364

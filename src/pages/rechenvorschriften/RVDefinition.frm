@@ -21,17 +21,14 @@ object fmRVDefinition: TfmRVDefinition
         'Gefragt ist der Flächeninhalt der Dreiecke A, B, C, D und E. '
         'Versuche die entsprechende Tabelle zu füllen.')
     end
-    object PCShape1: TPCShape
+    object XShapeKarte1: TXShape
       Left = 10
       Top = 92
       Width = 376
       Height = 196
-      Color = clWhite
-      TransparentOX = 0.700000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
     object XShape1: TXShape
       Left = 58

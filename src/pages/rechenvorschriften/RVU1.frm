@@ -17,17 +17,14 @@ object fmRVU1: TfmRVU1
       Lines.Strings = (
         '<B>Übung:</B> Ordne die einzelnen Rechenvorschriften richtig zu.')
     end
-    object PCShape1: TPCShape
+    object XShapeKarte1: TXShape
       Left = 16
       Top = 40
       Width = 230
       Height = 132
-      Color = clWhite
-      TransparentOX = 0.750000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
     object Label1: TLabel
       Left = 22
@@ -59,17 +56,14 @@ object fmRVU1: TfmRVU1
         'Berechnung der Mathenote'
         'Berechnung Bremsweg')
     end
-    object PCShape2: TPCShape
+    object XShapeKarte2: TXShape
       Left = 253
       Top = 40
       Width = 230
       Height = 132
-      Color = clWhite
-      TransparentOX = 0.750000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
     object Label2: TLabel
       Left = 259
@@ -101,17 +95,14 @@ object fmRVU1: TfmRVU1
         'Berechnung der Mathenote'
         'Berechnung Bremsweg')
     end
-    object PCShape3: TPCShape
+    object XShapeKarte3: TXShape
       Left = 490
       Top = 40
       Width = 230
       Height = 132
-      Color = clWhite
-      TransparentOX = 0.750000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
     object Label3: TLabel
       Left = 496
@@ -143,17 +134,14 @@ object fmRVU1: TfmRVU1
         'Berechnung der Mathenote'
         'Berechnung Bremsweg')
     end
-    object PCShape4: TPCShape
+    object XShapeKarte4: TXShape
       Left = 16
       Top = 178
       Width = 230
       Height = 132
-      Color = clWhite
-      TransparentOX = 0.750000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
     object Label4: TLabel
       Left = 22
@@ -185,17 +173,14 @@ object fmRVU1: TfmRVU1
         '+Berechnung der Mathenote'
         'Berechnung Bremsweg')
     end
-    object PCShape5: TPCShape
+    object XShapeKarte5: TXShape
       Left = 253
       Top = 178
       Width = 230
       Height = 132
-      Color = clWhite
-      TransparentOX = 0.750000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
     object Label5: TLabel
       Left = 259
@@ -227,17 +212,14 @@ object fmRVU1: TfmRVU1
         'Berechnung der Mathenote'
         '+Berechnung Bremsweg')
     end
-    object PCShape6: TPCShape
+    object XShapeKarte6: TXShape
       Left = 490
       Top = 178
       Width = 230
       Height = 132
-      Color = clWhite
-      TransparentOX = 0.750000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
     object Label6: TLabel
       Left = 496
@@ -269,17 +251,14 @@ object fmRVU1: TfmRVU1
         'Berechnung der Mathenote'
         'Berechnung Bremsweg')
     end
-    object PCShape7: TPCShape
+    object XShapeKarte7: TXShape
       Left = 16
       Top = 316
       Width = 230
       Height = 132
-      Color = clWhite
-      TransparentOX = 0.750000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
     object Label7: TLabel
       Left = 22
@@ -311,17 +290,14 @@ object fmRVU1: TfmRVU1
         'Berechnung der Mathenote'
         'Berechnung Bremsweg')
     end
-    object PCShape8: TPCShape
+    object XShapeKarte8: TXShape
       Left = 253
       Top = 316
       Width = 230
       Height = 132
-      Color = clWhite
-      TransparentOX = 0.750000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
     object Label8: TLabel
       Left = 259

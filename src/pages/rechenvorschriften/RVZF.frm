@@ -38,17 +38,14 @@ object fmRVZF: TfmRVZF
       Font.Height = -13
       Font.Color = 5248016
     end
-    object PCShape2: TPCShape
+    object XShapeKarte2: TXShape
       Left = 16
       Top = 80
       Width = 346
       Height = 200
-      Color = clWhite
-      TransparentOX = 0.700000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
     object MiniHTML1: TMiniHTML
       Left = 28
@@ -112,17 +109,14 @@ object fmRVZF: TfmRVZF
       Lines.Strings = (
         'Länge 8 cm, <BR>Breite 4 cm: <BR>8 · 4 = 32 <BR>32 : 2 = <B>16</B> (cm²)')
     end
-    object PCShape3: TPCShape
+    object XShapeKarte3: TXShape
       Left = 374
       Top = 80
       Width = 346
       Height = 200
-      Color = clWhite
-      TransparentOX = 0.700000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
     object MiniHTML3: TMiniHTML
       Left = 386
@@ -140,17 +134,14 @@ object fmRVZF: TfmRVZF
         '5 · 5 = 25  und  5 · 3 = 15 <BR>'
         '25 + 15 = <B>40</B> (m)')
     end
-    object PCShape4: TPCShape
+    object XShapeKarte4: TXShape
       Left = 16
       Top = 296
       Width = 704
       Height = 108
-      Color = 13499135
-      TransparentOX = 0.800000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 14153722
+      Pen.Color = 14153722
     end
     object MiniHTML4: TMiniHTML
       Left = 30

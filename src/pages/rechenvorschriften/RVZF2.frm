@@ -38,17 +38,14 @@ object fmRVZF2: TfmRVZF2
       Font.Height = -13
       Font.Color = 5248016
     end
-    object PCShape2: TPCShape
+    object XShapeKarte2: TXShape
       Left = 16
       Top = 80
       Width = 704
       Height = 190
-      Color = clWhite
-      TransparentOX = 0.700000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 16055289
+      Pen.Color = 16055289
     end
     object MiniHTML1: TMiniHTML
       Left = 28
@@ -109,17 +106,14 @@ object fmRVZF2: TfmRVZF2
       Lines.Strings = (
         '10 · 15 : 2 = 75   und   4 · 7 : 2 = 14')
     end
-    object PCShape3: TPCShape
+    object XShapeKarte3: TXShape
       Left = 16
       Top = 284
       Width = 704
       Height = 130
-      Color = 13499135
-      TransparentOX = 0.800000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
+      Shape = srRect
+      Brush.Color = 14153722
+      Pen.Color = 14153722
     end
     object MiniHTML3: TMiniHTML
       Left = 30
