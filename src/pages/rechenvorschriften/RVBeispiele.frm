@@ -3,7 +3,10 @@ object fmRVBeispiele: TfmRVBeispiele
   ClientHeight = 482
   OnCreate = FormCreate
   object PCPanel1: TPCPanel
-    Align = alClient
+    Left = 0
+    Top = 0
+    Width = 736
+    Height = 482
     BackgroundMode = bmHFloat
     Color = 14676718
     Color2 = 16777215

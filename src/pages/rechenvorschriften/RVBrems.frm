@@ -2,7 +2,10 @@ object fmRVBrems: TfmRVBrems
   ClientWidth = 736
   ClientHeight = 482
   object PCPanel1: TPCPanel
-    Align = alClient
+    Left = 0
+    Top = 0
+    Width = 736
+    Height = 482
     BackgroundMode = bmHFloat
     Color = 14676718
     Color2 = 16777215

@@ -3,7 +3,10 @@ object fmRVDefinition: TfmRVDefinition
   ClientHeight = 482
   OnCreate = FormCreate
   object PCPanel1: TPCPanel
-    Align = alClient
+    Left = 0
+    Top = 0
+    Width = 736
+    Height = 482
     BackgroundMode = bmHFloat
     Color = 14676718
     Color2 = 16777215
@@ -346,20 +349,20 @@ object fmRVDefinition: TfmRVDefinition
       Font.Color = 3158064
     end
     object RRGrid1: TRRGrid
-      Left = 392
+      Left = 390
       Top = 98
-      Width = 341
+      Width = 329
       Height = 187
       ColCount = 4
       RowCount = 6
-      DefaultColWidth = 84
+      DefaultColWidth = 81
       DefaultRowHeight = 30
       BorderStyle = bsNone
       ScrollBars = ssNone
       FixedColor = 14540253
       Color = clWhite
       Transparent = False
-      XCellTextOffset = 6
+      XCellTextOffset = 5
       YCellTextOffset = 6
       Font.Name = 'Tahoma'
       Font.Height = -13
@@ -390,7 +393,7 @@ object fmRVDefinition: TfmRVDefinition
         '')
     end
     object Edit1: TEdit
-      Left = 484
+      Left = 478
       Top = 132
       Width = 52
       Height = 24
@@ -399,7 +402,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown1: TUpDown
-      Left = 536
+      Left = 530
       Top = 132
       Width = 17
       Height = 24
@@ -409,7 +412,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit2: TEdit
-      Left = 569
+      Left = 560
       Top = 132
       Width = 52
       Height = 24
@@ -418,7 +421,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown2: TUpDown
-      Left = 621
+      Left = 612
       Top = 132
       Width = 17
       Height = 24
@@ -428,7 +431,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit3: TEdit
-      Left = 654
+      Left = 642
       Top = 132
       Width = 52
       Height = 24
@@ -437,7 +440,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown3: TUpDown
-      Left = 706
+      Left = 694
       Top = 132
       Width = 17
       Height = 24
@@ -447,7 +450,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit4: TEdit
-      Left = 484
+      Left = 478
       Top = 163
       Width = 52
       Height = 24
@@ -456,7 +459,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown4: TUpDown
-      Left = 536
+      Left = 530
       Top = 163
       Width = 17
       Height = 24
@@ -466,7 +469,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit5: TEdit
-      Left = 569
+      Left = 560
       Top = 163
       Width = 52
       Height = 24
@@ -475,7 +478,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown5: TUpDown
-      Left = 621
+      Left = 612
       Top = 163
       Width = 17
       Height = 24
@@ -485,7 +488,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit6: TEdit
-      Left = 654
+      Left = 642
       Top = 163
       Width = 52
       Height = 24
@@ -494,7 +497,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown6: TUpDown
-      Left = 706
+      Left = 694
       Top = 163
       Width = 17
       Height = 24
@@ -504,7 +507,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit7: TEdit
-      Left = 484
+      Left = 478
       Top = 194
       Width = 52
       Height = 24
@@ -513,7 +516,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown7: TUpDown
-      Left = 536
+      Left = 530
       Top = 194
       Width = 17
       Height = 24
@@ -523,7 +526,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit8: TEdit
-      Left = 569
+      Left = 560
       Top = 194
       Width = 52
       Height = 24
@@ -532,7 +535,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown8: TUpDown
-      Left = 621
+      Left = 612
       Top = 194
       Width = 17
       Height = 24
@@ -542,7 +545,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit9: TEdit
-      Left = 654
+      Left = 642
       Top = 194
       Width = 52
       Height = 24
@@ -551,7 +554,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown9: TUpDown
-      Left = 706
+      Left = 694
       Top = 194
       Width = 17
       Height = 24
@@ -561,7 +564,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit10: TEdit
-      Left = 484
+      Left = 478
       Top = 225
       Width = 52
       Height = 24
@@ -570,7 +573,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown10: TUpDown
-      Left = 536
+      Left = 530
       Top = 225
       Width = 17
       Height = 24
@@ -580,7 +583,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit11: TEdit
-      Left = 569
+      Left = 560
       Top = 225
       Width = 52
       Height = 24
@@ -589,7 +592,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown11: TUpDown
-      Left = 621
+      Left = 612
       Top = 225
       Width = 17
       Height = 24
@@ -599,7 +602,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit12: TEdit
-      Left = 654
+      Left = 642
       Top = 225
       Width = 52
       Height = 24
@@ -608,7 +611,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown12: TUpDown
-      Left = 706
+      Left = 694
       Top = 225
       Width = 17
       Height = 24
@@ -618,7 +621,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit13: TEdit
-      Left = 484
+      Left = 478
       Top = 256
       Width = 52
       Height = 24
@@ -627,7 +630,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown13: TUpDown
-      Left = 536
+      Left = 530
       Top = 256
       Width = 17
       Height = 24
@@ -637,7 +640,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit14: TEdit
-      Left = 569
+      Left = 560
       Top = 256
       Width = 52
       Height = 24
@@ -646,7 +649,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown14: TUpDown
-      Left = 621
+      Left = 612
       Top = 256
       Width = 17
       Height = 24
@@ -656,7 +659,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit15: TEdit
-      Left = 654
+      Left = 642
       Top = 256
       Width = 52
       Height = 24
@@ -665,7 +668,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown15: TUpDown
-      Left = 706
+      Left = 694
       Top = 256
       Width = 17
       Height = 24
