@@ -1,5 +1,9 @@
 #include "pages/interpretieren/InterpretierenPages.h"
 
+#include "pages/interpretieren/INfarben.h"
 #include "platform/ComponentRegistry.h"
 
-void RegisterInterpretierenPages() {}
+void RegisterInterpretierenPages() {
+  TComponentRegistry& R = TComponentRegistry::Instance();
+  R.RegisterForm<TfmINfarben>();
+}
