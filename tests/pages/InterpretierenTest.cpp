@@ -13,12 +13,16 @@
 #include "components/xshape.h"
 #include "pages/PageClasses.h"
 #include "pages/interpretieren/INBewegung.h"
+#include "pages/interpretieren/INEinfuhrung.h"
 #include "pages/interpretieren/INfarben.h"
 #include "pages/interpretieren/MotionRows.h"
 #include "platform/MaskEdit.h"
 #include "platform/PaintBox.h"
 #include "platform/Timer.h"
+#include "scene/pc_panel.h"
 #include "support/MessageRecorder.h"
+#include "terms/MMTerm.h"
+#include "terms/Terms.h"
 
 namespace {
 
@@ -74,6 +78,60 @@ struct TPages : ::testing::Test {
 QImage Drawing(TfmINBewegung& Page) {
   auto* Box = Page.Component<TPaintBox>("PaintBox1");
   return Box->grab().toImage();
+}
+
+// Twice the area of a pixel polygon (shoelace).
+long long DoubleArea(const std::vector<TPoint>& P) {
+  long long Sum = 0;
+  for (size_t I = 0; I < P.size(); ++I) {
+    const TPoint& A = P[I];
+    const TPoint& B = P[(I + 1) % P.size()];
+    Sum += static_cast<long long>(A.X) * B.Y - static_cast<long long>(B.X) * A.Y;
+  }
+  return std::abs(Sum);
+}
+
+// The figure of "Geometrie" is drawn to scale: with the lengths read off
+// its parts, each term gives exactly the area of the parts it marks, and a
+// click anywhere inside a part reaches that part, even where the
+// rectangles of two parts overlap.
+TEST_F(TPages, GeometrieTermsAreTheAreasOfTheirParts) {
+  auto Page = CreateForm<TfmINEinfuhrung>();
+  Page->resize(736, 482);
+  Page->show();
+  QApplication::processEvents();
+  auto Part = [&](int K) { return Page->Component<TXPolygon>(QStringLiteral("XPolygon%1").arg(K)); };
+  const int A = Part(3)->width() - 1;
+  const int D = Part(3)->height() - 1;
+  const int B = Part(1)->width() - 1;
+  const int C = Part(2)->height() - 1;
+  EXPECT_EQ(Part(4)->height() - 1, C);  // the second c
+  EXPECT_NE(A, B);
+  EXPECT_NE(C, D);
+  const std::vector<std::vector<int>> Marked = {{2}, {4}, {1, 2}, {1, 5}, {1, 2, 3}, {4, 5}, {2, 3, 4}};
+  for (size_t Stage = 0; Stage < Marked.size(); ++Stage) {
+    const QString Caption = Page->Component<TMMTerm>(QStringLiteral("MMTerm%1").arg(Stage + 1))->Caption();
+    std::unique_ptr<TTerm> Term = TTerm::ParseTerm(Caption.toStdString());
+    Term->SetValue('a', A);
+    Term->SetValue('b', B);
+    Term->SetValue('c', C);
+    Term->SetValue('d', D);
+    long long Twice = 0;
+    for (int K : Marked[Stage]) Twice += DoubleArea(Part(K)->PixelPoints());
+    EXPECT_EQ(static_cast<long long>(2 * Term->Evaluate()), Twice) << Caption.toStdString();
+  }
+  auto* Panel = Page->Component<TPCPanel>("PCPanel1");
+  for (int K = 1; K <= 5; ++K) {
+    const std::vector<TPoint>& P = Part(K)->PixelPoints();
+    int X = 0;
+    int Y = 0;
+    for (const TPoint& Q : P) {
+      X += Q.X;
+      Y += Q.Y;
+    }
+    const QPoint Centroid(X / static_cast<int>(P.size()), Y / static_cast<int>(P.size()));
+    EXPECT_EQ(Panel->childAt(Part(K)->mapTo(Panel, Centroid)), Part(K)) << K;
+  }
 }
 
 // The squares of one row in the drawing: counted by the colour of their
