@@ -23,9 +23,9 @@ void TfmINBewegung::ShowTime() const {
   Component<TLabel>(QStringLiteral("Label5"))->SetCaption(QStringLiteral("Zeit: t = %1 s").arg(FSeconds));
 }
 
-void TfmINBewegung::Timer1Timer(QObject* Sender) {
+void TfmINBewegung::Timer1Timer(QObject*) {
   ++FSeconds;
-  if (FSeconds >= MotionLastTick) static_cast<TTimer*>(Sender)->SetEnabled(false);
+  if (FSeconds >= MotionLastTick) Component<TTimer>(QStringLiteral("Timer1"))->SetEnabled(false);
   ShowTime();
   Component<TPaintBox>(QStringLiteral("PaintBox1"))->update();
 }

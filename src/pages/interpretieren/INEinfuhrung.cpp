@@ -1,5 +1,6 @@
 #include "pages/interpretieren/INEinfuhrung.h"
 
+#include <algorithm>
 #include <array>
 
 #include "components/xshape.h"
