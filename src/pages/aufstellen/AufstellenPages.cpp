@@ -1,6 +1,11 @@
 #include "pages/aufstellen/AufstellenPages.h"
 
+#include "pages/aufstellen/AUAlgorithmen.h"
 #include "pages/aufstellen/AUTermDialog.h"
 #include "platform/ComponentRegistry.h"
 
-void RegisterAufstellenPages() { TComponentRegistry::Instance().RegisterForm<TfmAUTermDialog>(); }
+void RegisterAufstellenPages() {
+  TComponentRegistry& R = TComponentRegistry::Instance();
+  R.RegisterForm<TfmAUTermDialog>();
+  R.RegisterForm<TfmAUAlgorithmen>();
+}
