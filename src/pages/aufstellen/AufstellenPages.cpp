@@ -1,6 +1,7 @@
 #include "pages/aufstellen/AufstellenPages.h"
 
 #include "pages/aufstellen/AUAlgorithmen.h"
+#include "pages/aufstellen/AUGeometrie.h"
 #include "pages/aufstellen/AUTermDialog.h"
 #include "platform/ComponentRegistry.h"
 
@@ -8,4 +9,5 @@ void RegisterAufstellenPages() {
   TComponentRegistry& R = TComponentRegistry::Instance();
   R.RegisterForm<TfmAUTermDialog>();
   R.RegisterForm<TfmAUAlgorithmen>();
+  R.RegisterForm<TfmAUGeometrie>();
 }
