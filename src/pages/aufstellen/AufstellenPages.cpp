@@ -3,6 +3,7 @@
 #include "pages/aufstellen/AUAlgorithmen.h"
 #include "pages/aufstellen/AUGeometrie.h"
 #include "pages/aufstellen/AUTermDialog.h"
+#include "pages/aufstellen/AUZF.h"
 #include "platform/ComponentRegistry.h"
 
 void RegisterAufstellenPages() {
@@ -10,4 +11,5 @@ void RegisterAufstellenPages() {
   R.RegisterForm<TfmAUTermDialog>();
   R.RegisterForm<TfmAUAlgorithmen>();
   R.RegisterForm<TfmAUGeometrie>();
+  R.RegisterForm<TfmAUZF>();
 }
