@@ -3,12 +3,14 @@
 #include "pages/aufstellen/AUAlgorithmen.h"
 #include "pages/aufstellen/AUGeometrie.h"
 #include "pages/aufstellen/AUTermDialog.h"
+#include "pages/aufstellen/AUWortform.h"
 #include "pages/aufstellen/AUZF.h"
 #include "platform/ComponentRegistry.h"
 
 void RegisterAufstellenPages() {
   TComponentRegistry& R = TComponentRegistry::Instance();
   R.RegisterForm<TfmAUTermDialog>();
+  R.RegisterForm<TfmAUWortform>();
   R.RegisterForm<TfmAUAlgorithmen>();
   R.RegisterForm<TfmAUGeometrie>();
   R.RegisterForm<TfmAUZF>();
