@@ -2,6 +2,7 @@
 
 #include "pages/aufstellen/AUAlgorithmen.h"
 #include "pages/aufstellen/AUGeometrie.h"
+#include "pages/aufstellen/AUTabellen.h"
 #include "pages/aufstellen/AUTermDialog.h"
 #include "pages/aufstellen/AUWortform.h"
 #include "pages/aufstellen/AUZF.h"
@@ -12,6 +13,7 @@ void RegisterAufstellenPages() {
   R.RegisterForm<TfmAUTermDialog>();
   R.RegisterForm<TfmAUWortform>();
   R.RegisterForm<TfmAUAlgorithmen>();
+  R.RegisterForm<TfmAUTabellen>();
   R.RegisterForm<TfmAUGeometrie>();
   R.RegisterForm<TfmAUZF>();
 }
