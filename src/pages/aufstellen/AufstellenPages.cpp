@@ -2,6 +2,7 @@
 
 #include "pages/aufstellen/AUAlgorithmen.h"
 #include "pages/aufstellen/AUGeometrie.h"
+#include "pages/aufstellen/AUKombinatorik.h"
 #include "pages/aufstellen/AUTabellen.h"
 #include "pages/aufstellen/AUTermDialog.h"
 #include "pages/aufstellen/AUWortform.h"
@@ -14,6 +15,7 @@ void RegisterAufstellenPages() {
   R.RegisterForm<TfmAUWortform>();
   R.RegisterForm<TfmAUAlgorithmen>();
   R.RegisterForm<TfmAUTabellen>();
+  R.RegisterForm<TfmAUKombinatorik>();
   R.RegisterForm<TfmAUGeometrie>();
   R.RegisterForm<TfmAUZF>();
 }
