@@ -5,10 +5,14 @@
 #include "platform/Edit.h"
 #include "platform/Forms.h"
 #include "platform/Image.h"
+#include "platform/ListBox.h"
 #include "platform/PaintBox.h"
+#include "platform/SaveDialog.h"
+#include "platform/ScrollBox.h"
 #include "platform/StdControls.h"
 #include "platform/StringGrid.h"
 #include "platform/Timer.h"
+#include "platform/TreeView.h"
 
 void RegisterPlatformClasses() {
   TComponentRegistry& R = TComponentRegistry::Instance();
@@ -21,6 +25,10 @@ void RegisterPlatformClasses() {
   R.RegisterClass<TBitBtn>();
   R.RegisterClass<TPaintBox>();
   R.RegisterClass<TStringGrid>();
+  R.RegisterClass<TListBox>();
+  R.RegisterClass<TTreeView>();
+  R.RegisterClass<TScrollBox>();
+  R.RegisterClass<TSaveDialog>();
 
   // Size follows Height; storing both could round Height on reading.
   R.RegisterNotStored<TFont>("Size");
@@ -32,6 +40,9 @@ void RegisterPlatformClasses() {
   R.RegisterEvent("OnKeyDown", &TCustomForm::OnKeyDown);
   R.RegisterEvent("OnChange", &TEdit::OnChange);
   R.RegisterEvent("OnPaint", &TPaintBox::OnPaint);
+  R.RegisterEvent("OnDblClick", &TListBox::OnDblClick);
+  R.RegisterEvent("OnDblClick", &TTreeView::OnDblClick);
+  R.RegisterEvent("OnChanging", &TTreeView::OnChanging);
 
   R.RegisterEnum<TAlign>(
       {{"alNone", alNone}, {"alTop", alTop}, {"alBottom", alBottom}, {"alLeft", alLeft}, {"alRight", alRight},
