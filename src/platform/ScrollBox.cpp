@@ -65,7 +65,7 @@ void TScrollBox::ScrollTo(int X, int Y) {
 }
 
 void TScrollBox::ScrollBarMoved() {
-  const QPoint Wanted(FHorz->isVisible() ? FHorz->value() : 0, FVert->isVisible() ? FVert->value() : 0);
+  const QPoint Wanted(FHorz->isHidden() ? 0 : FHorz->value(), FVert->isHidden() ? 0 : FVert->value());
   const QPoint Delta = FOffset - Wanted;
   if (Delta.isNull()) return;
   FOffset = Wanted;
@@ -94,7 +94,7 @@ void TScrollBox::showEvent(QShowEvent* Event) {
 void TScrollBox::wheelEvent(QWheelEvent* Event) {
   QScrollBar* Bar = (Event->modifiers() & Qt::ShiftModifier) ? FHorz : FVert;
   const int Steps = Event->angleDelta().y() / 120 * 3;
-  if (Bar->isVisible() && Steps != 0) {
+  if (!Bar->isHidden() && Steps != 0) {
     Bar->setValue(Bar->value() - Steps * Bar->singleStep());
     Event->accept();
     return;
