@@ -118,6 +118,7 @@ TTreeNode* TTreeView::Selected() const { return FTree ? NodeOfItem(FTree->curren
 
 bool TTreeView::SetSelected(TTreeNode* Node) {
   FTree->setCurrentItem(Node ? Node->FItem : nullptr);
+  if (Node && Selected() == Node) FTree->scrollToItem(Node->FItem);
   return Selected() == Node;
 }
 
