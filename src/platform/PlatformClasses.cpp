@@ -6,6 +6,7 @@
 #include "platform/Forms.h"
 #include "platform/Image.h"
 #include "platform/ListBox.h"
+#include "platform/MaskEdit.h"
 #include "platform/PaintBox.h"
 #include "platform/SaveDialog.h"
 #include "platform/ScrollBox.h"
@@ -13,6 +14,7 @@
 #include "platform/StringGrid.h"
 #include "platform/Timer.h"
 #include "platform/TreeView.h"
+#include "platform/UpDown.h"
 
 void RegisterPlatformClasses() {
   TComponentRegistry& R = TComponentRegistry::Instance();
@@ -29,6 +31,8 @@ void RegisterPlatformClasses() {
   R.RegisterClass<TTreeView>();
   R.RegisterClass<TScrollBox>();
   R.RegisterClass<TSaveDialog>();
+  R.RegisterClass<TUpDown>();
+  R.RegisterClass<TMaskEdit>();
 
   // Size follows Height; storing both could round Height on reading.
   R.RegisterNotStored<TFont>("Size");
@@ -39,6 +43,8 @@ void RegisterPlatformClasses() {
   R.RegisterEvent("OnTimer", &TTimer::OnTimer);
   R.RegisterEvent("OnKeyDown", &TCustomForm::OnKeyDown);
   R.RegisterEvent("OnChange", &TEdit::OnChange);
+  R.RegisterEvent("OnChange", &TUpDown::OnChange);
+  R.RegisterEvent("OnChange", &TMaskEdit::OnChange);
   R.RegisterEvent("OnPaint", &TPaintBox::OnPaint);
   R.RegisterEvent("OnDblClick", &TListBox::OnDblClick);
   R.RegisterEvent("OnDblClick", &TTreeView::OnDblClick);
