@@ -83,6 +83,16 @@ class TMMX : public QObject, public TChapterOwner {
   // Loads the learning path named by the switches and shows its name.
   void LoadLearnPath();
 
+  // Starts the course program ProgramName (from the application folder,
+  // else the course's own folder) with the parameters "Number Left Top
+  // Sound", shows a wait window, steps aside (the main window hides) after
+  // ExecStartDelayMs and comes back when the program has ended. False, with
+  // a message naming the program and its parameters, when it could not be
+  // started.
+  bool ExecAndWait(const QString& ProgramName, int Number);
+  QString ExecProgramPath(const QString& ProgramName) const;
+  int ExecStartDelayMs = 3000;
+
   // Chapter backgrounds, index = chapter number.
   void AddChapter(std::unique_ptr<TChapter> Chapter);
   int ChapterCount() const { return static_cast<int>(FChapters.size()); }
