@@ -48,6 +48,8 @@ TUpDown::~TUpDown() {
   if (FAssociate) FAssociate->LineEdit()->removeEventFilter(this);
 }
 
+TEdit* TUpDown::Associate() const { return FAssociate; }
+
 void TUpDown::SetAssociate(TEdit* Value) {
   if (Value == FAssociate) return;
   if (FAssociate) {

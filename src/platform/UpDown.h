@@ -24,7 +24,7 @@ class TUpDown : public TControl {
 
   TNotifyEvent OnChange;
 
-  TEdit* Associate() const { return FAssociate; }
+  TEdit* Associate() const;
   void SetAssociate(TEdit* Value);
   // The bounds; never below 0, Max never below Min.
   int Min() const { return FMin; }
