@@ -1,0 +1,13 @@
+#include "pages/binomische/BinomischePages.h"
+
+#include "pages/binomische/BIAMinusB.h"
+#include "pages/binomische/BIAPlusB.h"
+#include "pages/binomische/BIAPlusMinusB.h"
+#include "platform/ComponentRegistry.h"
+
+void RegisterBinomischePages() {
+  TComponentRegistry& R = TComponentRegistry::Instance();
+  R.RegisterForm<TfmBIAPlusB>();
+  R.RegisterForm<TfmBIAMinusB>();
+  R.RegisterForm<TfmBIAPlusMinusB>();
+}
