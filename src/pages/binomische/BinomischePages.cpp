@@ -3,6 +3,7 @@
 #include "pages/binomische/BIAMinusB.h"
 #include "pages/binomische/BIAPlusB.h"
 #include "pages/binomische/BIAPlusMinusB.h"
+#include "pages/binomische/BIAlle.h"
 #include "platform/ComponentRegistry.h"
 
 void RegisterBinomischePages() {
@@ -10,4 +11,5 @@ void RegisterBinomischePages() {
   R.RegisterForm<TfmBIAPlusB>();
   R.RegisterForm<TfmBIAMinusB>();
   R.RegisterForm<TfmBIAPlusMinusB>();
+  R.RegisterForm<TfmBIAlle>();
 }
