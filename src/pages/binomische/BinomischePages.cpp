@@ -4,6 +4,7 @@
 #include "pages/binomische/BIAPlusB.h"
 #include "pages/binomische/BIAPlusMinusB.h"
 #include "pages/binomische/BIAlle.h"
+#include "pages/binomische/BIZF.h"
 #include "platform/ComponentRegistry.h"
 
 void RegisterBinomischePages() {
@@ -12,4 +13,5 @@ void RegisterBinomischePages() {
   R.RegisterForm<TfmBIAMinusB>();
   R.RegisterForm<TfmBIAPlusMinusB>();
   R.RegisterForm<TfmBIAlle>();
+  R.RegisterForm<TfmBIZF>();
 }
