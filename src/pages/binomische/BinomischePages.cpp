@@ -4,6 +4,7 @@
 #include "pages/binomische/BIAPlusB.h"
 #include "pages/binomische/BIAPlusMinusB.h"
 #include "pages/binomische/BIAlle.h"
+#include "pages/binomische/BITrinom.h"
 #include "pages/binomische/BIZF.h"
 #include "platform/ComponentRegistry.h"
 
@@ -14,4 +15,5 @@ void RegisterBinomischePages() {
   R.RegisterForm<TfmBIAPlusMinusB>();
   R.RegisterForm<TfmBIAlle>();
   R.RegisterForm<TfmBIZF>();
+  R.RegisterForm<TfmBITrinom>();
 }
