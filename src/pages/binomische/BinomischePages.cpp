@@ -4,6 +4,7 @@
 #include "pages/binomische/BIAPlusB.h"
 #include "pages/binomische/BIAPlusMinusB.h"
 #include "pages/binomische/BIAlle.h"
+#include "pages/binomische/BIPascal2.h"
 #include "pages/binomische/BITrinom.h"
 #include "pages/binomische/BIZF.h"
 #include "platform/ComponentRegistry.h"
@@ -16,4 +17,5 @@ void RegisterBinomischePages() {
   R.RegisterForm<TfmBIAlle>();
   R.RegisterForm<TfmBIZF>();
   R.RegisterForm<TfmBITrinom>();
+  R.RegisterForm<TfmBIPascal2>();
 }
