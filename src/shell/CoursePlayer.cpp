@@ -379,7 +379,7 @@ void TCoursePlayer::Run(const TScriptCommand& C) {
 int TCoursePlayer::Play(const TCourseScript& Script) {
   // Every message is recorded, every dialog answered with its first choice,
   // and the term input window answers with the script's term.
-  const TMessageRecorder OldRecorder = SetMessageRecorder([this](const TShownMessage& M) {
+  const TMessageCapture OldCapture = SetMessageCapture([this](const TShownMessage& M) {
     Record({M.Proc, M.N, M.Text});
   });
   const TMessagePresenterScope Dialogs([this](const TMessageRequest& R) {
@@ -415,7 +415,7 @@ int TCoursePlayer::Play(const TCourseScript& Script) {
   FOut << QStringLiteral("%1 passed, %2 failed").arg(FPassed).arg(FFailed) << Qt::endl;
 
   SetTermInputPresenter(OldInput);
-  SetMessageRecorder(OldRecorder);
+  SetMessageCapture(OldCapture);
   if (Status == PlayBroken) return PlayBroken;
   return FFailed > 0 ? PlayFailed : PlayPassed;
 }
