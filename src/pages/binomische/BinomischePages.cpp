@@ -4,6 +4,7 @@
 #include "pages/binomische/BIAPlusB.h"
 #include "pages/binomische/BIAPlusMinusB.h"
 #include "pages/binomische/BIAlle.h"
+#include "pages/binomische/BIPascal.h"
 #include "pages/binomische/BIPascal2.h"
 #include "pages/binomische/BITrinom.h"
 #include "pages/binomische/BIZF.h"
@@ -17,5 +18,6 @@ void RegisterBinomischePages() {
   R.RegisterForm<TfmBIAlle>();
   R.RegisterForm<TfmBIZF>();
   R.RegisterForm<TfmBITrinom>();
+  R.RegisterForm<TfmBIPascal>();
   R.RegisterForm<TfmBIPascal2>();
 }
