@@ -1959,111 +1959,107 @@ object fmBIAPlusB: TfmBIAPlusB
       Transparent = True
     end
 
-    object PCShape1: TPCShape
+    object Panel1: TPanel
       Left = 340
       Top = 104
       Width = 376
       Height = 236
-      Color = clWhite
-      TransparentOX = 0.700000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
-    end
-    object Label3: TLabel
-      Left = 356
-      Top = 116
-      Width = 344
-      Height = 22
-      AutoSize = False
-      Caption = '1. Art: Multipliziere die Seitenlängen.'
-      Transparent = True
-      Font.Name = 'Tahoma'
-      Font.Height = -16
-    end
-    object Label1: TLabel
-      Left = 356
-      Top = 150
-      Width = 48
-      Height = 30
-      AutoSize = False
-      Caption = 'F ='
-      Transparent = True
-      Font.Name = 'Tahoma'
-      Font.Height = -22
-      Font.Style = [fsBold]
-    end
-    object MMCombo1: TMMCombo
-      Left = 412
-      Top = 150
-      Width = 280
-      Height = 30
-      Font.Name = 'Tahoma'
-      Font.Height = -18
-      TabOrder = 0
-      Items = (
-        'a·b'
-        'a²+b²'
-        '+(a+b)·(a+b)'
-        '+(a+b)²'
-        'a+b²'
-        '2·(a+b)'
-        'a²+2b'
-        '(a+b)·2'
-        'a·a+b'
-        '(a-b)·(a-b)'
-        '(a-b)²'
-        '(a-b)·2'
-        'a²-b'
-        '(a+b)·(a-b)'
-        'a·(a-b)')
-    end
-    object Label4: TLabel
-      Left = 356
-      Top = 224
-      Width = 344
-      Height = 22
-      AutoSize = False
-      Caption = '2. Art: Rechne mit den Teilflächen.'
-      Transparent = True
-      Font.Name = 'Tahoma'
-      Font.Height = -16
-    end
-    object Label2: TLabel
-      Left = 356
-      Top = 258
-      Width = 48
-      Height = 30
-      AutoSize = False
-      Caption = 'F ='
-      Transparent = True
-      Font.Name = 'Tahoma'
-      Font.Height = -22
-      Font.Style = [fsBold]
-    end
-    object MMCombo2: TMMCombo
-      Left = 412
-      Top = 258
-      Width = 280
-      Height = 30
-      Font.Name = 'Tahoma'
-      Font.Height = -18
-      TabOrder = 1
-      Items = (
-        'a²+b²'
-        'a²+ab+b²'
-        '+a²+2ab+b²'
-        '2a+2b'
-        'a²+4ab+b²'
-        'a²-b'
-        'a²-ab+b²'
-        'a²-2ab-b²'
-        'a²-b²'
-        'a²+2ab-b²'
-        'a²-2ab+b²'
-        'a²-2b²'
-        'a-b²')
+      BevelOuter = bvNone
+      Color = 15793407
+      object Label3: TLabel
+        Left = 16
+        Top = 12
+        Width = 344
+        Height = 22
+        AutoSize = False
+        Caption = '1. Art: Multipliziere die Seitenlängen.'
+        Transparent = True
+        Font.Name = 'Tahoma'
+        Font.Height = -16
+      end
+      object Label1: TLabel
+        Left = 16
+        Top = 46
+        Width = 48
+        Height = 30
+        AutoSize = False
+        Caption = 'F ='
+        Transparent = True
+        Font.Name = 'Tahoma'
+        Font.Height = -22
+        Font.Style = [fsBold]
+      end
+      object MMCombo1: TMMCombo
+        Left = 72
+        Top = 46
+        Width = 280
+        Height = 30
+        Font.Name = 'Tahoma'
+        Font.Height = -18
+        TabOrder = 0
+        Items = (
+          'a·b'
+          'a²+b²'
+          '+(a+b)·(a+b)'
+          '+(a+b)²'
+          'a+b²'
+          '2·(a+b)'
+          'a²+2b'
+          '(a+b)·2'
+          'a·a+b'
+          '(a-b)·(a-b)'
+          '(a-b)²'
+          '(a-b)·2'
+          'a²-b'
+          '(a+b)·(a-b)'
+          'a·(a-b)')
+      end
+      object Label4: TLabel
+        Left = 16
+        Top = 120
+        Width = 344
+        Height = 22
+        AutoSize = False
+        Caption = '2. Art: Rechne mit den Teilflächen.'
+        Transparent = True
+        Font.Name = 'Tahoma'
+        Font.Height = -16
+      end
+      object Label2: TLabel
+        Left = 16
+        Top = 154
+        Width = 48
+        Height = 30
+        AutoSize = False
+        Caption = 'F ='
+        Transparent = True
+        Font.Name = 'Tahoma'
+        Font.Height = -22
+        Font.Style = [fsBold]
+      end
+      object MMCombo2: TMMCombo
+        Left = 72
+        Top = 154
+        Width = 280
+        Height = 30
+        Font.Name = 'Tahoma'
+        Font.Height = -18
+        TabOrder = 1
+        Items = (
+          'a²+b²'
+          'a²+ab+b²'
+          '+a²+2ab+b²'
+          '2a+2b'
+          'a²+4ab+b²'
+          'a²-b'
+          'a²-ab+b²'
+          'a²-2ab-b²'
+          'a²-b²'
+          'a²+2ab-b²'
+          'a²-2ab+b²'
+          'a²-2b²'
+          'a-b²')
+      end
     end
     object PCVGlassButton1: TPCVGlassButton
       Left = 558

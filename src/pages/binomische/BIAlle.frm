@@ -18,31 +18,27 @@ object fmBIAlle: TfmBIAlle
       Font.Height = -20
       Font.Style = [fsBold]
     end
-    object PCShape1: TPCShape
+    object Panel1: TPanel
       Left = 24
       Top = 54
       Width = 688
       Height = 218
-      Color = clWhite
-      TransparentOX = 0.700000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
-    end
-    object MiniHTML1: TMiniHTML
-      Left = 56
-      Top = 64
-      Width = 640
-      Height = 204
-      Transparent = True
-      Font.Name = 'Tahoma'
-      Font.Height = -21
-      Lines = (
-        '<b>(a+b)² = a² + 2ab + b²</b> <br> <br>'
-        '<b>(a-b)² = a² - 2ab + b²</b> <br> <br>'
-        '<b>(a+b)·(a-b) = a² - b²</b>  <br> <br>'
-        '(Binomische Formeln)')
+      BevelOuter = bvNone
+      Color = 15793407
+      object MiniHTML1: TMiniHTML
+        Left = 32
+        Top = 10
+        Width = 640
+        Height = 204
+        Transparent = True
+        Font.Name = 'Tahoma'
+        Font.Height = -21
+        Lines = (
+          '<b>(a+b)² = a² + 2ab + b²</b> <br> <br>'
+          '<b>(a-b)² = a² - 2ab + b²</b> <br> <br>'
+          '<b>(a+b)·(a-b) = a² - b²</b>  <br> <br>'
+          '(Binomische Formeln)')
+      end
     end
     object Label1: TLabel
       Left = 24

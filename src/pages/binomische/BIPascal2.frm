@@ -18,18 +18,6 @@ object fmBIPascal2: TfmBIPascal2
         'Multipliziere die folgenden Terme aus und schreibe jedes Ergebnis als Summe, '
         'so wie in den ersten beiden Zeilen. Die Vorzahl 1 darfst du auch weglassen.')
     end
-    object PCShape1: TPCShape
-      Left = 16
-      Top = 88
-      Width = 704
-      Height = 300
-      Color = clWhite
-      TransparentOX = 0.700000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
-    end
     object MMTerm1: TMMTerm
       Left = 28
       Top = 100

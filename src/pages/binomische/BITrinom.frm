@@ -635,43 +635,39 @@ object fmBITrinom: TfmBITrinom
       Transparent = True
     end
 
-    object PCShape1: TPCShape
+    object Panel1: TPanel
       Left = 372
       Top = 132
       Width = 344
       Height = 140
-      Color = clWhite
-      TransparentOX = 0.700000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
-    end
-    object Label1: TLabel
-      Left = 388
-      Top = 144
-      Width = 120
-      Height = 36
-      AutoSize = False
-      Caption = '(a+b)³ ='
-      Layout = tlCenter
-      Transparent = True
-      Font.Name = 'Tahoma'
-      Font.Height = -22
-      Font.Style = [fsBold]
-    end
-    object MMTerm1: TMMTerm
-      Left = 388
-      Top = 188
-      Width = 316
-      Height = 50
-      Caption = '?'
-      State = 0
-      Brush.Color = clWhite
-      Transparent = False
-      Font.Name = 'Tahoma'
-      Font.Height = -17
-      OnClick = MMTerm1Click
+      BevelOuter = bvNone
+      Color = 15793407
+      object Label1: TLabel
+        Left = 16
+        Top = 12
+        Width = 120
+        Height = 36
+        AutoSize = False
+        Caption = '(a+b)³ ='
+        Layout = tlCenter
+        Transparent = True
+        Font.Name = 'Tahoma'
+        Font.Height = -22
+        Font.Style = [fsBold]
+      end
+      object MMTerm1: TMMTerm
+        Left = 16
+        Top = 56
+        Width = 316
+        Height = 50
+        Caption = '?'
+        State = 0
+        Brush.Color = clWhite
+        Transparent = False
+        Font.Name = 'Tahoma'
+        Font.Height = -17
+        OnClick = MMTerm1Click
+      end
     end
     object Label2: TLabel
       Left = 388

@@ -25,102 +25,98 @@ object fmBIZF: TfmBIZF
       Pen.Style = psClear
       ShapeForm = sfEllipse
     end
-    object PCShape2: TPCShape
+    object Panel1: TPanel
       Left = 24
       Top = 92
       Width = 688
       Height = 276
-      Color = clWhite
-      TransparentOX = 0.700000000000000000
-      TransparentSX = 0.000000000000000000
-      TransparentOY = 1.000000000000000000
-      TransparentSY = -0.500000000000000000
-      Pen.Style = psClear
-    end
-    object Label1: TLabel
-      Left = 44
-      Top = 100
-      Width = 640
-      Height = 30
-      AutoSize = False
-      Caption = 'Merke: Binomische Formeln'
-      Transparent = True
-      Font.Name = 'Tahoma'
-      Font.Height = -22
-      Font.Color = 5248016
-      Font.Style = [fsBold]
-    end
-    object Label2: TLabel
-      Left = 60
-      Top = 144
-      Width = 600
-      Height = 22
-      AutoSize = False
-      Caption = '1. binomische Formel'
-      Transparent = True
-      Font.Name = 'Tahoma'
-      Font.Height = -16
-    end
-    object Label3: TLabel
-      Left = 84
-      Top = 168
-      Width = 600
-      Height = 32
-      AutoSize = False
-      Caption = '(a+b)·(a+b) = (a+b)² = a² + 2ab + b²'
-      Transparent = True
-      Font.Name = 'Tahoma'
-      Font.Height = -24
-      Font.Color = 6299664
-      Font.Style = [fsBold]
-    end
-    object Label4: TLabel
-      Left = 60
-      Top = 218
-      Width = 600
-      Height = 22
-      AutoSize = False
-      Caption = '2. binomische Formel'
-      Transparent = True
-      Font.Name = 'Tahoma'
-      Font.Height = -16
-    end
-    object Label5: TLabel
-      Left = 84
-      Top = 242
-      Width = 600
-      Height = 32
-      AutoSize = False
-      Caption = '(a-b)·(a-b) = (a-b)² = a² - 2ab + b²'
-      Transparent = True
-      Font.Name = 'Tahoma'
-      Font.Height = -24
-      Font.Color = 6299664
-      Font.Style = [fsBold]
-    end
-    object Label6: TLabel
-      Left = 60
-      Top = 292
-      Width = 600
-      Height = 22
-      AutoSize = False
-      Caption = '3. binomische Formel'
-      Transparent = True
-      Font.Name = 'Tahoma'
-      Font.Height = -16
-    end
-    object Label7: TLabel
-      Left = 84
-      Top = 316
-      Width = 600
-      Height = 32
-      AutoSize = False
-      Caption = '(a+b)·(a-b) = a² - b²'
-      Transparent = True
-      Font.Name = 'Tahoma'
-      Font.Height = -24
-      Font.Color = 6299664
-      Font.Style = [fsBold]
+      BevelOuter = bvNone
+      Color = 15793407
+      object Label1: TLabel
+        Left = 20
+        Top = 8
+        Width = 640
+        Height = 30
+        AutoSize = False
+        Caption = 'Merke: Binomische Formeln'
+        Transparent = True
+        Font.Name = 'Tahoma'
+        Font.Height = -22
+        Font.Color = 5248016
+        Font.Style = [fsBold]
+      end
+      object Label2: TLabel
+        Left = 36
+        Top = 52
+        Width = 600
+        Height = 22
+        AutoSize = False
+        Caption = '1. binomische Formel'
+        Transparent = True
+        Font.Name = 'Tahoma'
+        Font.Height = -16
+      end
+      object Label3: TLabel
+        Left = 60
+        Top = 76
+        Width = 600
+        Height = 32
+        AutoSize = False
+        Caption = '(a+b)·(a+b) = (a+b)² = a² + 2ab + b²'
+        Transparent = True
+        Font.Name = 'Tahoma'
+        Font.Height = -24
+        Font.Color = 6299664
+        Font.Style = [fsBold]
+      end
+      object Label4: TLabel
+        Left = 36
+        Top = 126
+        Width = 600
+        Height = 22
+        AutoSize = False
+        Caption = '2. binomische Formel'
+        Transparent = True
+        Font.Name = 'Tahoma'
+        Font.Height = -16
+      end
+      object Label5: TLabel
+        Left = 60
+        Top = 150
+        Width = 600
+        Height = 32
+        AutoSize = False
+        Caption = '(a-b)·(a-b) = (a-b)² = a² - 2ab + b²'
+        Transparent = True
+        Font.Name = 'Tahoma'
+        Font.Height = -24
+        Font.Color = 6299664
+        Font.Style = [fsBold]
+      end
+      object Label6: TLabel
+        Left = 36
+        Top = 200
+        Width = 600
+        Height = 22
+        AutoSize = False
+        Caption = '3. binomische Formel'
+        Transparent = True
+        Font.Name = 'Tahoma'
+        Font.Height = -16
+      end
+      object Label7: TLabel
+        Left = 60
+        Top = 224
+        Width = 600
+        Height = 32
+        AutoSize = False
+        Caption = '(a+b)·(a-b) = a² - b²'
+        Transparent = True
+        Font.Name = 'Tahoma'
+        Font.Height = -24
+        Font.Color = 6299664
+        Font.Style = [fsBold]
+      end
     end
     object Label8: TLabel
       Left = 24
