@@ -48,8 +48,6 @@ TUpDown::~TUpDown() {
   if (FAssociate) FAssociate->LineEdit()->removeEventFilter(this);
 }
 
-TEdit* TUpDown::Associate() const { return FAssociate; }
-
 void TUpDown::SetAssociate(TEdit* Value) {
   if (Value == FAssociate) return;
   if (FAssociate) {

@@ -25,7 +25,7 @@ class TUpDown : public TControl {
 
   TNotifyEvent OnChange;
 
-  TEdit* Associate() const;
+  TEdit* Associate() const { return FAssociate; }
   void SetAssociate(TEdit* Value);
   // The bounds; never below 0, Max never below Min.
   int Min() const { return FMin; }
