@@ -7,8 +7,6 @@
 #include "pages/ExercisePage.h"
 #include "pages/binomische/GaltonBoard.h"
 
-class TMMBox;
-class TMMPoint;
 
 class TfmBIPascal : public TExercisePage {
   Q_OBJECT
