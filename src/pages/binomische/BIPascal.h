@@ -7,7 +7,6 @@
 #include "pages/ExercisePage.h"
 #include "pages/binomische/GaltonBoard.h"
 
-
 class TfmBIPascal : public TExercisePage {
   Q_OBJECT
  public:
