@@ -7,8 +7,8 @@
 #include <QPointer>
 
 #include "platform/Controls.h"
+#include "platform/Edit.h"
 
-class TEdit;
 class QToolButton;
 
 class TUpDown : public TControl {
