@@ -1,0 +1,9 @@
+#include "pages/faktorisieren/FaktorisierenPages.h"
+
+#include "pages/faktorisieren/FAZF.h"
+#include "platform/ComponentRegistry.h"
+
+void RegisterFaktorisierenPages() {
+  TComponentRegistry& R = TComponentRegistry::Instance();
+  R.RegisterForm<TfmFAZF>();
+}
