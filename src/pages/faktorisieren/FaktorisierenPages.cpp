@@ -1,9 +1,11 @@
 #include "pages/faktorisieren/FaktorisierenPages.h"
 
+#include "pages/faktorisieren/FAEinfuhrung.h"
 #include "pages/faktorisieren/FAZF.h"
 #include "platform/ComponentRegistry.h"
 
 void RegisterFaktorisierenPages() {
   TComponentRegistry& R = TComponentRegistry::Instance();
+  R.RegisterForm<TfmFAEinfuhrung>();
   R.RegisterForm<TfmFAZF>();
 }
