@@ -1,5 +1,6 @@
 #include "pages/faktorisieren/FaktorisierenPages.h"
 
+#include "pages/faktorisieren/FADefinition.h"
 #include "pages/faktorisieren/FAEinfuhrung.h"
 #include "pages/faktorisieren/FAZF.h"
 #include "platform/ComponentRegistry.h"
@@ -7,5 +8,6 @@
 void RegisterFaktorisierenPages() {
   TComponentRegistry& R = TComponentRegistry::Instance();
   R.RegisterForm<TfmFAEinfuhrung>();
+  R.RegisterForm<TfmFADefinition>();
   R.RegisterForm<TfmFAZF>();
 }
