@@ -379,7 +379,7 @@ void TCoursePlayer::Run(const TScriptCommand& C) {
 int TCoursePlayer::Play(const TCourseScript& Script) {
   // Every message is recorded, every dialog answered with its first choice,
   // and the term input window answers with the script's term.
-  const TMessageRecorder OldRecorder = SetMessageRecorder([this](const TShownMessage& M) {
+  const TMessageListener OldRecorder = SetMessageRecorder([this](const TShownMessage& M) {
     Record({M.Proc, M.N, M.Text});
   });
   const TMessagePresenterScope Dialogs([this](const TMessageRequest& R) {

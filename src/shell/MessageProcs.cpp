@@ -10,8 +10,8 @@ TMessageWindowPresenter& CurrentPresenter() {
   return Presenter;
 }
 
-TMessageRecorder& CurrentRecorder() {
-  static TMessageRecorder Recorder;
+TMessageListener& CurrentRecorder() {
+  static TMessageListener Recorder;
   return Recorder;
 }
 
@@ -19,7 +19,7 @@ void Present(const TMessageText& Message, TMessageProc Proc, int N = 0) {
   const QString Caption = QString::fromStdString(Message.Caption);
   const QString Text = QString::fromStdString(Message.Text);
   // A copy: the recorder may replace itself.
-  if (TMessageRecorder Recorder = CurrentRecorder()) {
+  if (TMessageListener Recorder = CurrentRecorder()) {
     Recorder({Proc, N, Caption, Text});
     return;
   }
@@ -27,8 +27,8 @@ void Present(const TMessageText& Message, TMessageProc Proc, int N = 0) {
 }
 }  // namespace
 
-TMessageRecorder SetMessageRecorder(TMessageRecorder Recorder) {
-  TMessageRecorder Previous = std::move(CurrentRecorder());
+TMessageListener SetMessageRecorder(TMessageListener Recorder) {
+  TMessageListener Previous = std::move(CurrentRecorder());
   CurrentRecorder() = std::move(Recorder);
   return Previous;
 }
@@ -40,7 +40,7 @@ TMessageWindowPresenter SetMessageWindowPresenter(TMessageWindowPresenter Presen
 }
 
 void ShowMessageWindow(const QString& Caption, const QString& Text) {
-  if (TMessageRecorder Recorder = CurrentRecorder()) {
+  if (TMessageListener Recorder = CurrentRecorder()) {
     Recorder({TMessageProc::Window, 0, Caption, Text});
     return;
   }

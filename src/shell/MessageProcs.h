@@ -23,11 +23,11 @@ struct TShownMessage {
   QString Text;
 };
 
-using TMessageRecorder = std::function<void(const TShownMessage& Message)>;
+using TMessageListener = std::function<void(const TShownMessage& Message)>;
 
 // Installs a recorder and returns the one before. While one is installed,
 // every message goes to it instead of the presenter.
-TMessageRecorder SetMessageRecorder(TMessageRecorder Recorder);
+TMessageListener SetMessageRecorder(TMessageListener Recorder);
 
 void ShowMessageWindow(const QString& Caption, const QString& Text);
 void ShowError(const QString& Text);
