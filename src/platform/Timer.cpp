@@ -5,8 +5,17 @@
 
 #include "platform/Application.h"
 
+namespace {
+bool ManualTicksSet = false;
+}
+
+void TTimer::SetManualTicks(bool Value) { ManualTicksSet = Value; }
+bool TTimer::ManualTicks() { return ManualTicksSet; }
+
 TTimer::TTimer(QObject* Owner) : QObject(Owner) {
-  connect(&FTimer, &QTimer::timeout, this, &TTimer::Tick);
+  connect(&FTimer, &QTimer::timeout, this, [this] {
+    if (!ManualTicksSet) Tick();
+  });
   Update();
 }
 

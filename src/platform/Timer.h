@@ -31,6 +31,12 @@ class TTimer : public QObject, public TStreamable {
   // Whether ticks are scheduled.
   bool Running() const { return FTimer.isActive(); }
 
+  // While set, no timer of the program ticks by itself: the clock goes on
+  // only through Tick() and direct calls of OnTimer. A course script sets
+  // it so that a game's seconds are exactly the ticks the script gave.
+  static void SetManualTicks(bool Value);
+  static bool ManualTicks();
+
  private:
   void Update();
 

@@ -392,6 +392,10 @@ int TCoursePlayer::Play(const TCourseScript& Script) {
     return Answer;
   });
 
+  // The pages' clocks move only with the script's "tick" commands.
+  const bool OldManualTicks = TTimer::ManualTicks();
+  TTimer::SetManualTicks(true);
+
   const QDeadlineTimer FirstPage(15000);
   while ((!Page() || FMain.FirstShowPending()) && !FirstPage.hasExpired())
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -416,6 +420,7 @@ int TCoursePlayer::Play(const TCourseScript& Script) {
 
   SetTermInputPresenter(OldInput);
   SetMessageRecorder(OldRecorder);
+  TTimer::SetManualTicks(OldManualTicks);
   if (Status == PlayBroken) return PlayBroken;
   return FFailed > 0 ? PlayFailed : PlayPassed;
 }
