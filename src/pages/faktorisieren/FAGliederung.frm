@@ -57,143 +57,155 @@ object fmFAGliederung: TfmFAGliederung
       Pen.Color = 8421504
       Pen.Style = psDot
     end
-    object XPolygon1: TXPolygon
+    object XShape101: TXShape
       Left = 80
       Top = 117
       Width = 149
       Height = 81
-      Kind = xpLine
-      Points = ( '1;0' '0;1' )
+      Shape = srLine
+      Rotation = 135
+      ScaleY = 1.414213562373095
       Pen.Color = 6316128
       Pen.Width = 2
     end
-    object XPolygon2: TXPolygon
-      Left = 228
+    object XShape102: TXShape
+      Left = 218
       Top = 117
-      Width = 1
+      Width = 20
       Height = 81
-      Kind = xpLine
-      Points = ( '0;0' '0;1' )
+      Shape = srLine
+      Rotation = 90
       Pen.Color = 6316128
       Pen.Width = 2
     end
-    object XPolygon3: TXPolygon
+    object XShape103: TXShape
       Left = 228
       Top = 117
       Width = 149
       Height = 81
-      Kind = xpLine
-      Points = ( '0;0' '1;1' )
+      Shape = srLine
+      Rotation = 45
+      ScaleY = 1.414213562373095
       Pen.Color = 6316128
       Pen.Width = 2
     end
-    object XPolygon4: TXPolygon
+    object XShape104: TXShape
       Left = 48
       Top = 197
       Width = 33
       Height = 81
-      Kind = xpLine
-      Points = ( '1;0' '0;1' )
+      Shape = srLine
+      Rotation = 135
+      ScaleY = 1.414213562373095
       Pen.Color = 6316128
       Pen.Width = 2
     end
-    object XPolygon5: TXPolygon
+    object XShape105: TXShape
       Left = 80
       Top = 197
       Width = 33
       Height = 81
-      Kind = xpLine
-      Points = ( '0;0' '1;1' )
+      Shape = srLine
+      Rotation = 45
+      ScaleY = 1.414213562373095
       Pen.Color = 6316128
       Pen.Width = 2
     end
-    object XPolygon6: TXPolygon
+    object XShape106: TXShape
       Left = 196
       Top = 197
       Width = 33
       Height = 81
-      Kind = xpLine
-      Points = ( '1;0' '0;1' )
+      Shape = srLine
+      Rotation = 135
+      ScaleY = 1.414213562373095
       Pen.Color = 6316128
       Pen.Width = 2
     end
-    object XPolygon7: TXPolygon
+    object XShape107: TXShape
       Left = 228
       Top = 197
       Width = 33
       Height = 81
-      Kind = xpLine
-      Points = ( '0;0' '1;1' )
+      Shape = srLine
+      Rotation = 45
+      ScaleY = 1.414213562373095
       Pen.Color = 6316128
       Pen.Width = 2
     end
-    object XPolygon8: TXPolygon
+    object XShape108: TXShape
       Left = 344
       Top = 197
       Width = 33
       Height = 81
-      Kind = xpLine
-      Points = ( '1;0' '0;1' )
+      Shape = srLine
+      Rotation = 135
+      ScaleY = 1.414213562373095
       Pen.Color = 6316128
       Pen.Width = 2
     end
-    object XPolygon9: TXPolygon
+    object XShape109: TXShape
       Left = 376
       Top = 197
       Width = 33
       Height = 81
-      Kind = xpLine
-      Points = ( '0;0' '1;1' )
+      Shape = srLine
+      Rotation = 45
+      ScaleY = 1.414213562373095
       Pen.Color = 6316128
       Pen.Width = 2
     end
-    object XPolygon10: TXPolygon
+    object XShape110: TXShape
       Left = 490
       Top = 117
       Width = 73
       Height = 81
-      Kind = xpLine
-      Points = ( '1;0' '0;1' )
+      Shape = srLine
+      Rotation = 135
+      ScaleY = 1.414213562373095
       Pen.Color = 6316128
       Pen.Width = 2
     end
-    object XPolygon11: TXPolygon
+    object XShape111: TXShape
       Left = 562
       Top = 117
       Width = 73
       Height = 81
-      Kind = xpLine
-      Points = ( '0;0' '1;1' )
+      Shape = srLine
+      Rotation = 45
+      ScaleY = 1.414213562373095
       Pen.Color = 6316128
       Pen.Width = 2
     end
-    object XPolygon12: TXPolygon
+    object XShape112: TXShape
       Left = 574
       Top = 197
       Width = 61
       Height = 81
-      Kind = xpLine
-      Points = ( '1;0' '0;1' )
+      Shape = srLine
+      Rotation = 135
+      ScaleY = 1.414213562373095
       Pen.Color = 6316128
       Pen.Width = 2
     end
-    object XPolygon13: TXPolygon
-      Left = 634
+    object XShape113: TXShape
+      Left = 624
       Top = 197
-      Width = 1
+      Width = 20
       Height = 81
-      Kind = xpLine
-      Points = ( '0;0' '0;1' )
+      Shape = srLine
+      Rotation = 90
       Pen.Color = 6316128
       Pen.Width = 2
     end
-    object XPolygon14: TXPolygon
+    object XShape114: TXShape
       Left = 634
       Top = 197
       Width = 61
       Height = 81
-      Kind = xpLine
-      Points = ( '0;0' '1;1' )
+      Shape = srLine
+      Rotation = 45
+      ScaleY = 1.414213562373095
       Pen.Color = 6316128
       Pen.Width = 2
     end
