@@ -15,7 +15,7 @@ void TfmFADefinition::FormCreate(QObject*) { ResetStage(); }
 
 void TfmFADefinition::PCVGlassButton1Click(QObject*) {
   if (Stage() > 0) return;
-  // One message for every wrong arrow: the pupil looks for it himself.
+  // One message for any wrong arrow: finding which one is part of the task.
   if (TCheck()
           .StillWrong(AllOf({ComboIsCorrect(Combo(1)), ComboIsCorrect(Combo(2)), ComboIsCorrect(Combo(3)),
                              ComboIsCorrect(Combo(4)), ComboIsCorrect(Combo(5)), ComboIsCorrect(Combo(6))}))
