@@ -5,17 +5,8 @@
 
 #include "platform/Application.h"
 
-namespace {
-bool ManualTicksSet = false;
-}
-
-void TTimer::SetManualTicks(bool Value) { ManualTicksSet = Value; }
-bool TTimer::ManualTicks() { return ManualTicksSet; }
-
 TTimer::TTimer(QObject* Owner) : QObject(Owner) {
-  connect(&FTimer, &QTimer::timeout, this, [this] {
-    if (!ManualTicksSet) Tick();
-  });
+  connect(&FTimer, &QTimer::timeout, this, &TTimer::Tick);
   Update();
 }
 
@@ -31,8 +22,15 @@ void TTimer::SetInterval(int Value) {
   Update();
 }
 
+namespace {
+bool GScriptedTime = false;
+}  // namespace
+
+void TTimer::SetScriptedTime(bool Value) { GScriptedTime = Value; }
+bool TTimer::ScriptedTime() { return GScriptedTime; }
+
 void TTimer::Update() {
-  if (FEnabled && FInterval > 0)
+  if (FEnabled && FInterval > 0 && !GScriptedTime)
     FTimer.start(FInterval);
   else
     FTimer.stop();

@@ -31,11 +31,10 @@ class TTimer : public QObject, public TStreamable {
   // Whether ticks are scheduled.
   bool Running() const { return FTimer.isActive(); }
 
-  // While set, no timer of the program ticks by itself: the clock goes on
-  // only through Tick() and direct calls of OnTimer. A course script sets
-  // it so that a game's seconds are exactly the ticks the script gave.
-  static void SetManualTicks(bool Value);
-  static bool ManualTicks();
+  // While time is scripted (a course script plays), no timer ticks by
+  // itself: ticks come only from Tick(). Timers keep their Enabled state.
+  static void SetScriptedTime(bool Value);
+  static bool ScriptedTime();
 
  private:
   void Update();

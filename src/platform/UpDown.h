@@ -9,6 +9,7 @@
 #include "platform/Controls.h"
 #include "platform/Edit.h"
 
+
 class QToolButton;
 
 class TUpDown : public TControl {

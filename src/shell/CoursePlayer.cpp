@@ -253,7 +253,7 @@ void TCoursePlayer::Tick(const TScriptCommand& C) {
   for (long long I = 0; I < C.Number; ++I) {
     if (auto* Plain = qobject_cast<TTimer*>(Timer)) {
       if (!Plain->Enabled()) break;
-      Plain->OnTimer(Plain);
+      Plain->Tick();
     } else if (auto* Ex = qobject_cast<TTimerEx*>(Timer)) {
       if (!Ex->Enabled()) break;
       Ex->OnTimer(Ex);
@@ -379,7 +379,7 @@ void TCoursePlayer::Run(const TScriptCommand& C) {
 int TCoursePlayer::Play(const TCourseScript& Script) {
   // Every message is recorded, every dialog answered with its first choice,
   // and the term input window answers with the script's term.
-  const TMessageListener OldRecorder = SetMessageRecorder([this](const TShownMessage& M) {
+  const TMessageCapture OldCapture = SetMessageCapture([this](const TShownMessage& M) {
     Record({M.Proc, M.N, M.Text});
   });
   const TMessagePresenterScope Dialogs([this](const TMessageRequest& R) {
@@ -391,10 +391,6 @@ int TCoursePlayer::Play(const TCourseScript& Script) {
     FTerm.reset();
     return Answer;
   });
-
-  // The pages' clocks move only with the script's "tick" commands.
-  const bool OldManualTicks = TTimer::ManualTicks();
-  TTimer::SetManualTicks(true);
 
   const QDeadlineTimer FirstPage(15000);
   while ((!Page() || FMain.FirstShowPending()) && !FirstPage.hasExpired())
@@ -419,8 +415,7 @@ int TCoursePlayer::Play(const TCourseScript& Script) {
   FOut << QStringLiteral("%1 passed, %2 failed").arg(FPassed).arg(FFailed) << Qt::endl;
 
   SetTermInputPresenter(OldInput);
-  SetMessageRecorder(OldRecorder);
-  TTimer::SetManualTicks(OldManualTicks);
+  SetMessageCapture(OldCapture);
   if (Status == PlayBroken) return PlayBroken;
   return FFailed > 0 ? PlayFailed : PlayPassed;
 }

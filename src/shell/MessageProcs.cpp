@@ -10,26 +10,26 @@ TMessageWindowPresenter& CurrentPresenter() {
   return Presenter;
 }
 
-TMessageListener& CurrentRecorder() {
-  static TMessageListener Recorder;
+TMessageCapture& CurrentCapture() {
+  static TMessageCapture Recorder;
   return Recorder;
 }
 
 void Present(const TMessageText& Message, TMessageProc Proc, int N = 0) {
   const QString Caption = QString::fromStdString(Message.Caption);
   const QString Text = QString::fromStdString(Message.Text);
-  // A copy: the recorder may replace itself.
-  if (TMessageListener Recorder = CurrentRecorder()) {
-    Recorder({Proc, N, Caption, Text});
+  // A copy: the capture may replace itself.
+  if (TMessageCapture Capture = CurrentCapture()) {
+    Capture({Proc, N, Caption, Text});
     return;
   }
   ShowMessageWindow(Caption, Text);
 }
 }  // namespace
 
-TMessageListener SetMessageRecorder(TMessageListener Recorder) {
-  TMessageListener Previous = std::move(CurrentRecorder());
-  CurrentRecorder() = std::move(Recorder);
+TMessageCapture SetMessageCapture(TMessageCapture Capture) {
+  TMessageCapture Previous = std::move(CurrentCapture());
+  CurrentCapture() = std::move(Capture);
   return Previous;
 }
 
@@ -40,8 +40,8 @@ TMessageWindowPresenter SetMessageWindowPresenter(TMessageWindowPresenter Presen
 }
 
 void ShowMessageWindow(const QString& Caption, const QString& Text) {
-  if (TMessageListener Recorder = CurrentRecorder()) {
-    Recorder({TMessageProc::Window, 0, Caption, Text});
+  if (TMessageCapture Capture = CurrentCapture()) {
+    Capture({TMessageProc::Window, 0, Caption, Text});
     return;
   }
   // A copy: the presenter may replace itself while it shows the message.

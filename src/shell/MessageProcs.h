@@ -12,7 +12,7 @@ using TMessageWindowPresenter = std::function<void(const QString& Caption, const
 // restores the message window.
 TMessageWindowPresenter SetMessageWindowPresenter(TMessageWindowPresenter Presenter);
 
-// Which procedure showed a message, for a recorder that must tell them
+// Which procedure showed a message, for a capture that must tell them
 // apart (a course script expects "line-error 2", not just a text).
 enum class TMessageProc { Window, Error, Info, Praise, StillWrong, FieldError, LineError };
 
@@ -23,11 +23,11 @@ struct TShownMessage {
   QString Text;
 };
 
-using TMessageListener = std::function<void(const TShownMessage& Message)>;
+using TMessageCapture = std::function<void(const TShownMessage& Message)>;
 
-// Installs a recorder and returns the one before. While one is installed,
+// Installs a capture and returns the one before. While one is installed,
 // every message goes to it instead of the presenter.
-TMessageListener SetMessageRecorder(TMessageListener Recorder);
+TMessageCapture SetMessageCapture(TMessageCapture Capture);
 
 void ShowMessageWindow(const QString& Caption, const QString& Text);
 void ShowError(const QString& Text);

@@ -76,22 +76,4 @@ TEST(Timer, TicksReachTheHandlerButNeverNest) {
   EXPECT_EQ(MaxDepth, 1);
 }
 
-TEST(Timer, WithManualTicksOnlyTickMovesTheClock) {
-  TTimer::SetManualTicks(true);
-  TTimer Timer;
-  Timer.SetInterval(1);
-  int Ticks = 0;
-  Timer.OnTimer = [&](QObject*) { ++Ticks; };
-  QElapsedTimer Clock;
-  Clock.start();
-  while (Clock.elapsed() < 60) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-  EXPECT_EQ(Ticks, 0);
-  Timer.Tick();
-  EXPECT_EQ(Ticks, 1);
-  TTimer::SetManualTicks(false);
-  Clock.restart();
-  while (Ticks < 2 && Clock.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-  EXPECT_GE(Ticks, 2);
-}
-
 }  // namespace
