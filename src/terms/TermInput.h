@@ -3,6 +3,7 @@
 // modally; tests install a presenter that answers at once instead, so no
 // test ever waits for a window.
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <optional>
 
@@ -17,8 +18,8 @@ TTermInputPresenter SetTermInputPresenter(TTermInputPresenter Presenter);
 
 // Lets the pupil type a term: through the presenter, or in the program's
 // input window (a window of its own for this one question when the program
-// has none).
-TTermInput AskForTerm();
+// has none), which opens beside Beside, the term box clicked, when given.
+TTermInput AskForTerm(const QWidget* Beside = nullptr);
 
 // The text form of a typed term as the term boxes hold it: "2*(a+b)" gives
 // "2 * (a + b)", a text that is no term "?".
