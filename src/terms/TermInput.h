@@ -3,9 +3,10 @@
 // modally; tests install a presenter that answers at once instead, so no
 // test ever waits for a window.
 #include <QString>
-#include <QWidget>
 #include <functional>
 #include <optional>
+
+class QWidget;
 
 // The text of the input window's field when the pupil pressed OK; nothing
 // when the window was cancelled.
