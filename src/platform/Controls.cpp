@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPalette>
 #include <algorithm>
 #include <vector>
 
@@ -218,4 +219,17 @@ void TControl::mouseReleaseEvent(QMouseEvent* Event) {
   FPressed = false;
   QWidget::mouseReleaseEvent(Event);
   if (WasPressed && rect().contains(Event->position().toPoint())) Click();
+}
+
+void ShowFontInField(QWidget* Field, const TFont& Font) {
+  Field->setFont(Font.ToQFont());
+  QPalette P = Field->palette();
+  P.setColor(QPalette::Text, TColorToQColor(Font.Color()));
+  Field->setPalette(P);
+}
+
+void ShowColorInField(QWidget* Field, TColor Color) {
+  QPalette P = Field->palette();
+  P.setColor(QPalette::Base, TColorToQColor(Color));
+  Field->setPalette(P);
 }

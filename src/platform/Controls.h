@@ -140,3 +140,9 @@ class TControl : public QWidget, public TStreamable {
   bool FAligning = false;
   bool FPressed = false;
 };
+
+// Controls that show one Qt field over their whole client area (edit, list,
+// tree): the field takes the control's font with its colour, and the
+// control's colour as its background.
+void ShowFontInField(QWidget* Field, const TFont& Font);
+void ShowColorInField(QWidget* Field, TColor Color);

@@ -1,9 +1,6 @@
 #include "platform/Edit.h"
 
 #include <QLineEdit>
-#include <QPalette>
-
-#include "platform/Convert.h"
 
 namespace {
 // What QLineEdit takes at most; also the field's length without a limit.
@@ -64,18 +61,9 @@ void TEdit::SelectAll() { FEdit->selectAll(); }
 
 void TEdit::SetFocus() { FEdit->setFocus(Qt::OtherFocusReason); }
 
-void TEdit::FontChanged() {
-  FEdit->setFont(Font()->ToQFont());
-  QPalette P = FEdit->palette();
-  P.setColor(QPalette::Text, TColorToQColor(Font()->Color()));
-  FEdit->setPalette(P);
-}
+void TEdit::FontChanged() { ShowFontInField(FEdit, *Font()); }
 
-void TEdit::ColorChanged() {
-  QPalette P = FEdit->palette();
-  P.setColor(QPalette::Base, TColorToQColor(Color()));
-  FEdit->setPalette(P);
-}
+void TEdit::ColorChanged() { ShowColorInField(FEdit, Color()); }
 
 void TEdit::resizeEvent(QResizeEvent* Event) {
   TControl::resizeEvent(Event);

@@ -1,7 +1,6 @@
 #include "platform/ListBox.h"
 
 #include <QListWidget>
-#include <QPalette>
 #include <algorithm>
 
 namespace {
@@ -135,18 +134,9 @@ int TListBox::IndexOf(const QString& Text) const {
 
 void TListBox::SetFocus() { FList->setFocus(Qt::OtherFocusReason); }
 
-void TListBox::FontChanged() {
-  FList->setFont(Font()->ToQFont());
-  QPalette P = FList->palette();
-  P.setColor(QPalette::Text, TColorToQColor(Font()->Color()));
-  FList->setPalette(P);
-}
+void TListBox::FontChanged() { ShowFontInField(FList, *Font()); }
 
-void TListBox::ColorChanged() {
-  QPalette P = FList->palette();
-  P.setColor(QPalette::Base, TColorToQColor(Color()));
-  FList->setPalette(P);
-}
+void TListBox::ColorChanged() { ShowColorInField(FList, Color()); }
 
 void TListBox::resizeEvent(QResizeEvent* Event) {
   TControl::resizeEvent(Event);

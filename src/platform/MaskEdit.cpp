@@ -4,9 +4,6 @@
 
 #include <QEvent>
 #include <QLineEdit>
-#include <QPalette>
-
-#include "platform/Convert.h"
 
 QString QtInputMask(const QString& EditMask) {
   const QStringList Parts = EditMask.split(QLatin1Char(';'));
@@ -108,18 +105,9 @@ void TMaskEdit::SetMaxLength(int Value) {
   if (FMaxLength > 0) FEdit->setMaxLength(FMaxLength);
 }
 
-void TMaskEdit::FontChanged() {
-  FEdit->setFont(Font()->ToQFont());
-  QPalette P = FEdit->palette();
-  P.setColor(QPalette::Text, TColorToQColor(Font()->Color()));
-  FEdit->setPalette(P);
-}
+void TMaskEdit::FontChanged() { ShowFontInField(FEdit, *Font()); }
 
-void TMaskEdit::ColorChanged() {
-  QPalette P = FEdit->palette();
-  P.setColor(QPalette::Base, TColorToQColor(Color()));
-  FEdit->setPalette(P);
-}
+void TMaskEdit::ColorChanged() { ShowColorInField(FEdit, Color()); }
 
 void TMaskEdit::resizeEvent(QResizeEvent* Event) {
   TControl::resizeEvent(Event);

@@ -1,7 +1,6 @@
 #include "platform/TreeView.h"
 
 #include <QHeaderView>
-#include <QPalette>
 #include <QPixmap>
 #include <QTreeWidget>
 #include <functional>
@@ -139,18 +138,9 @@ void TTreeView::CurrentChanged(QTreeWidgetItem* Current, QTreeWidgetItem* Previo
 
 void TTreeView::SetFocus() { FTree->setFocus(Qt::OtherFocusReason); }
 
-void TTreeView::FontChanged() {
-  FTree->setFont(Font()->ToQFont());
-  QPalette P = FTree->palette();
-  P.setColor(QPalette::Text, TColorToQColor(Font()->Color()));
-  FTree->setPalette(P);
-}
+void TTreeView::FontChanged() { ShowFontInField(FTree, *Font()); }
 
-void TTreeView::ColorChanged() {
-  QPalette P = FTree->palette();
-  P.setColor(QPalette::Base, TColorToQColor(Color()));
-  FTree->setPalette(P);
-}
+void TTreeView::ColorChanged() { ShowColorInField(FTree, Color()); }
 
 void TTreeView::resizeEvent(QResizeEvent* Event) {
   TControl::resizeEvent(Event);
