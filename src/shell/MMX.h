@@ -123,6 +123,8 @@ class TMMX : public QObject, public TChapterOwner {
   void UpdateNavButtons();
 
   void ShowPage(int Page, bool AddToHistory);
+  // After a refused go-to: combo, caption and buttons show the page shown.
+  void ShowShownPage();
 
   TCourseModel FModel;
   int FNavigating = 0;

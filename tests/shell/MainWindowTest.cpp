@@ -125,6 +125,36 @@ TEST(MainWindow, RefusedPagesChangeNothing) {
   EXPECT_EQ(Page(M), Shown.data());
 }
 
+TEST(MainWindow, ARefusedChoiceInThePageComboGoesBackToTheShownPage) {
+  TShownMain M;
+  M.Goto(120);
+  M.Pages.Missing.insert("TfmRVBeispiele");
+  QComboBox* Combo = M.Main->ComboBox1;
+  ASSERT_EQ(Combo->itemData(2).toInt(), 130);
+  Combo->setCurrentIndex(2);
+  M.Main->ComboBox1Change(Combo);
+  M.Main->setWindowTitle("verstellt");
+  M.Main->sbNext->hide();
+  RunPosted();
+  EXPECT_EQ(M.Messages.Texts, QStringList{"Seite 130 nicht vorhanden."});
+  EXPECT_EQ(M.Course().CurrentPage(), 120);
+  EXPECT_EQ(Combo->currentIndex(), 1);
+  EXPECT_EQ(Combo->currentText(), ".../Rechenvorschriften/Bremsweg");
+  EXPECT_EQ(M.Main->windowTitle(), "Velotra/Rechenvorschriften/Bremsweg");
+  EXPECT_FALSE(M.Main->sbNext->isHidden());
+
+  // The same after a page outside an exclusive learning path.
+  TLearnPath& Path = M.Course().Model().LearnPath();
+  Path.Clear();
+  Path.Append({120});
+  Path.SetExclusive(true);
+  Combo->setCurrentIndex(3);
+  M.Main->ComboBox1Change(Combo);
+  RunPosted();
+  EXPECT_EQ(M.Messages.Texts.last(), "Seite nicht im Lernpfad");
+  EXPECT_EQ(Combo->currentIndex(), 1);
+}
+
 TEST(MainWindow, ExclusivePathRefusesOtherPagesButTheStartPage) {
   TShownMain M;
   TLearnPath& Path = M.Course().Model().LearnPath();
