@@ -8,9 +8,10 @@
 #include "shell/Pictures.h"
 
 namespace {
-// The picture files behind Image1 ... Image4.
+// The picture files behind Image1 ... Image5.
 constexpr const char* ImageFiles[] = {"chapterstart8.gif", "chapterstart1.gif", "chapterstart2.gif",
-                                      "chapterstart9.gif"};
+                                      "chapterstart9.gif", "chapterstart10.gif"};
+constexpr int ImageCount = 5;
 }  // namespace
 
 TPCPanel* TfmChapterStart::PCPanel1() const { return Component<TPCPanel>(QStringLiteral("PCPanel1")); }
@@ -18,7 +19,7 @@ TPCShape* TfmChapterStart::PCShape1() const { return Component<TPCShape>(QString
 TImage* TfmChapterStart::Image(int Index) const { return Component<TImage>(QStringLiteral("Image%1").arg(Index)); }
 
 void TfmChapterStart::FormCreate(QObject*) {
-  for (int I = 1; I <= 4; ++I) {
+  for (int I = 1; I <= ImageCount; ++I) {
     const QByteArray File = PictureFile(QString::fromLatin1(ImageFiles[I - 1]));
     if (!File.isEmpty()) Image(I)->Picture()->LoadFromMemory(File);
   }

@@ -40,7 +40,7 @@ TEST(MainWindow, FirstShowLoadsPage10Once) {
   EXPECT_EQ(M.Pages.Created, 1);
   EXPECT_EQ(M.Course().Model().History().Items(), std::vector<int>{10});
   EXPECT_EQ(M.Main->windowTitle(), "Velotra");
-  EXPECT_EQ(M.Course().Model().LearnPath().Count(), 40);
+  EXPECT_EQ(M.Course().Model().LearnPath().Count(), 41);
 
   PostUserMessage(M.Main.get(), HideMainCode, 0);
   RunPosted();
@@ -107,11 +107,9 @@ TEST(MainWindow, RefusedPagesChangeNothing) {
   M.Pages.Missing.insert("TfmRVBeispiele");
   QPointer<QWidget> Shown = Page(M);
   const QString Caption = M.Main->windowTitle();
-  M.Goto(28);    // no page table row
-  M.Goto(130);   // a page form the program does not have
-  M.Goto(1000);  // a node without page
-  EXPECT_EQ(M.Messages.Texts,
-            QStringList({"Seite 28 nicht vorhanden.", "Seite 130 nicht vorhanden.", "Seite 1000 nicht vorhanden."}));
+  M.Goto(28);   // no page table row
+  M.Goto(130);  // a page form the program does not have
+  EXPECT_EQ(M.Messages.Texts, QStringList({"Seite 28 nicht vorhanden.", "Seite 130 nicht vorhanden."}));
   EXPECT_EQ(Page(M), Shown.data());
   EXPECT_EQ(M.Course().CurrentPage(), 120);
   EXPECT_EQ(M.Course().CurrentChapter(), 1);
@@ -153,6 +151,23 @@ TEST(MainWindow, ARefusedChoiceInThePageComboGoesBackToTheShownPage) {
   RunPosted();
   EXPECT_EQ(M.Messages.Texts.last(), "Seite nicht im Lernpfad");
   EXPECT_EQ(Combo->currentIndex(), 1);
+}
+
+TEST(MainWindow, TheTasksChapterHasItsStartPage) {
+  TShownMain M;
+  M.Goto(1000);
+  EXPECT_TRUE(M.Messages.Texts.isEmpty());
+  EXPECT_EQ(M.Course().CurrentPage(), 1000);
+  EXPECT_EQ(static_cast<TStandInPage*>(Page(M))->ClassName, "TfmChapterStart");
+  M.Goto(1010);
+  M.Main->sbSuper->click();  // "Zur Übersicht" from the game
+  RunPosted();
+  EXPECT_EQ(M.Course().CurrentPage(), 1000);
+  M.Goto(900);
+  M.Main->sbNext->click();
+  RunPosted();
+  EXPECT_EQ(M.Course().CurrentPage(), 1000);
+  EXPECT_TRUE(M.Messages.Texts.isEmpty());
 }
 
 TEST(MainWindow, ExclusivePathRefusesOtherPagesButTheStartPage) {
