@@ -328,4 +328,9 @@ void TMMX::LoadLearnPath() {
   if (FStatusBar) FStatusBar->SetPanelText(LearnPathPanel, QString::fromStdString(Text));
 }
 
+void TMMX::ShowLearnPathError() {
+  const std::string& Error = FModel.LearnPath().LoadError();
+  if (!Error.empty()) ShowMessage(QString::fromStdString(Error));
+}
+
 void TMMX::AddChapter(std::unique_ptr<TChapter> Chapter) { FChapters.push_back(std::move(Chapter)); }

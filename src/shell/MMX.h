@@ -82,6 +82,9 @@ class TMMX : public QObject, public TChapterOwner {
 
   // Loads the learning path named by the switches and shows its name.
   void LoadLearnPath();
+  // Tells the teacher why a named learning path file could not be used (the
+  // course then walks the standard path); nothing when it was loaded.
+  void ShowLearnPathError();
 
   // Chapter backgrounds, index = chapter number.
   void AddChapter(std::unique_ptr<TChapter> Chapter);

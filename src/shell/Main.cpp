@@ -294,6 +294,8 @@ void TfmMain::FirstShow() {
   FFirstShow = false;
   FMMX->LoadLearnPath();
   FMMX->GotoPage(10, true);
+  // Over the start page, once: the path file named at start-up was unusable.
+  FMMX->ShowLearnPathError();
 }
 
 bool TfmMain::event(QEvent* Event) {

@@ -112,6 +112,7 @@ TEST(LearnPath, LoadFallsBackToTheCoursePages) {
     EXPECT_EQ(Path.Load(C.File, Course), C.Status);
     EXPECT_EQ(Path.Items(), C.Entries);
     EXPECT_EQ(Path.Exclusive(), C.Exclusive);
+    EXPECT_EQ(Path.LoadError().empty(), C.Status != "Standard" || C.File.empty()) << Path.LoadError();
   }
   EXPECT_EQ(ExtractFileName("C:\\Kurs\\weg.txt"), "weg.txt");
   EXPECT_EQ(ExtractFileName("weg.txt"), "weg.txt");

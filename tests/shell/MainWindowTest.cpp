@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <filesystem>
+#include <fstream>
 
 #include "ShellTestSupport.h"
 #include "platform/UserMessage.h"
@@ -168,6 +171,37 @@ TEST(MainWindow, TheTasksChapterHasItsStartPage) {
   RunPosted();
   EXPECT_EQ(M.Course().CurrentPage(), 1000);
   EXPECT_TRUE(M.Messages.Texts.isEmpty());
+}
+
+TEST(MainWindow, AnUnusableLearnPathFileIsReportedOnceAtStartUp) {
+  const struct {
+    std::string Switch;
+    std::string Content;  // empty: no such file
+    QString Message;
+  } Cases[] = {
+      {"/L", "", "%1 nicht gefunden."},
+      {"/X", "120\n12a\n", "%2, Zeile 2: Format der Lernpfaddatei stimmt nicht."},
+  };
+  for (const auto& C : Cases) {
+    SCOPED_TRACE(C.Switch);
+    const std::string File =
+        QDir::temp().filePath(QStringLiteral("velotra_lp_%1.txt").arg(QCoreApplication::applicationPid())).toStdString();
+    if (!C.Content.empty()) std::ofstream(File, std::ios::binary) << C.Content;
+    TShownMain M(false);
+    M.Course().Model().SetCommandLine(TCommandLine({C.Switch + File}));
+    M.Main->show();
+    RunPosted();
+    std::filesystem::remove(File);
+    const QString Expected = QString(C.Message)
+                                 .replace("%1", QString::fromStdString(File))
+                                 .replace("%2", QString::fromStdString(ExtractFileName(File)));
+    EXPECT_EQ(M.Messages.Texts, QStringList{Expected});
+    EXPECT_EQ(M.Course().CurrentPage(), 10);
+    EXPECT_EQ(M.Main->StatusBar->PanelText(LearnPathPanel), "Standard");
+    EXPECT_EQ(M.Course().Model().LearnPath().Count(), C.Content.empty() ? 41 : 42);  // read entries stay
+    M.Goto(100);
+    EXPECT_EQ(M.Messages.Texts.size(), 1);
+  }
 }
 
 TEST(MainWindow, ExclusivePathRefusesOtherPagesButTheStartPage) {
