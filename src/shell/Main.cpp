@@ -249,7 +249,7 @@ void TfmMain::CreateMenu() {
 
   QMenu* Hilfe = FMenuBar->addMenu(QStringLiteral("&Hilfe"));
   AddItem(Hilfe, QStringLiteral("&Hilfe"), QKeySequence(Qt::Key_F1), &TfmMain::Hilfe1Click);
-  AddItem(Hilfe, QStringLiteral("&Literaturlnachweis"), QKeySequence(), &TfmMain::Literaturlnachweis1Click);
+  AddItem(Hilfe, QStringLiteral("&Literaturnachweis"), QKeySequence(), &TfmMain::Literaturlnachweis1Click);
   AddItem(Hilfe, QStringLiteral("&Bildernachweis"), QKeySequence(), &TfmMain::Bildernachweis1Click);
   Hilfe->addSeparator();
   AddItem(Hilfe, QStringLiteral("Inf&o..."), QKeySequence(Qt::Key_F2), &TfmMain::About1Click);

@@ -298,7 +298,7 @@ TEST(MainWindow, MenuCaptionsAndShortcuts) {
       {"&Vorhergehende Seite", QKeySequence("Ctrl+Left")}, {"&Nächste Seite", QKeySequence("Ctrl+Right")},
       {"&Letzte Seite", QKeySequence("Ctrl+End")},     {"&Inhalt", QKeySequence("Ctrl+Backspace")},
       {"&Ton", QKeySequence("F9")},                    {"&Statistik...", QKeySequence("F10")},
-      {"&Hilfe", QKeySequence("F1")},                  {"&Literaturlnachweis", QKeySequence()},
+      {"&Hilfe", QKeySequence("F1")},                  {"&Literaturnachweis", QKeySequence()},
       {"&Bildernachweis", QKeySequence()},             {"Inf&o...", QKeySequence("F2")},
   };
   for (const auto& Item : Items) {
