@@ -15,6 +15,7 @@
 #include "platform/ProgramStarter.h"
 #include "platform/UserMessage.h"
 #include "shell/Main.h"
+#include "support/ModalGuard.h"
 
 namespace {
 
@@ -127,6 +128,7 @@ TEST(Dialogs, MessageBoxShowsGermanButtonsAndReportsTheClick) {
   };
   for (const auto& C : Cases) {
     QStringList Seen;
+    TModalGuard Guard;  // an answer that fails below leaves the box open
     QTimer::singleShot(0, [&] {
       auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       ASSERT_NE(Box, nullptr);
