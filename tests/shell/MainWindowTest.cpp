@@ -474,6 +474,9 @@ TEST(MainWindow, HelpOpensAtItsContents) {
   EXPECT_TRUE(Help->Browser()->toPlainText().contains("Terme eingeben"));
   M.Main->Hilfe1Click(nullptr);  // the same window again
   EXPECT_EQ(M.Main->findChildren<THelpWindow*>().size(), 1);
+  QKeyEvent Escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(Help->Browser(), &Escape);
+  EXPECT_TRUE(Help->isHidden());
 }
 
 TEST(MainWindow, RequestsArrivingWhileAPageIsBuiltWaitForIt) {

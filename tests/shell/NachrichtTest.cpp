@@ -204,6 +204,19 @@ TEST_F(NachrichtTest, ShowModalReturnsOkOnEnterAndStopsTheFigure) {
   EXPECT_FALSE(Window->GIFImage6()->Animate());
 }
 
+TEST_F(NachrichtTest, EscapeClosesTheWindow) {
+  std::unique_ptr<TfmNachricht> Window = CreateForm<TfmNachricht>();
+  Window->SetMessage("Meldung", "Hallo");
+  TModalGuard Guard;
+  QTimer::singleShot(0, [&] {
+    QKeyEvent Escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(Window->MMButton1(), &Escape);  // the key reaches the button first
+  });
+  EXPECT_EQ(Window->ShowModal(), mrCancel);
+  EXPECT_FALSE(Window->isVisible());
+  EXPECT_FALSE(Guard.Fired());
+}
+
 TEST_F(NachrichtTest, OkButtonClosesWithOk) {
   std::unique_ptr<TfmNachricht> Window = CreateForm<TfmNachricht>();
   Window->SetMessage("Meldung", "Hallo");
