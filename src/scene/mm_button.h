@@ -12,10 +12,10 @@
 #include "platform/Canvas.h"
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
+#include "platform/MouseEvent.h"
 #include "platform/Picture.h"
 #include "scene/mm_accelerator.h"
 #include "scene/mm_button_kinds.h"
-#include "scene/mm_mouse.h"
 
 class TMMButton : public TControl {
   Q_OBJECT
