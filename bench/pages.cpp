@@ -8,10 +8,12 @@
 
 #include "pages/PageClasses.h"
 #include "platform/Application.h"
+#include "platform/ComponentRegistry.h"
 #include "platform/Dialogs.h"
 #include "shell/MMX.h"
 #include "shell/Main.h"
 #include "shell/MessageProcs.h"
+#include "shell/PageTable.h"
 
 namespace {
 
@@ -39,16 +41,13 @@ void BM_PageSwitch(benchmark::State& State) {
   }
   if (Course.CurrentPage() != Target) State.SkipWithError("page not shown (form not built?)");
 }
-BENCHMARK(BM_PageSwitch)
-    ->Arg(10)
-    ->Arg(100)
-    ->Arg(800)
-    ->Arg(205)
-    ->Arg(860)
-    ->Arg(950)
-    ->Arg(960)
-    ->Arg(1010)
-    ->Unit(benchmark::kMillisecond);
+
+// One benchmark per page of the course whose page form the program has.
+void RegisterPageSwitches() {
+  auto* Bench = benchmark::RegisterBenchmark("BM_PageSwitch", BM_PageSwitch)->Unit(benchmark::kMillisecond);
+  for (const TPageRow& Row : ShippedPageTable().Rows())
+    if (TComponentRegistry::Instance().FindClass(QString::fromStdString(Row.ClassName))) Bench->Arg(Row.Page);
+}
 
 }  // namespace
 
@@ -62,6 +61,7 @@ int main(int argc, char** argv) {
   Main.show();
   RunPosted();
   GMain = &Main;
+  RegisterPageSwitches();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -1,44 +1,63 @@
 #include <QStringList>
+#include <QTextStream>
 #include <QTimer>
 #include <cstdio>
-#include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "pages/PageClasses.h"
 #include "platform/Application.h"
 #include "platform/FormCheck.h"
+#include "platform/Timer.h"
+#include "shell/CoursePlayer.h"
 #include "shell/Main.h"
+#include "shell/ProgramOptions.h"
 #include "terms/FncInput.h"
 
 int main(int argc, char* argv[]) {
-  bool CheckForms = false;
-  const char* ScreenshotFile = nullptr;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--version") == 0) {
+  const TProgramOptions Options = ParseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
+  switch (Options.Action) {
+    case TProgramOptions::Help:
+      std::fputs(ProgramUsage().c_str(), stdout);
+      return 0;
+    case TProgramOptions::Version:
       std::printf("Velotra %s\n", VELOTRA_VERSION);
       return 0;
-    }
-    if (std::strcmp(argv[i], "--check-forms") == 0) CheckForms = true;
-    // Saves a picture of the main window shortly after start and ends.
-    if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) ScreenshotFile = argv[++i];
+    case TProgramOptions::Unknown:
+      std::fprintf(stderr, "velotra: %s\n\n%s", Options.Problem.c_str(), ProgramUsage().c_str());
+      return 2;
+    default:
+      break;
   }
+  const bool CheckForms = Options.Action == TProgramOptions::CheckForms;
   if (CheckForms && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   TApplication App(argc, argv);
   TApplication::setApplicationName(QStringLiteral("Velotra"));
   App.SetTitle(QStringLiteral("Velotra"));
   RegisterProgramClasses();
   if (CheckForms) {
-    QStringList Files = TApplication::arguments().mid(1);
-    Files.removeAll(QStringLiteral("--check-forms"));
+    QStringList Files;
+    for (const std::string& F : Options.Files) Files << QString::fromLocal8Bit(F.c_str());
     return RunFormCheck(Files);
   }
+  // A script's timers tick only when the script says so.
+  if (Options.Action == TProgramOptions::Play) TTimer::SetScriptedTime(true);
   TfmMain Main;
   // The term input window lives for the whole run; pages show it modally.
   const std::unique_ptr<TfmFncInput> FncInput = CreateForm<TfmFncInput>();
   Main.show();
-  if (ScreenshotFile) {
-    QTimer::singleShot(1500, &Main, [&Main, ScreenshotFile] {
-      const bool Saved = Main.grab().save(QString::fromLocal8Bit(ScreenshotFile));
+  if (Options.Action == TProgramOptions::Play) {
+    const QString Script = QString::fromLocal8Bit(Options.Script.c_str());
+    QTimer::singleShot(0, &Main, [&Main, Script] {
+      QTextStream Out(stdout);
+      QCoreApplication::exit(PlayCourseScript(Main, Script, Out));
+    });
+  } else if (!Options.Screenshot.empty()) {
+    // Saves a picture of the main window shortly after start and ends.
+    const QString File = QString::fromLocal8Bit(Options.Screenshot.c_str());
+    QTimer::singleShot(1500, &Main, [&Main, File] {
+      const bool Saved = Main.grab().save(File);
       QCoreApplication::exit(Saved ? 0 : 1);
     });
   }

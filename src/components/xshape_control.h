@@ -25,6 +25,9 @@ class TXGraphicControl : public TControl {
   TNotifyEvent OnDblClick;
   virtual void DblClick();
 
+  // Whether a click at P (control coordinates) lands on the figure.
+  Q_INVOKABLE bool AcceptsPoint(QPoint P) const { return HitTest(P); }
+
  protected:
   void paintEvent(QPaintEvent* Event) override;
   void mousePressEvent(QMouseEvent* Event) override;

@@ -6,6 +6,8 @@
 #include "pages/aufstellen/AufstellenPages.h"
 #include "pages/binomische/BinomialGamePages.h"
 #include "pages/faktorisieren/FactoringGamePages.h"
+#include "pages/interpretieren/InterpretierenPages.h"
+#include "pages/rechenvorschriften/RechenvorschriftenPages.h"
 #include "platform/PlatformClasses.h"
 #include "scene/SceneControls.h"
 #include "scene/mm_box_register.h"
@@ -14,7 +16,9 @@
 
 // Each chapter folder registers its own page forms.
 void RegisterPageClasses() {
+  RegisterRechenvorschriftenPages();
   RegisterAufstellenPages();
+  RegisterInterpretierenPages();
   RegisterBinomialGamePages();
   RegisterFactoringGamePages();
   RegisterAufgabenPages();

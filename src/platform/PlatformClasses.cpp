@@ -5,10 +5,12 @@
 #include "platform/Edit.h"
 #include "platform/Forms.h"
 #include "platform/Image.h"
+#include "platform/MaskEdit.h"
 #include "platform/PaintBox.h"
 #include "platform/StdControls.h"
 #include "platform/StringGrid.h"
 #include "platform/Timer.h"
+#include "platform/UpDown.h"
 
 void RegisterPlatformClasses() {
   TComponentRegistry& R = TComponentRegistry::Instance();
@@ -21,6 +23,8 @@ void RegisterPlatformClasses() {
   R.RegisterClass<TBitBtn>();
   R.RegisterClass<TPaintBox>();
   R.RegisterClass<TStringGrid>();
+  R.RegisterClass<TUpDown>();
+  R.RegisterClass<TMaskEdit>();
 
   // Size follows Height; storing both could round Height on reading.
   R.RegisterNotStored<TFont>("Size");
@@ -31,6 +35,8 @@ void RegisterPlatformClasses() {
   R.RegisterEvent("OnTimer", &TTimer::OnTimer);
   R.RegisterEvent("OnKeyDown", &TCustomForm::OnKeyDown);
   R.RegisterEvent("OnChange", &TEdit::OnChange);
+  R.RegisterEvent("OnChange", &TUpDown::OnChange);
+  R.RegisterEvent("OnChange", &TMaskEdit::OnChange);
   R.RegisterEvent("OnPaint", &TPaintBox::OnPaint);
 
   R.RegisterEnum<TAlign>(

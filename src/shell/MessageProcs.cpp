@@ -10,10 +10,28 @@ TMessageWindowPresenter& CurrentPresenter() {
   return Presenter;
 }
 
-void Present(const TMessageText& Message) {
-  ShowMessageWindow(QString::fromStdString(Message.Caption), QString::fromStdString(Message.Text));
+TMessageCapture& CurrentCapture() {
+  static TMessageCapture Recorder;
+  return Recorder;
+}
+
+void Present(const TMessageText& Message, TMessageProc Proc, int N = 0) {
+  const QString Caption = QString::fromStdString(Message.Caption);
+  const QString Text = QString::fromStdString(Message.Text);
+  // A copy: the capture may replace itself.
+  if (TMessageCapture Capture = CurrentCapture()) {
+    Capture({Proc, N, Caption, Text});
+    return;
+  }
+  ShowMessageWindow(Caption, Text);
 }
 }  // namespace
+
+TMessageCapture SetMessageCapture(TMessageCapture Capture) {
+  TMessageCapture Previous = std::move(CurrentCapture());
+  CurrentCapture() = std::move(Capture);
+  return Previous;
+}
 
 TMessageWindowPresenter SetMessageWindowPresenter(TMessageWindowPresenter Presenter) {
   TMessageWindowPresenter Previous = std::move(CurrentPresenter());
@@ -22,6 +40,10 @@ TMessageWindowPresenter SetMessageWindowPresenter(TMessageWindowPresenter Presen
 }
 
 void ShowMessageWindow(const QString& Caption, const QString& Text) {
+  if (TMessageCapture Capture = CurrentCapture()) {
+    Capture({TMessageProc::Window, 0, Caption, Text});
+    return;
+  }
   // A copy: the presenter may replace itself while it shows the message.
   TMessageWindowPresenter Presenter = CurrentPresenter();
   if (Presenter)
@@ -30,9 +52,11 @@ void ShowMessageWindow(const QString& Caption, const QString& Text) {
     TfmNachricht::Execute(Caption, Text);
 }
 
-void ShowError(const QString& Text) { Present(ErrorMessage(Text.toStdString())); }
-void ShowInfo(const QString& Text) { Present(InfoMessage(Text.toStdString())); }
-void ShowPraise() { Present(PraiseMessage(static_cast<std::size_t>(Random(static_cast<int>(PraiseTexts.size()))))); }
-void ShowStillWrong() { Present(StillWrongMessage()); }
-void ShowFieldError(int N) { Present(FieldErrorMessage(N)); }
-void ShowLineError(int N) { Present(LineErrorMessage(N)); }
+void ShowError(const QString& Text) { Present(ErrorMessage(Text.toStdString()), TMessageProc::Error); }
+void ShowInfo(const QString& Text) { Present(InfoMessage(Text.toStdString()), TMessageProc::Info); }
+void ShowPraise() {
+  Present(PraiseMessage(static_cast<std::size_t>(Random(static_cast<int>(PraiseTexts.size())))), TMessageProc::Praise);
+}
+void ShowStillWrong() { Present(StillWrongMessage(), TMessageProc::StillWrong); }
+void ShowFieldError(int N) { Present(FieldErrorMessage(N), TMessageProc::FieldError, N); }
+void ShowLineError(int N) { Present(LineErrorMessage(N), TMessageProc::LineError, N); }

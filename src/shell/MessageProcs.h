@@ -12,6 +12,23 @@ using TMessageWindowPresenter = std::function<void(const QString& Caption, const
 // restores the message window.
 TMessageWindowPresenter SetMessageWindowPresenter(TMessageWindowPresenter Presenter);
 
+// Which procedure showed a message, for a capture that must tell them
+// apart (a course script expects "line-error 2", not just a text).
+enum class TMessageProc { Window, Error, Info, Praise, StillWrong, FieldError, LineError };
+
+struct TShownMessage {
+  TMessageProc Proc = TMessageProc::Window;
+  int N = 0;  // the field or line of FieldError and LineError
+  QString Caption;
+  QString Text;
+};
+
+using TMessageCapture = std::function<void(const TShownMessage& Message)>;
+
+// Installs a capture and returns the one before. While one is installed,
+// every message goes to it instead of the presenter.
+TMessageCapture SetMessageCapture(TMessageCapture Capture);
+
 void ShowMessageWindow(const QString& Caption, const QString& Text);
 void ShowError(const QString& Text);
 void ShowInfo(const QString& Text);

@@ -1,0 +1,68 @@
+#pragma once
+// The check of an exercise page: groups of answers tested in a fixed
+// order. The first group that fails is reported and nothing else happens;
+// Passed() is true only when every group passed (and then reports nothing:
+// the page praises and moves on).
+//
+//   if (TCheck()
+//           .Line(1, IsEquivalentTo(Term(1), "e*c"))
+//           .Line(-1, ComboIsCorrect(Combo(2)))
+//           .Passed()) { ShowPraise(); Advance(); }
+//
+// Tests are evaluated lazily, in order, so a later group's test never runs
+// once an earlier one failed.
+#include <QString>
+#include <functional>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+class TMMCombo;
+class TMMTerm;
+class TUpDown;
+
+class TCheck {
+ public:
+  using TTest = std::function<bool()>;
+  using TReport = std::function<void()>;
+
+  TCheck& Group(TTest Test, TReport Report);
+  // Reports ShowLineError(N), ShowFieldError(N), ShowStillWrong() or
+  // ShowError(Text) when Test fails.
+  TCheck& Line(int N, TTest Test);
+  TCheck& Field(int N, TTest Test);
+  TCheck& StillWrong(TTest Test);
+  TCheck& Error(const QString& Text, TTest Test);
+
+  // Runs the tests in order; reports the first failing group.
+  bool Passed() const;
+
+ private:
+  std::vector<std::pair<TTest, TReport>> FGroups;
+};
+
+// Tests of single answers, as deferred checks for TCheck. A term box left
+// at "?" (or holding anything that is no term) fails every term test.
+//
+// The box's term is equivalent to Expected (a term text, "0,5*d+c").
+TCheck::TTest IsEquivalentTo(const TMMTerm* Box, QString Expected);
+// The box's term is a sum or difference at its top.
+TCheck::TTest IsSum(const TMMTerm* Box);
+// The box's term written without any blank is one of Texts ("(x+y)*4").
+TCheck::TTest TextIsOneOf(const TMMTerm* Box, std::initializer_list<const char*> Texts);
+// The combo's chosen item is one of its correct ones.
+TCheck::TTest ComboIsCorrect(const TMMCombo* Combo);
+// The combo's chosen item is item Index (counted from 0).
+TCheck::TTest ComboIsAt(const TMMCombo* Combo, int Index);
+// The number field holds N.
+TCheck::TTest HoldsNumber(const TUpDown* Field, int N);
+// The two number fields hold A and B, in either order.
+TCheck::TTest HoldNumbers(const TUpDown* First, const TUpDown* Second, int A, int B);
+// Every test passes (a group made of several answers).
+TCheck::TTest AllOf(std::initializer_list<TCheck::TTest> Tests);
+
+// The plain questions behind the tests, on terms as text.
+bool TermIsEquivalentTo(const QString& Term, const QString& Expected);
+bool TermIsSum(const QString& Term);
+// The term's text form without blanks ("2*x" for "2x").
+QString CompactTermText(const QString& Term);

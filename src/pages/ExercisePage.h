@@ -1,0 +1,62 @@
+#pragma once
+// The base of every exercise page. A page names its answer controls once,
+// in the order in which its check tests them, stage after stage; its check
+// code reaches them by number through this list, and so does a course
+// script ("answer #3 ..."). It also names, for each stage, the components
+// that passing the stage reveals:
+//
+//   TfmRVBrems::TfmRVBrems(QWidget* Parent)
+//       : TExercisePage(Parent, {"UpDown1", "UpDown2"}, {{"Label9", "MMCombo1"}}) {}
+//
+//   void TfmRVBrems::PCVGlassButton1Click(QObject*) {
+//     if (TCheck().Line(1, HoldsNumber(Number(1), 18)).Line(-1, ...).Passed()) {
+//       ShowPraise();
+//       Advance();
+//     }
+//   }
+#include <QStringList>
+#include <vector>
+
+#include "platform/Forms.h"
+
+class TMMCombo;
+class TMMTerm;
+class TMaskEdit;
+class TUpDown;
+
+class TExercisePage : public TForm {
+  Q_OBJECT
+  // The answer controls' names in check order (read by course scripts).
+  Q_PROPERTY(QStringList AnswerList READ AnswerList STORED false)
+  Q_PROPERTY(int Stage READ Stage STORED false)
+ public:
+  TExercisePage(QWidget* Parent, QStringList Answers, std::vector<QStringList> Reveals = {});
+
+  const QStringList& AnswerList() const { return FAnswers; }
+  // The stage under test; 0 on a new page.
+  int Stage() const { return FStage; }
+  // How many stages reveal something.
+  int RevealCount() const { return static_cast<int>(FReveals.size()); }
+
+  // Answer control K (1-based, as in the list); EFormError when the design
+  // has no such control of that kind.
+  QObject* Answer(int K) const;
+  TMMTerm* Term(int K) const;
+  TMMCombo* Combo(int K) const;
+  TUpDown* Number(int K) const;
+  TMaskEdit* Masked(int K) const;
+
+ protected:
+  // Shows what passing the current stage reveals (nothing beyond the list)
+  // and moves on to the next stage.
+  void Advance();
+  // Back to stage 0; reveals nothing and hides nothing.
+  void ResetStage() { FStage = 0; }
+  // Shows or hides the named components.
+  void ShowComponents(const QStringList& Names, bool Visible = true) const;
+
+ private:
+  QStringList FAnswers;
+  std::vector<QStringList> FReveals;
+  int FStage = 0;
+};

@@ -1,0 +1,5 @@
+#include "pages/interpretieren/InterpretierenPages.h"
+
+#include "platform/ComponentRegistry.h"
+
+void RegisterInterpretierenPages() {}

@@ -1,0 +1,5 @@
+#include "pages/rechenvorschriften/RechenvorschriftenPages.h"
+
+#include "platform/ComponentRegistry.h"
+
+void RegisterRechenvorschriftenPages() {}

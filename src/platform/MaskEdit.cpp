@@ -1,0 +1,85 @@
+#include "platform/MaskEdit.h"
+
+#include <QLineEdit>
+#include <QPalette>
+
+#include "platform/Convert.h"
+
+QString QtInputMask(const QString& EditMask) {
+  const QStringList Parts = EditMask.split(QLatin1Char(';'));
+  const QString Mask = Parts.value(0);
+  const QString Blank = Parts.value(2).isEmpty() ? QStringLiteral("_") : Parts.value(2).left(1);
+  QString Result;
+  for (qsizetype I = 0; I < Mask.size(); ++I) {
+    const QChar C = Mask[I];
+    switch (C.unicode()) {
+      // Required and optional are the other way round in Qt's notation.
+      case '0': Result += QLatin1Char('9'); break;
+      case '9': Result += QLatin1Char('0'); break;
+      case 'L': case 'l': case 'A': case 'a': Result += C; break;
+      case 'C': Result += QLatin1Char('X'); break;
+      case 'c': Result += QLatin1Char('x'); break;
+      case '\\':
+        if (I + 1 < Mask.size()) Result += QLatin1Char('\\') + Mask[++I];
+        break;
+      default:
+        // Qt gives these a meaning of their own: they stay literals here.
+        if (QStringLiteral("XxNnHhBbDd#>!<[]{}").contains(C)) Result += QLatin1Char('\\');
+        Result += C;
+    }
+  }
+  if (Result.isEmpty()) return {};
+  return Result + QLatin1Char(';') + Blank;
+}
+
+TMaskEdit::TMaskEdit(QWidget* Parent) : TControl(Parent), FEdit(new QLineEdit(this)) {
+  SetParentColor(false);
+  SetColor(clWindow);
+  setFocusProxy(FEdit);
+  setFocusPolicy(Qt::StrongFocus);
+  SetBounds(0, 0, 121, 21);
+  connect(FEdit, &QLineEdit::textChanged, this, [this] { OnChange(this); });
+  FontChanged();
+}
+
+TMaskEdit::~TMaskEdit() = default;
+
+void TMaskEdit::SetEditMask(const QString& Value) {
+  FEditMask = Value;
+  const QStringList Parts = Value.split(QLatin1Char(';'));
+  FBlank = Parts.value(2).isEmpty() ? QLatin1Char('_') : Parts.value(2).at(0);
+  FEdit->setInputMask(QtInputMask(Value));
+}
+
+QString TMaskEdit::Text() const {
+  if (FEditMask.isEmpty()) return FEdit->text();
+  // The shown text with the literals; empty positions read as blanks.
+  QString Shown = FEdit->displayText();
+  Shown.replace(FBlank, QLatin1Char(' '));
+  return Shown;
+}
+
+void TMaskEdit::SetText(const QString& Value) { FEdit->setText(Value); }
+
+void TMaskEdit::SetMaxLength(int Value) {
+  FMaxLength = std::max(0, Value);
+  if (FMaxLength > 0) FEdit->setMaxLength(FMaxLength);
+}
+
+void TMaskEdit::FontChanged() {
+  FEdit->setFont(Font()->ToQFont());
+  QPalette P = FEdit->palette();
+  P.setColor(QPalette::Text, TColorToQColor(Font()->Color()));
+  FEdit->setPalette(P);
+}
+
+void TMaskEdit::ColorChanged() {
+  QPalette P = FEdit->palette();
+  P.setColor(QPalette::Base, TColorToQColor(Color()));
+  FEdit->setPalette(P);
+}
+
+void TMaskEdit::resizeEvent(QResizeEvent* Event) {
+  TControl::resizeEvent(Event);
+  FEdit->setGeometry(rect());
+}
