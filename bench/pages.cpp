@@ -45,7 +45,8 @@ void BM_PageSwitch(benchmark::State& State) {
 // One benchmark per page of the course whose page form the program has.
 void RegisterPageSwitches() {
   auto* Bench = benchmark::RegisterBenchmark("BM_PageSwitch", BM_PageSwitch)->Unit(benchmark::kMillisecond);
-  for (const TPageRow& Row : ShippedPageTable().Rows())
+  const TPageTable Pages = ShippedPageTable();  // kept alive for the loop over its rows
+  for (const TPageRow& Row : Pages.Rows())
     if (TComponentRegistry::Instance().FindClass(QString::fromStdString(Row.ClassName))) Bench->Arg(Row.Page);
 }
 
