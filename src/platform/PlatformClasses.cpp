@@ -5,11 +5,15 @@
 #include "platform/Edit.h"
 #include "platform/Forms.h"
 #include "platform/Image.h"
+#include "platform/ListBox.h"
 #include "platform/MaskEdit.h"
 #include "platform/PaintBox.h"
+#include "platform/SaveDialog.h"
+#include "platform/ScrollBox.h"
 #include "platform/StdControls.h"
 #include "platform/StringGrid.h"
 #include "platform/Timer.h"
+#include "platform/TreeView.h"
 #include "platform/UpDown.h"
 
 void RegisterPlatformClasses() {
@@ -23,6 +27,10 @@ void RegisterPlatformClasses() {
   R.RegisterClass<TBitBtn>();
   R.RegisterClass<TPaintBox>();
   R.RegisterClass<TStringGrid>();
+  R.RegisterClass<TListBox>();
+  R.RegisterClass<TTreeView>();
+  R.RegisterClass<TScrollBox>();
+  R.RegisterClass<TSaveDialog>();
   R.RegisterClass<TUpDown>();
   R.RegisterClass<TMaskEdit>();
 
@@ -38,6 +46,9 @@ void RegisterPlatformClasses() {
   R.RegisterEvent("OnChange", &TUpDown::OnChange);
   R.RegisterEvent("OnChange", &TMaskEdit::OnChange);
   R.RegisterEvent("OnPaint", &TPaintBox::OnPaint);
+  R.RegisterEvent("OnDblClick", &TListBox::OnDblClick);
+  R.RegisterEvent("OnDblClick", &TTreeView::OnDblClick);
+  R.RegisterEvent("OnChanging", &TTreeView::OnChanging);
 
   R.RegisterEnum<TAlign>(
       {{"alNone", alNone}, {"alTop", alTop}, {"alBottom", alBottom}, {"alLeft", alLeft}, {"alRight", alRight},

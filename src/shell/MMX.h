@@ -86,6 +86,16 @@ class TMMX : public QObject, public TChapterOwner {
   // course then walks the standard path); nothing when it was loaded.
   void ShowLearnPathError();
 
+  // Starts the course program ProgramName (from the application folder,
+  // else the course's own folder) with the parameters "Number Left Top
+  // Sound", shows a wait window, steps aside (the main window hides) after
+  // ExecStartDelayMs and comes back when the program has ended. False, with
+  // a message naming the program and its parameters, when it could not be
+  // started.
+  bool ExecAndWait(const QString& ProgramName, int Number);
+  QString ExecProgramPath(const QString& ProgramName) const;
+  int ExecStartDelayMs = 3000;
+
   // Chapter backgrounds, index = chapter number.
   void AddChapter(std::unique_ptr<TChapter> Chapter);
   int ChapterCount() const { return static_cast<int>(FChapters.size()); }

@@ -20,10 +20,14 @@
 #include "platform/StdControls.h"
 #include "platform/UserMessage.h"
 #include "shell/HelpWindow.h"
+#include "shell/HistoryWindow.h"
 #include "shell/MMX.h"
 #include "shell/PageForms.h"
+#include "shell/Pages.h"
 #include "shell/Pictures.h"
+#include "shell/Statistik.h"
 #include "shell/StatusPanels.h"
+#include "shell/Stichwort.h"
 
 namespace {
 
@@ -90,6 +94,7 @@ TfmMain::TfmMain(QWidget* Parent) : QWidget(Parent), FMenuBar(new QMenuBar(this)
 
 TfmMain::~TfmMain() {
   qApp->removeEventFilter(this);
+  FPagesWindow.reset();
   FMMX.reset();
 }
 
@@ -379,9 +384,28 @@ void TfmMain::sbForwardClick(QObject*) { FMMX->Navigate(3, true); }
 
 void TfmMain::sbSuperClick(QObject* Sender) { FMMX->Navigate(TagOf(Sender), true); }
 
-void TfmMain::sbWoBinIchClick(QObject*) {}
+TfmPages& TfmMain::PagesWindow() {
+  if (!FPagesWindow) FPagesWindow = CreateForm<TfmPages>(this);
+  return *FPagesWindow;
+}
 
-void TfmMain::sbStichwortClick(QObject*) {}
+void TfmMain::sbWoBinIchClick(QObject*) {
+  TfmPages& Window = PagesWindow();
+  if (Window.Modal()) return;
+  Window.SelectPage(FMMX->CurrentPage());
+  Window.ShowModal();
+}
+
+namespace {
+// Makes a navigation window of class T, shows it modally and frees it.
+template <class T>
+void ShowNavigationWindow(QWidget* Owner) {
+  const std::unique_ptr<T> Window = CreateForm<T>(Owner);
+  Window->ShowModal();
+}
+}  // namespace
+
+void TfmMain::sbStichwortClick(QObject*) { ShowNavigationWindow<TfmStichwort>(this); }
 
 void TfmMain::sbTaschenrechnerClick(QObject*) {
   if (!FCalculator->Start()) MessageDlg(QStringLiteral("Taschenrechner wurde nicht installiert."), mtWarning, mbOKOnly);
@@ -398,11 +422,11 @@ void TfmMain::Drucken1Click(QObject*) {}
 
 void TfmMain::ExitItemClick(QObject*) { close(); }
 
-void TfmMain::History1Click(QObject*) {}
+void TfmMain::History1Click(QObject*) { ShowNavigationWindow<TfmHistory>(this); }
 
 void TfmMain::ton1Click(QObject*) { FMMX->SetSound(!ton1->isChecked()); }
 
-void TfmMain::Statistik1Click(QObject*) {}
+void TfmMain::Statistik1Click(QObject*) { ShowNavigationWindow<TfmStatistik>(this); }
 
 void TfmMain::Hilfe1Click(QObject*) {
   if (!FHelpWindow) FHelpWindow = new THelpWindow(this);

@@ -29,6 +29,7 @@ class TMMX;
 class TPanel;
 class TStatusPanels;
 class TXShape;
+class TfmPages;
 
 // The codes of the navigation message besides the kinds -3 ... 3 and 4.
 constexpr int HideMainCode = 5;
@@ -54,6 +55,9 @@ class TfmMain : public QWidget {
   // (which happens right after the window has appeared).
   bool FirstShowPending() const { return FFirstShow; }
   QMenuBar* MainMenu() const { return FMenuBar; }
+  // The page overview "Wo bin ich?": made at its first opening and kept for
+  // the whole run, so its selection and expansion stay.
+  TfmPages& PagesWindow();
 
   // Components.
   TPanel* Panel1;
@@ -134,6 +138,7 @@ class TfmMain : public QWidget {
   std::unique_ptr<TMMX> FMMX;
   std::unique_ptr<TCalculator> FCalculator;
   QPointer<QWidget> FHelpWindow;
+  std::unique_ptr<TfmPages> FPagesWindow;
   // The key press seen last and where it arrived first.
   const QEvent* FKeyEvent = nullptr;
   QPointer<QWidget> FKeyReceiver;
