@@ -11,7 +11,8 @@
 void RegisterComponentClasses() {
   TComponentRegistry& R = TComponentRegistry::Instance();
   R.RegisterClass<TTimerEx>();
-  R.RegisterEvent("OnTimer", &TTimerEx::OnTimer);
+  R.RegisterEvent(&TTimerEx::staticMetaObject, "OnTimer",
+                  [](QObject* Object) -> TEventBase* { return &static_cast<TTimerEx*>(Object)->OnTimer; });
 
   R.RegisterClass<TGIFImage>();
   R.RegisterEvent("OnChanging", &TGIFImage::OnChanging);

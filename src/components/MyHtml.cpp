@@ -40,8 +40,10 @@ TMiniHTML::TMiniHTML(QWidget* Parent) : TControl(Parent), FHyperlinks(new TFont(
   }
   FHeaders[0]->SetHeight(24);
   FHeaders[0]->SetName(QStringLiteral("Tahoma"));
-  if (Parent)
-    if (auto* Form = qobject_cast<TCustomForm*>(Parent->window())) FHyperlinks->Assign(*Form->Font());
+  // The link font starts as a copy of the owning form's font: the form
+  // around a new control, or the form whose design creates it.
+  QObject* Owner = Parent ? Parent->window() : TComponentRegistry::CreatingOwner();
+  if (auto* Form = qobject_cast<TCustomForm*>(Owner)) FHyperlinks->Assign(*Form->Font());
   FHyperlinks->SetStyle(fsUnderline);
   FHyperlinks->SetColor(clBlue);
   connect(FHyperlinks, &TFont::Changed, this, qOverload<>(&QWidget::update));

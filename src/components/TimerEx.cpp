@@ -73,6 +73,50 @@ void TTimerThread::run() {
   }
 }
 
+TTimerEvent& TTimerEvent::operator=(THandler Handler) {
+  Swap(Handler ? std::make_shared<const THandler>(std::move(Handler)) : nullptr);
+  FHandlerName.clear();
+  return *this;
+}
+
+void TTimerEvent::operator()(QObject* Sender) const {
+  std::shared_ptr<const THandler> Handler;
+  {
+    std::lock_guard Lock(FMutex);
+    Handler = FHandler;
+  }
+  if (Handler) (*Handler)(Sender);
+}
+
+void TTimerEvent::BindMethod(QObject* Target, int MethodIndex, const QString& Name) {
+  QPointer<QObject> Guard(Target);
+  Swap(std::make_shared<const THandler>([Guard, MethodIndex](QObject* Sender) {
+    if (!Guard) return;
+    void* Argv[] = {nullptr, &Sender};
+    QMetaObject::metacall(Guard.data(), QMetaObject::InvokeMetaMethod, MethodIndex, Argv);
+  }));
+  FHandlerName = Name;
+}
+
+void TTimerEvent::Clear() {
+  Swap(nullptr);
+  FHandlerName.clear();
+}
+
+bool TTimerEvent::Assigned() const {
+  std::lock_guard Lock(FMutex);
+  return FHandler != nullptr;
+}
+
+void TTimerEvent::Swap(std::shared_ptr<const THandler> Handler) {
+  // The old handler is released outside the lock: its captures may be
+  // large, and a tick on the worker may still hold it.
+  {
+    std::lock_guard Lock(FMutex);
+    FHandler.swap(Handler);
+  }
+}
+
 QThread::Priority ToQThreadPriority(TThreadPriority Priority) {
   switch (Priority) {
     case tpIdle: return QThread::IdlePriority;
@@ -119,7 +163,7 @@ void TTimerEx::SetThreadPriority(TThreadPriority Value) {
 }
 
 void TTimerEx::Timer() {
-  if (FEnabled && OnTimer) OnTimer(this);
+  if (FEnabled) OnTimer(this);
 }
 
 void TTimerEx::UpdateTimer() {

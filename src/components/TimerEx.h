@@ -8,6 +8,7 @@
 #include <QThread>
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <stdexcept>
 
 #include "platform/Events.h"
@@ -33,6 +34,33 @@ class EOutOfResources : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The tick event of TTimerEx. A worker may call it while the user-interface
+// thread assigns, binds or clears it: the handler is held by a shared
+// pointer that is swapped and copied under a lock, and a call runs the copy
+// outside the lock, so a handler replaced meanwhile finishes its tick.
+class TTimerEvent final : public TEventBase {
+ public:
+  using THandler = std::function<void(QObject*)>;
+
+  TTimerEvent() = default;
+  TTimerEvent(const TTimerEvent&) = delete;
+  TTimerEvent& operator=(const TTimerEvent&) = delete;
+
+  TTimerEvent& operator=(THandler Handler);
+  explicit operator bool() const { return Assigned(); }
+  void operator()(QObject* Sender) const;
+
+  QList<QByteArray> ParameterTypes() const override { return {QByteArray("QObject*")}; }
+  void BindMethod(QObject* Target, int MethodIndex, const QString& Name) override;
+  void Clear() override;
+  bool Assigned() const override;
+
+ private:
+  void Swap(std::shared_ptr<const THandler> Handler);
+  mutable std::mutex FMutex;
+  std::shared_ptr<const THandler> FHandler;
+};
+
 class TTimerEx : public QObject, public TStreamable {
   Q_OBJECT
   Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
@@ -47,8 +75,9 @@ class TTimerEx : public QObject, public TStreamable {
 
   // The tick handler (Sender is the timer). The timer runs whenever it is
   // enabled with an interval; a tick without a handler does nothing, so a
-  // handler assigned later gets the next tick.
-  TNotifyEvent OnTimer;
+  // handler assigned later gets the next tick. It may be changed while the
+  // worker runs.
+  TTimerEvent OnTimer;
 
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool Value);

@@ -83,17 +83,17 @@ void TBeam::DrawAt(int X, int Y, TCanvas& C) {
 void TBeam::mousePressEvent(QMouseEvent* Event) {
   TXGraphicControl::mousePressEvent(Event);
   const QPoint P = Event->position().toPoint();
-  OnMouseDown(this, XMouseButton(*Event), XShiftState(*Event), P.x(), P.y());
+  OnMouseDown(this, MouseButtonOf(*Event), ShiftStateOf(*Event), P.x(), P.y());
 }
 
 void TBeam::mouseMoveEvent(QMouseEvent* Event) {
   const QPoint P = Event->position().toPoint();
-  OnMouseMove(this, XShiftState(*Event), P.x(), P.y());
+  OnMouseMove(this, ShiftStateOf(*Event), P.x(), P.y());
   Event->accept();
 }
 
 void TBeam::mouseReleaseEvent(QMouseEvent* Event) {
   TXGraphicControl::mouseReleaseEvent(Event);  // the click comes before the release
   const QPoint P = Event->position().toPoint();
-  OnMouseUp(this, XMouseButton(*Event), XShiftState(*Event), P.x(), P.y());
+  OnMouseUp(this, MouseButtonOf(*Event), ShiftStateOf(*Event), P.x(), P.y());
 }

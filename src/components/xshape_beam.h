@@ -67,9 +67,9 @@ class TBeam : public TXGraphicControl {
   double Pointer() const { return FParams.Pointer; }
   void SetPointer(double Value) { Set(FParams.Pointer, Value); }
 
-  TXMouseEvent OnMouseDown;
-  TXMouseMoveEvent OnMouseMove;
-  TXMouseEvent OnMouseUp;
+  TMouseEvent OnMouseDown;
+  TMouseMoveEvent OnMouseMove;
+  TMouseEvent OnMouseUp;
 
   // The layout parameters with the control's current size.
   TBeamParams Params() const;

@@ -5,16 +5,9 @@
 // of the parent's size (used when a whole page is drawn into one picture).
 #include "platform/Controls.h"
 #include "platform/Events.h"
+#include "platform/MouseEvent.h"
 
 class TCanvas;
-
-// Mouse button or release: button (0 left, 1 right, 2 middle), shift state
-// bits (1 Shift, 2 Alt, 4 Ctrl, 8 left, 16 right, 32 middle button held), x, y.
-using TXMouseEvent = TEvent<int, int, int, int>;
-// Moving: shift state, x, y.
-using TXMouseMoveEvent = TEvent<int, int, int>;
-int XMouseButton(const QMouseEvent& Event);
-int XShiftState(const QMouseEvent& Event);
 
 class TXGraphicControl : public TControl {
   Q_OBJECT

@@ -110,6 +110,26 @@ std::unique_ptr<QObject> TComponentRegistry::Create(const QString& ClassName) co
   return It->Factory();
 }
 
+namespace {
+// Designs are read on the user-interface thread; nested creations (a
+// component whose constructor reads a design of its own) restore the outer
+// owner.
+QObject* GCreatingOwner = nullptr;
+}  // namespace
+
+std::unique_ptr<QObject> TComponentRegistry::Create(const QString& ClassName, QObject* Owner) const {
+  struct TScope {
+    QObject* Saved;
+    explicit TScope(QObject* Owner) : Saved(GCreatingOwner) { GCreatingOwner = Owner; }
+    ~TScope() { GCreatingOwner = Saved; }
+    TScope(const TScope&) = delete;
+    TScope& operator=(const TScope&) = delete;
+  } Scope(Owner);
+  return Create(ClassName);
+}
+
+QObject* TComponentRegistry::CreatingOwner() { return GCreatingOwner; }
+
 QStringList TComponentRegistry::FormClasses() const {
   QStringList Result;
   for (auto It = FClasses.constBegin(); It != FClasses.constEnd(); ++It)

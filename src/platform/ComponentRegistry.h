@@ -89,6 +89,13 @@ class TComponentRegistry {
   bool IsForm(const QString& ClassName) const;
   // A new, unparented instance; null for an unknown class.
   std::unique_ptr<QObject> Create(const QString& ClassName) const;
+  // The same for a component of Owner's design: while its constructor runs,
+  // CreatingOwner() is Owner, so it can take defaults from its owner (a
+  // text control takes its link font from the form) although its parent is
+  // set only afterwards.
+  std::unique_ptr<QObject> Create(const QString& ClassName, QObject* Owner) const;
+  // The owner of the component being created by Create; null otherwise.
+  static QObject* CreatingOwner();
   QStringList FormClasses() const;  // sorted
 
   template <class C, class... A>

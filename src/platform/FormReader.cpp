@@ -96,7 +96,7 @@ void TFormReader::ReadChildren(QObject* Parent, const TFormObject& Node) {
 QObject* TFormReader::CreateChild(QObject* Parent, const TFormObject& Node) {
   const QString ClassName = Str(Node.ClassName);
   const QString Name = Str(Node.Name);
-  std::unique_ptr<QObject> Child = FRegistry.Create(ClassName);
+  std::unique_ptr<QObject> Child = FRegistry.Create(ClassName, FRoot);
   if (!Child) {
     Problem(Node.Line, QStringLiteral("unknown class '%1'").arg(ClassName));
     return nullptr;

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 
 #include "platform/BitBtn.h"
 #include "platform/FormReader.h"
@@ -54,8 +55,47 @@ QList<TFormProblem> TCustomForm::Load(const QList<std::pair<QByteArray, QString>
   for (const auto& [Text, FileName] : Designs) Reader.Read(Text, FileName);
   Reader.Finish();
   for (QObject* C : Reader.Components()) FComponents.append(C);
+  ApplyTabOrder(this);
   if (Reader.Problems().isEmpty() && Mode == TDesignMode::Run) OnCreate(this);
   return Reader.Problems();
+}
+
+namespace {
+
+int TabOrderOf(const QWidget* Widget) {
+  const QVariant Value = Widget->property("TabOrder");
+  return Value.isValid() ? Value.toInt() : -1;
+}
+
+bool TakesTabFocus(const QWidget* Widget) {
+  if (QWidget* Proxy = Widget->focusProxy()) return TakesTabFocus(Proxy);
+  return (Widget->focusPolicy() & Qt::TabFocus) != 0;
+}
+
+// The controls of Parent in the order Tab visits them, depth first: the
+// children by their TabOrder (those without one after, as created), each
+// followed by its own children.
+void CollectTabChain(QWidget* Parent, QList<QWidget*>& Chain) {
+  QList<QWidget*> Children;
+  for (QObject* Child : Parent->children())
+    if (Child->isWidgetType() && !static_cast<QWidget*>(Child)->isWindow()) Children.append(static_cast<QWidget*>(Child));
+  std::stable_sort(Children.begin(), Children.end(), [](const QWidget* A, const QWidget* B) {
+    const int TA = TabOrderOf(A), TB = TabOrderOf(B);
+    if ((TA < 0) != (TB < 0)) return TB < 0;
+    return TA < TB;
+  });
+  for (QWidget* Child : Children) {
+    if (TakesTabFocus(Child)) Chain.append(Child);
+    if (!Child->focusProxy()) CollectTabChain(Child, Chain);
+  }
+}
+
+}  // namespace
+
+void ApplyTabOrder(QWidget* Form) {
+  QList<QWidget*> Chain;
+  CollectTabChain(Form, Chain);
+  for (qsizetype I = 1; I < Chain.size(); ++I) QWidget::setTabOrder(Chain[I - 1], Chain[I]);
 }
 
 QList<QObject*> TCustomForm::Components() const {

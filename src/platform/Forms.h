@@ -45,6 +45,12 @@ enum TPosition { poDesigned, poScreenCenter };
 // the control) and the Qt keyboard modifiers.
 using TKeyEvent = TEvent<int&, int>;
 
+// Orders the Tab chain of a form's controls by their designs' TabOrder:
+// within each parent by TabOrder (controls without one after those with
+// one, in the order they were made), each control followed by the controls
+// inside it. Loading a design does this.
+void ApplyTabOrder(QWidget* Form);
+
 class TCustomForm : public TControl {
   Q_OBJECT
   Q_PROPERTY(int Width READ Width WRITE SetWidth STORED false)

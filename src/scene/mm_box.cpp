@@ -219,7 +219,7 @@ void TMMBox::PaintFrame(TCanvas& Canvas) {
 
 // --- mouse -------------------------------------------------------------------------
 
-void TMMBox::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers, int X, int Y) {
+void TMMBox::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {
   // The first (bottom-most) sensible shape that is hit wins.
   QPointer<TMMObject> Hit;
   for (int I = 0; I < FObjects->Count() && !Hit; ++I) {
@@ -235,6 +235,7 @@ void TMMBox::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers, int X, int
       if (const TSShape* S = Hit->SShape(); S && S->Movable()) FDragged = Hit;
   }
   if (Button == Qt::MiddleButton) ShowMessage(QStringLiteral("Aha"));
+  OnMouseDown(this, MouseButtonOf(Button), ShiftStateOf(Shift, Button), X, Y);
 }
 
 void TMMBox::MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, int X, int Y) {
@@ -255,9 +256,16 @@ void TMMBox::MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, in
       }
     }
   }
+  OnMouseMove(this, ShiftStateOf(Shift, Buttons), X, Y);
 }
 
-void TMMBox::MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { FDragged = nullptr; }
+void TMMBox::MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {
+  // The page hears one more move at the release point, then the drag ends,
+  // then the release.
+  OnMouseMove(this, ShiftStateOf(Shift, Qt::NoButton), X, Y);
+  FDragged = nullptr;
+  OnMouseUp(this, MouseButtonOf(Button), ShiftStateOf(Shift, Qt::NoButton), X, Y);
+}
 
 void TMMBox::mousePressEvent(QMouseEvent* Event) {
   const QPoint P = Event->position().toPoint();

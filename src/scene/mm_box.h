@@ -16,6 +16,7 @@
 #include "platform/Canvas.h"
 #include "platform/Controls.h"
 #include "platform/Events.h"
+#include "platform/MouseEvent.h"
 #include "scene/mm_box_geometry.h"
 #include "scene/mm_objects.h"
 #include "scene/mm_point_items.h"
@@ -85,6 +86,12 @@ class TMMBox : public TControl {
   // At every paint, with the canvas being painted (the off-screen bitmap's
   // when double buffered).
   TNotifyCanvasEvent OnCanvasPaint;
+  // After the box's own handling: a press (after the click on an object and
+  // the start of its drag), a move (after the drag step), a release (after
+  // one more OnMouseMove at the release point and the end of the drag).
+  TMouseEvent OnMouseDown;
+  TMouseMoveEvent OnMouseMove;
+  TMouseEvent OnMouseUp;
 
   TMMGrid* Grid() const { return FGrid; }
   // Copies the grid's values.

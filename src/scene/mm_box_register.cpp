@@ -21,6 +21,9 @@ void RegisterSceneBoxClasses() {
   R.RegisterClass<TMMBox>();
 
   R.RegisterEvent("OnCanvasPaint", &TMMBox::OnCanvasPaint);
+  R.RegisterEvent("OnMouseDown", &TMMBox::OnMouseDown);
+  R.RegisterEvent("OnMouseMove", &TMMBox::OnMouseMove);
+  R.RegisterEvent("OnMouseUp", &TMMBox::OnMouseUp);
   R.RegisterEvent("OnClick", &TMMObject::OnClick);
   R.RegisterEvent("OnTryToDrag", &TMMPointItem::OnTryToDrag);
   R.RegisterEvent("OnDragging", &TMMPointItem::OnDragging);

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QThread>
 
 #include "platform/Bitmap.h"
@@ -24,6 +27,9 @@ TMMButton::TMMButton(QWidget* Parent)
   SetParentFont(true);
   SetBounds(Left(), Top(), 100, 30);
   setMouseTracking(true);  // moves without a button held raise OnMouseMove too
+  // Reached with Tab (a click leaves the focus where it is); Space or Enter
+  // then press it.
+  setFocusPolicy(Qt::TabFocus);
   connect(FPen, &TPen::Changed, this, [this] { update(); });
   connect(FBrush, &TBrush::Changed, this, [this] { update(); });
   connect(FGlyph, &TPicture::Changed, this, [this] { update(); });
@@ -168,8 +174,43 @@ void TMMButton::changeEvent(QEvent* Event) {
 // --------------------------------------------------------------- painting
 
 void TMMButton::paintEvent(QPaintEvent*) {
-  TCanvas Canvas(this);
-  DrawState(Canvas, ShownState());
+  {
+    TCanvas Canvas(this);
+    DrawState(Canvas, ShownState());
+  }
+  if (FShowFocus && hasFocus()) {
+    // A dotted frame inside the edge shows where Space and Enter act.
+    QPainter P(this);
+    P.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    P.setBrush(Qt::NoBrush);
+    P.drawRect(rect().adjusted(3, 3, -4, -4));
+  }
+}
+
+void TMMButton::keyPressEvent(QKeyEvent* Event) {
+  const int Key = Event->key();
+  const bool Plain = (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (Plain && (Key == Qt::Key_Space || Key == Qt::Key_Return || Key == Qt::Key_Enter) && Enabled()) {
+    Event->accept();
+    Click();
+    return;
+  }
+  TControl::keyPressEvent(Event);
+}
+
+void TMMButton::focusInEvent(QFocusEvent* Event) {
+  TControl::focusInEvent(Event);
+  // The frame appears once the keyboard is in use, not when a window
+  // merely opens with the button first in line.
+  const Qt::FocusReason Reason = Event->reason();
+  FShowFocus = Reason == Qt::TabFocusReason || Reason == Qt::BacktabFocusReason || Reason == Qt::ShortcutFocusReason;
+  update();
+}
+
+void TMMButton::focusOutEvent(QFocusEvent* Event) {
+  TControl::focusOutEvent(Event);
+  FShowFocus = false;
+  update();
 }
 
 void TMMButton::PrepareCanvas(TCanvas& Canvas) const {

@@ -12,10 +12,10 @@
 #include "platform/Canvas.h"
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
+#include "platform/MouseEvent.h"
 #include "platform/Picture.h"
 #include "scene/mm_accelerator.h"
 #include "scene/mm_button_kinds.h"
-#include "scene/mm_mouse.h"
 
 class TMMButton : public TControl {
   Q_OBJECT
@@ -91,6 +91,9 @@ class TMMButton : public TControl {
   void PrepareCanvas(TCanvas& Canvas) const;
 
   void paintEvent(QPaintEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
+  void focusInEvent(QFocusEvent* Event) override;
+  void focusOutEvent(QFocusEvent* Event) override;
   void mousePressEvent(QMouseEvent* Event) override;
   void mouseMoveEvent(QMouseEvent* Event) override;
   void mouseReleaseEvent(QMouseEvent* Event) override;
@@ -113,5 +116,6 @@ class TMMButton : public TControl {
   bool FCtl3D = true;
   bool FTransparent = true;
   bool FHot = false;
+  bool FShowFocus = false;  // focused by the keyboard: the focus frame shows
   TAccelerator FAccelerator;
 };

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <QResizeEvent>
+#include <deque>
+#include <tuple>
 
 #include "scene/pc_bitmap_rows.h"
 #include "scene/pc_shape.h"
@@ -70,6 +72,48 @@ void TPCPanel::SizeChanged() {
 
 // ------------------------------------------------------------- background
 
+namespace {
+
+// Stretching a page-sized picture costs more than everything else of a page
+// switch, and every visit of a chapter's first page stretches the same
+// picture to the same size again. The rendered backgrounds of the last few
+// (picture, size, fill) combinations are kept; a hit is a shared copy of the
+// pixels, which the first drawing into the buffer copies for itself.
+struct TStretchKey {
+  qint64 Picture;  // the picture's pixels, as QImage::cacheKey tells them apart
+  int Width, Height;
+  TColor Color;
+  TColor PenColor;
+  int PenStyle, PenWidth, PenMode;
+  bool Transparent;
+  int CopyMode;
+  friend bool operator==(const TStretchKey&, const TStretchKey&) = default;
+};
+
+class TStretchCache {
+ public:
+  static constexpr std::size_t Capacity = 8;
+  const QImage* Find(const TStretchKey& Key) const {
+    for (const auto& [K, Image] : FEntries)
+      if (K == Key) return &Image;
+    return nullptr;
+  }
+  void Add(const TStretchKey& Key, const QImage& Image) {
+    if (FEntries.size() == Capacity) FEntries.pop_front();
+    FEntries.emplace_back(Key, Image);
+  }
+
+ private:
+  std::deque<std::pair<TStretchKey, QImage>> FEntries;
+};
+
+TStretchCache& StretchCache() {
+  static TStretchCache Cache;
+  return Cache;
+}
+
+}  // namespace
+
 void TPCPanel::PaintPlain() {
   TCanvas& C = FBuffer.Canvas();
   C.SetPen(*FPen);
@@ -100,6 +144,31 @@ void TPCPanel::PaintPicture() {
   }
 }
 
+void TPCPanel::PaintStretched() {
+  TGraphic* Picture = FBackground->Graphic();
+  if (!Picture || Picture->Empty()) {
+    PaintPlain();
+    return;
+  }
+  const TStretchKey Key{Picture->ToImage().cacheKey(),
+                        FBuffer.Width(),
+                        FBuffer.Height(),
+                        Color(),
+                        FPen->Color(),
+                        static_cast<int>(FPen->Style()),
+                        FPen->Width(),
+                        static_cast<int>(FPen->Mode()),
+                        Picture->Transparent(),
+                        static_cast<int>(FBuffer.Canvas().CopyMode())};
+  if (const QImage* Rendered = StretchCache().Find(Key)) {
+    FBuffer.SetImage(*Rendered);
+    return;
+  }
+  PaintPlain();
+  PaintPicture();
+  StretchCache().Add(Key, FBuffer.Image());
+}
+
 void TPCPanel::PaintBackground() {
   FBuffer.SetPixelFormat(pf32bit);
   FBuffer.SetSize(Width(), Height());
@@ -111,6 +180,8 @@ void TPCPanel::PaintBackground() {
       FillGradient(PixelRowsOf(FBuffer), Color(), FColor2, Width() / 50, false);
       break;
     case bmStretchImage:
+      PaintStretched();
+      break;
     case bmFillImage:
     case bmSymmFillImage:
       PaintPlain();

@@ -87,6 +87,9 @@ class TPCPanel : public TControl {
  private:
   void PaintPlain();
   void PaintPicture();
+  // PaintPlain and PaintPicture for a stretched picture, or their result
+  // kept from an earlier panel with the same picture, size and fill.
+  void PaintStretched();
   void BackgroundChanged();
   void SizeChanged();
 

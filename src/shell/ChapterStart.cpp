@@ -1,6 +1,10 @@
 #include "shell/ChapterStart.h"
 
+#include <map>
+#include <memory>
+
 #include "platform/Image.h"
+#include "platform/Picture.h"
 #include "scene/pc_panel.h"
 #include "scene/pc_shape.h"
 #include "shell/ChapterStartLooks.h"
@@ -8,9 +12,22 @@
 #include "shell/Pictures.h"
 
 namespace {
-// The picture files behind Image1 ... Image4.
+// The picture files behind Image1 ... Image5.
 constexpr const char* ImageFiles[] = {"chapterstart8.gif", "chapterstart1.gif", "chapterstart2.gif",
-                                      "chapterstart9.gif"};
+                                      "chapterstart9.gif", "chapterstart10.gif"};
+constexpr int ImageCount = 5;
+
+// Each picture is decoded once per run: every visit shares its pixels, so
+// the panel also finds its stretched background from the visit before.
+const TGraphic* ChapterPicture(int Index) {
+  static std::map<int, std::unique_ptr<TGraphic>> Decoded;
+  auto [It, Inserted] = Decoded.try_emplace(Index);
+  if (Inserted) {
+    const QByteArray File = PictureFile(QString::fromLatin1(ImageFiles[Index - 1]));
+    if (!File.isEmpty()) It->second = TPicture::CreateGraphic(File);
+  }
+  return It->second.get();
+}
 }  // namespace
 
 TPCPanel* TfmChapterStart::PCPanel1() const { return Component<TPCPanel>(QStringLiteral("PCPanel1")); }
@@ -18,10 +35,8 @@ TPCShape* TfmChapterStart::PCShape1() const { return Component<TPCShape>(QString
 TImage* TfmChapterStart::Image(int Index) const { return Component<TImage>(QStringLiteral("Image%1").arg(Index)); }
 
 void TfmChapterStart::FormCreate(QObject*) {
-  for (int I = 1; I <= 4; ++I) {
-    const QByteArray File = PictureFile(QString::fromLatin1(ImageFiles[I - 1]));
-    if (!File.isEmpty()) Image(I)->Picture()->LoadFromMemory(File);
-  }
+  for (int I = 1; I <= ImageCount; ++I)
+    if (const TGraphic* Picture = ChapterPicture(I)) Image(I)->Picture()->SetGraphic(Picture);
   const std::optional<TChapterStartLook> Look = ChapterStartLook(MMX ? MMX->CurrentPage() : 0);
   if (!Look) return;
   TPCPanel* Panel = PCPanel1();

@@ -7,6 +7,7 @@ std::optional<TChapterStartLook> ChapterStartLook(int Page) {
     case 300: return TChapterStartLook{3, "Interpretieren von Termen"};
     case 800: return TChapterStartLook{1, "Binomische Formeln"};
     case 900: return TChapterStartLook{4, "Faktorisieren"};
+    case 1000: return TChapterStartLook{5, "Aufgaben"};
     default: return std::nullopt;
   }
 }

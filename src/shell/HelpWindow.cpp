@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -28,6 +29,15 @@ void THelpWindow::ShowContents() {
   show();
   raise();
   activateWindow();
+}
+
+void THelpWindow::keyPressEvent(QKeyEvent* Event) {
+  if (Event->key() == Qt::Key_Escape && Event->modifiers() == Qt::NoModifier) {
+    close();
+    Event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(Event);
 }
 
 QString LiteratureSourcesText() {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+class QKeyEvent;
 class QTextBrowser;
 
 // Where the help document lies among the program's resources.
@@ -16,6 +17,10 @@ class THelpWindow : public QWidget {
   QTextBrowser* Browser() const { return FBrowser; }
   // Shows the document at its contents.
   void ShowContents();
+
+ protected:
+  // Escape closes the window.
+  void keyPressEvent(QKeyEvent* Event) override;
 
  private:
   QTextBrowser* FBrowser;

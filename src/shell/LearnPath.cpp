@@ -18,17 +18,19 @@ constexpr int MaxDigits = 4;
 template <typename TNextChar>
 void ReadLines(TNextChar Next, std::vector<int>& Items) {
   int C = Next();
+  int Line = 0;
   while (C != -1) {
+    ++Line;
     int Digits = 0;
     int Value = 0;
     while (C != -1 && C != '\n' && C != '\r') {
-      if (C < '0' || C > '9' || Digits == MaxDigits) throw ELearnPathError(FormatError);
+      if (C < '0' || C > '9' || Digits == MaxDigits) throw ELearnPathError(FormatError, Line);
       Value = Value * 10 + (C - '0');
       ++Digits;
       C = Next();
     }
-    if (Digits == 0) throw ELearnPathError(EmptyLineError);
-    if (static_cast<int>(Items.size()) >= TLearnPath::MaxEntries) throw ELearnPathError(TooLongError);
+    if (Digits == 0) throw ELearnPathError(EmptyLineError, Line);
+    if (static_cast<int>(Items.size()) >= TLearnPath::MaxEntries) throw ELearnPathError(TooLongError, Line);
     Items.push_back(Value);
     if (C == '\r') {
       C = Next();
@@ -76,6 +78,7 @@ void TLearnPath::ReadFromFile(const std::string& FileName) {
 
 std::string TLearnPath::Load(const std::string& FileName, const std::vector<int>& CoursePages) {
   Clear();
+  FLoadError.clear();
   if (FileName.empty()) {
     Append(CoursePages);
     return "Standard";
@@ -83,10 +86,14 @@ std::string TLearnPath::Load(const std::string& FileName, const std::vector<int>
   try {
     ReadFromFile(FileName);
     return ExtractFileName(FileName) + (FExclusive ? "*" : "");
-  } catch (const std::exception&) {
-    Append(CoursePages);
-    return "Standard";
+  } catch (const ELearnPathError& E) {
+    FLoadError = E.Line() > 0 ? ExtractFileName(FileName) + ", Zeile " + std::to_string(E.Line()) + ": " + E.what()
+                              : std::string(E.what());
+  } catch (const std::exception& E) {
+    FLoadError = E.what();
   }
+  Append(CoursePages);
+  return "Standard";
 }
 
 TLearnPathButtons TLearnPath::Buttons(int Page) const {

@@ -16,9 +16,15 @@
 #include <vector>
 
 // Any failure while reading a learning path file; the message is German.
+// Line: the number of the bad line (from 1), 0 when the file as a whole
+// failed.
 class ELearnPathError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit ELearnPathError(const std::string& Message, int Line = 0) : std::runtime_error(Message), FLine(Line) {}
+  int Line() const { return FLine; }
+
+ private:
+  int FLine;
 };
 
 // One learning-path button of a page: shown or not, where it leads, its hint.
@@ -64,8 +70,13 @@ class TLearnPath {
   // "Standard". With one, the file is read and the text is its name without
   // folder, with "*" appended in exclusive mode. Any failure is swallowed:
   // CoursePages are appended to the entries read so far and the text stays
-  // "Standard". The exclusive flag is left as it is.
+  // "Standard". The exclusive flag is left as it is. The failure is kept
+  // for LoadError.
   std::string Load(const std::string& FileName, const std::vector<int>& CoursePages);
+  // Why the last Load fell back to CoursePages, for the teacher who named
+  // the file ("lp.txt nicht gefunden.", or the file name, the line and the
+  // format error); empty when it did not.
+  const std::string& LoadError() const { return FLoadError; }
 
   // The learning-path buttons of a page. Back: when the page stands on the
   // path after its start, leading to the entry before. Forward: when there
@@ -75,6 +86,7 @@ class TLearnPath {
 
  private:
   std::vector<int> FItems;
+  std::string FLoadError;
   bool FExclusive = false;
 };
 

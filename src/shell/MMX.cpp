@@ -160,6 +160,7 @@ void TMMX::ShowPage(int Page, bool AddToHistory) {
   const TGotoCheck Check = FModel.CheckGoto(Page);
   if (Check == gcSamePage) return;
   if (Check != gcShow) {
+    ShowShownPage();
     ShowMessage(QString::fromStdString(TCourseModel::GotoMessage(Check, Page)));
     return;
   }
@@ -180,10 +181,12 @@ void TMMX::ShowPage(int Page, bool AddToHistory) {
     if (PageFactory) NewForm = PageFactory(ClassName, FPageHost);
   } catch (...) {
     FModel.EnterPage(OldPage);
+    ShowShownPage();
     throw;
   }
   if (!NewForm) {
     FModel.EnterPage(OldPage);
+    ShowShownPage();
     ShowMessage(QString::fromStdString(PageMissingMessage(Page)));
     return;
   }
@@ -199,6 +202,15 @@ void TMMX::ShowPage(int Page, bool AddToHistory) {
 
   FillPageCombo(Group);
   UpdateNavButtons();
+}
+
+void TMMX::ShowShownPage() {
+  // The combo may show the item the pupil chose: it goes back to the page
+  // that is shown, and so do the caption and the buttons.
+  if (!FPageForm) return;
+  FillPageCombo(FModel.CurrentGroup());
+  UpdateNavButtons();
+  if (FMainWindow) FMainWindow->setWindowTitle(QString::fromStdString(FModel.Caption()));
 }
 
 void TMMX::PreparePage(bool SameChapter, bool AddToHistory, const QString& Caption) {
@@ -314,6 +326,11 @@ void TMMX::SetSound(bool Value) { FModel.SetSound(Value); }
 void TMMX::LoadLearnPath() {
   const std::string Text = FModel.LoadLearnPath();
   if (FStatusBar) FStatusBar->SetPanelText(LearnPathPanel, QString::fromStdString(Text));
+}
+
+void TMMX::ShowLearnPathError() {
+  const std::string& Error = FModel.LearnPath().LoadError();
+  if (!Error.empty()) ShowMessage(QString::fromStdString(Error));
 }
 
 void TMMX::AddChapter(std::unique_ptr<TChapter> Chapter) { FChapters.push_back(std::move(Chapter)); }

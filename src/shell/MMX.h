@@ -82,6 +82,9 @@ class TMMX : public QObject, public TChapterOwner {
 
   // Loads the learning path named by the switches and shows its name.
   void LoadLearnPath();
+  // Tells the teacher why a named learning path file could not be used (the
+  // course then walks the standard path); nothing when it was loaded.
+  void ShowLearnPathError();
 
   // Starts the course program ProgramName (from the application folder,
   // else the course's own folder) with the parameters "Number Left Top
@@ -133,6 +136,8 @@ class TMMX : public QObject, public TChapterOwner {
   void UpdateNavButtons();
 
   void ShowPage(int Page, bool AddToHistory);
+  // After a refused go-to: combo, caption and buttons show the page shown.
+  void ShowShownPage();
 
   TCourseModel FModel;
   int FNavigating = 0;

@@ -254,7 +254,7 @@ void TfmMain::CreateMenu() {
 
   QMenu* Hilfe = FMenuBar->addMenu(QStringLiteral("&Hilfe"));
   AddItem(Hilfe, QStringLiteral("&Hilfe"), QKeySequence(Qt::Key_F1), &TfmMain::Hilfe1Click);
-  AddItem(Hilfe, QStringLiteral("&Literaturlnachweis"), QKeySequence(), &TfmMain::Literaturlnachweis1Click);
+  AddItem(Hilfe, QStringLiteral("&Literaturnachweis"), QKeySequence(), &TfmMain::Literaturlnachweis1Click);
   AddItem(Hilfe, QStringLiteral("&Bildernachweis"), QKeySequence(), &TfmMain::Bildernachweis1Click);
   Hilfe->addSeparator();
   AddItem(Hilfe, QStringLiteral("Inf&o..."), QKeySequence(Qt::Key_F2), &TfmMain::About1Click);
@@ -299,6 +299,8 @@ void TfmMain::FirstShow() {
   FFirstShow = false;
   FMMX->LoadLearnPath();
   FMMX->GotoPage(10, true);
+  // Over the start page, once: the path file named at start-up was unusable.
+  FMMX->ShowLearnPathError();
 }
 
 bool TfmMain::event(QEvent* Event) {

@@ -85,5 +85,10 @@ void TfmNachricht::keyPressEvent(QKeyEvent* Event) {
     Event->accept();
     return;
   }
+  if (Event->key() == Qt::Key_Escape) {
+    SetModalResult(mrCancel);
+    Event->accept();
+    return;
+  }
   TForm::keyPressEvent(Event);
 }

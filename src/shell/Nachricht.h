@@ -1,6 +1,6 @@
 #pragma once
 // The message window: a speaking figure with one message on a gradient,
-// shown modally; Enter closes it.
+// shown modally; Enter or Escape closes it.
 #include <QString>
 
 #include "platform/Dialogs.h"

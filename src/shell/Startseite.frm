@@ -181,7 +181,7 @@ object fmStartseite: TfmStartseite
       OnClick = PCVGlassButton1Click
     end
     object PCVGlassButton8: TPCVGlassButton
-      Tag = 43
+      Tag = 1000
       Left = 408
       Top = 430
       Width = 300

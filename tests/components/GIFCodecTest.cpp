@@ -256,6 +256,22 @@ TEST(GIFWriter, TooManyColoursFailAndWriteNothing) {
   std::filesystem::remove_all(Dir);
 }
 
+TEST(GIFWriter, AFileThatCannotBeWrittenFailsWithoutLeavingATemporaryFile) {
+  const std::vector<std::uint8_t> Data = {'G', 'I', 'F'};
+  const std::filesystem::path Dir = std::filesystem::temp_directory_path() / ("gif_fail_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(Dir / "Bild.gif");  // a folder where the file should go
+  for (const std::string& Target : {(Dir / "Bild.gif").string(), (Dir / "fehlt" / "Bild.gif").string(),
+                                    std::string("/proc/velotra_bild.gif"), std::string("/proc/version")}) {
+    SCOPED_TRACE(Target);
+    EXPECT_FALSE(WriteFileAtomically(Target, Data));
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir), {}), 1) << "no temporary file left";
+  EXPECT_TRUE(std::filesystem::is_empty(Dir / "Bild.gif"));
+  EXPECT_TRUE(WriteFileAtomically((Dir / "neu.gif").string(), Data));
+  EXPECT_EQ(std::filesystem::file_size(Dir / "neu.gif"), 3u);
+  std::filesystem::remove_all(Dir);
+}
+
 TEST(GIFWriter, AnimationsShareOrCarryTables) {
   const TGIFPixels A = SolidPixels(4, 3, 0xFF0000);
   const TGIFPixels B = SolidPixels(2, 2, 0x00FF00);

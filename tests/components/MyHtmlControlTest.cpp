@@ -231,4 +231,35 @@ TEST(MiniHTML, ComesFromADesign) {
   EXPECT_EQ(Form.Jumps, QStringList({"830"}));
 }
 
+TEST(MiniHTML, ADesignedTextTakesItsLinkFontFromItsForm) {
+  RegisterPlatformClasses();
+  RegisterMyHtmlClasses();
+  TfmHtmlDemo Form;
+  const QList<TFormProblem> Problems = Form.LoadDesignText(
+      "object fmDemo: TfmHtmlDemo\n"
+      "  Font.Height = -17\n"
+      "  Font.Name = 'Times New Roman'\n"
+      "  object Panel1: TPanel\n"
+      "    object MiniHTML1: TMiniHTML\n"
+      "      Lines.Strings = (\n        '<A HREF=830>weiter</A>')\n"
+      "    end\n"
+      "  end\n"
+      "  object MiniHTML2: TMiniHTML\n"
+      "    Hyperlinks.Height = -11\n"
+      "  end\n"
+      "end\n",
+      "demo.frm");
+  for (const TFormProblem& P : Problems) ADD_FAILURE() << P.ToString().toStdString();
+  for (const char* Name : {"MiniHTML1", "MiniHTML2"}) {
+    SCOPED_TRACE(Name);
+    const TFont* Links = Form.Component<TMiniHTML>(Name)->Hyperlinks();
+    EXPECT_EQ(Links->Name(), "Times New Roman");
+    EXPECT_EQ(Links->Style(), int(fsUnderline));
+    EXPECT_EQ(Links->Color(), clBlue);
+  }
+  EXPECT_EQ(Form.Component<TMiniHTML>("MiniHTML1")->Hyperlinks()->Height(), -17);
+  EXPECT_EQ(Form.Component<TMiniHTML>("MiniHTML2")->Hyperlinks()->Height(), -11);  // the design's own word wins
+  EXPECT_EQ(TComponentRegistry::CreatingOwner(), nullptr);
+}
+
 #include "MyHtmlControlTest.moc"

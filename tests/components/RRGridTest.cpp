@@ -72,6 +72,21 @@ TEST(RRGrid, StartsWithItsDefaults) {
   EXPECT_EQ(G.FormBackground(), nullptr);
 }
 
+TEST(RRGrid, CellCountsStayWithinBounds) {
+  TRRGrid G;
+  // A wrong design value can neither go negative nor ask for millions of cells.
+  G.SetColCount(-3);
+  G.SetRowCount(2000000000);
+  EXPECT_EQ(G.ColCount(), 0);
+  EXPECT_EQ(G.RowCount(), 10000);
+  G.SetFixedCols(50000);
+  EXPECT_EQ(G.FixedCols(), 10000);
+  G.SetColCount(7);
+  G.SetRowCount(3);
+  EXPECT_EQ(G.ColCount(), 7);
+  EXPECT_EQ(G.RowCount(), 3);
+}
+
 TEST(RRGrid, CellsGetTextControlsOnlyForTheirEntries) {
   TGrid T;
   T.G.SetCells({"x", "", "T(x)", "1"});

@@ -216,3 +216,29 @@ TEST(TimerEx, DestroyedByItsOwnHandler) {
     EXPECT_EQ(Ticks, 1) << Mode.Name;
   }
 }
+
+// With ThreadSafe the worker calls the handler while this thread swaps it
+// and switches the timer on and off: every tick runs a whole handler, the
+// old one or the new one, and none runs once the handler is cleared.
+TEST(TimerEx, HandlerAndEnabledChangeWhileTheWorkerTicks) {
+  auto T = MakeTimer(kModes[2], 1);
+  std::atomic<int> First = 0, Second = 0;
+  // Large captures make a torn handler copy crash rather than pass.
+  const std::vector<int> Payload(64, 1);
+  for (int Round = 0; Round < 200; ++Round) {
+    if (Round % 2 == 0)
+      T->OnTimer = [&First, Payload](QObject*) { First += Payload[0]; };
+    else
+      T->OnTimer = [&Second, Payload](QObject*) { Second += Payload[63]; };
+    if (Round % 25 == 0) T->SetEnabled(false);
+    if (Round % 25 == 1) T->SetEnabled(true);
+    QThread::usleep(300);
+  }
+  ASSERT_TRUE(WaitUntil([&] { return First > 0 && Second > 0; }));
+  T->OnTimer.Clear();
+  QThread::msleep(20);  // a tick that copied the handler before finishes
+  const int Settled = First + Second;
+  QThread::msleep(30);
+  EXPECT_EQ(First + Second, Settled) << "no tick after the handler was cleared";
+  EXPECT_TRUE(T->Enabled());
+}

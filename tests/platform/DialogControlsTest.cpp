@@ -11,6 +11,7 @@
 #include "platform/BitBtn.h"
 #include "platform/Edit.h"
 #include "platform/Forms.h"
+#include "support/ModalGuard.h"
 
 namespace {
 
@@ -55,6 +56,7 @@ TEST(DialogControls, KindsGiveCaptionsResultsAndKeys) {
   };
   for (const auto& C : Cases) {
     D.Edit->SetFocus();
+    TModalGuard Guard;
     QTimer::singleShot(0, &D.Form, [&] {
       D.Other->Button()->click();  // no result of its own: the window stays
       C.Act();
@@ -69,6 +71,7 @@ TEST(DialogControls, AClickHandlerMayKeepTheWindowOpen) {
   D.Ok->OnClick = [&](QObject*) {
     if (++Clicks == 1) D.Form.SetModalResult(mrNone);
   };
+  TModalGuard Guard;
   QTimer::singleShot(0, &D.Form, [&] {
     D.Ok->Button()->click();
     QTimer::singleShot(0, &D.Form, [&] { D.Ok->Button()->click(); });

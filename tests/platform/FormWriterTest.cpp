@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -143,7 +144,13 @@ TEST_F(FormWriter, SavesAtomicallyAndReadsBack) {
   ASSERT_TRUE(Saved.has_value());
   std::unique_ptr<TfmFormDemo> Copy = Reload(Saved->Text);
   EXPECT_EQ(Copy->Component<TTestScene>(QStringLiteral("Scene1"))->FBlob, QByteArray(70, '\x01'));
-  EXPECT_FALSE(SaveFormDesign(Form.get(), Dir.filePath(QStringLiteral("missing/dir/x.frm")), Error));
+  for (const QString& Target : {Dir.filePath(QStringLiteral("missing/dir/x.frm")), QStringLiteral("/proc/x.frm")}) {
+    Error.clear();
+    EXPECT_FALSE(SaveFormDesign(Form.get(), Target, Error));
+    EXPECT_FALSE(Error.isEmpty()) << "the caller learns why";
+  }
+  EXPECT_EQ(QDir(Dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList{"Saved.frm"});
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -194,6 +195,52 @@ TEST(Picture, DamagedJpegFailsCleanlyAndKeepsTheOldPicture) {
       EXPECT_FALSE(Error.isEmpty());
     }
   }
+}
+
+TEST(Picture, AJpegAnnouncingAHugePictureIsRefusedBeforeDecoding) {
+  // A small picture whose frame header claims 30000 x 30000 pixels (libjpeg
+  // itself would take up to 65500 on each side).
+  QByteArray Data = MakeJpeg(16, 16);
+  const qsizetype Frame = Data.indexOf(QByteArray("\xFF\xC0", 2));
+  ASSERT_GT(Frame, 0);
+  for (qsizetype I = Frame + 5; I < Frame + 9; I += 2) {  // height, width
+    Data[I] = '\x75';
+    Data[I + 1] = '\x30';
+  }
+  QImage Image;
+  QString Error;
+  EXPECT_FALSE(DecodeJpeg(Data, Image, Error));
+  EXPECT_TRUE(Image.isNull());
+  EXPECT_EQ(Error, "image size out of range");
+  TPicture P;
+  EXPECT_THROW(P.LoadFromMemory(Data), EInvalidGraphic);
+  EXPECT_TRUE(P.Empty());
+}
+
+TEST(Picture, SavingWhereNoFileCanBeWrittenSaysSoAndLeavesNothingBehind) {
+  TPicture P;
+  P.LoadFromMemory(MakeJpeg(8, 8));
+  QTemporaryDir Dir;
+  ASSERT_TRUE(Dir.isValid());
+  ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("Bild.jpg")));  // a folder where the file should go
+  const QString Targets[] = {
+      Dir.filePath(QStringLiteral("Bild.jpg")),        // a folder cannot be replaced by a file
+      Dir.filePath(QStringLiteral("fehlt/Bild.jpg")),  // no such folder
+      QStringLiteral("/proc/velotra_bild.jpg"),        // a folder nobody may write in, not even root
+      QStringLiteral("/proc/version"),                 // a file nobody may replace
+  };
+  for (const QString& Target : Targets) {
+    SCOPED_TRACE(Target.toStdString());
+    try {
+      P.SaveToFile(Target);
+      ADD_FAILURE() << "saved";
+    } catch (const EInvalidGraphic& E) {
+      EXPECT_EQ(QString::fromUtf8(E.what()), QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(Target));
+    }
+  }
+  EXPECT_EQ(QDir(Dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList{"Bild.jpg"});
+  EXPECT_TRUE(QDir(Dir.filePath(QStringLiteral("Bild.jpg"))).isEmpty());
 }
 
 TEST(Picture, LoadsBmpAndPngAndRefusesUnknownData) {

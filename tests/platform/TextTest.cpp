@@ -163,10 +163,12 @@ TEST(Text, DrawTextCentresOneLineAndUnderlinesTheAccelerator) {
   const QFontMetrics M = MetricsFor(C.Font().ToQFont());
   const int UnderY = Y0 + M.ascent() + M.underlinePos();
   const int WWidth = M.horizontalAdvance(QLatin1Char('W'));
+  // Darkish rather than black: the rasteriser may blend the line's ends.
   int Run = 0;
   for (int X = X0; X < X0 + W; ++X)
-    if (QRgbToTColor(I.pixel(X, UnderY)) == clBlack) ++Run;
-  EXPECT_EQ(Run, WWidth);
+    if (qGray(I.pixel(X, UnderY)) < 128) ++Run;
+  EXPECT_NEAR(Run, WWidth, 2);
+  EXPECT_LT(Run, W / 2) << "only the accelerator letter is underlined";
 }
 
 TEST(Text, WordBreakWrapsAtSpacesInsideTheWidth) {

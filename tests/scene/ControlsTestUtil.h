@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPalette>
 #include <QWidget>
+#include <cstdlib>
 
 #include "common/Colors.h"
 #include "platform/Convert.h"
@@ -29,6 +30,20 @@ inline QImage Snapshot(QWidget& Widget) {
 }
 
 inline TColor PixelAt(const QImage& Image, int X, int Y) { return QRgbToTColor(Image.pixel(X, Y)); }
+
+// Pixels within Tolerance of Color in each of red, green and blue: text is
+// antialiased, so its ink is only near its colour, by a font-dependent amount.
+inline int CountNear(const QImage& Image, TColor Color, int Tolerance) {
+  int N = 0;
+  for (int Y = 0; Y < Image.height(); ++Y)
+    for (int X = 0; X < Image.width(); ++X) {
+      const TColor P = PixelAt(Image, X, Y);
+      bool Near = true;
+      for (int Shift : {0, 8, 16}) Near = Near && std::abs(((P >> Shift) & 0xFF) - ((Color >> Shift) & 0xFF)) <= Tolerance;
+      N += Near;
+    }
+  return N;
+}
 
 inline int CountColor(const QImage& Image, TColor Color) {
   int N = 0;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QWidget>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/Convert.h"
@@ -96,6 +97,40 @@ TEST_F(MMBox, DragSnapsToTheGridAndStaysInsideTheMargin) {
     EXPECT_EQ(P->AbsolutePosition(), C.Expected) << C.X << "," << C.Y;
     EXPECT_EQ(Box->Dragged(), nullptr);
   }
+}
+
+TEST_F(MMBox, PagesHearPressMoveAndReleaseAfterTheBoxsOwnHandling) {
+  TMMPointItem* P = AddPoint(*Box, 100, 100);
+  AddObject<TSHotspot>(*Box, stHotspot, "Griff")->SetPoint(P->ID());
+  std::vector<std::string> Log;
+  auto Where = [&] {
+    const TPoint At = P->AbsolutePosition();
+    return " at " + std::to_string(At.X) + "," + std::to_string(At.Y) + (Box->Dragged() ? " dragging" : "");
+  };
+  Box->OnMouseDown = [&](QObject* Sender, int Button, int Shift, int X, int Y) {
+    EXPECT_EQ(Sender, Box.get());
+    Log.push_back("down " + std::to_string(Button) + " " + std::to_string(Shift) + " " + std::to_string(X) + "," +
+                  std::to_string(Y) + Where());
+  };
+  Box->OnMouseMove = [&](QObject*, int Shift, int X, int Y) {
+    Log.push_back("move " + std::to_string(Shift) + " " + std::to_string(X) + "," + std::to_string(Y) + Where());
+  };
+  Box->OnMouseUp = [&](QObject*, int Button, int Shift, int X, int Y) {
+    Log.push_back("up " + std::to_string(Button) + " " + std::to_string(Shift) + " " + std::to_string(X) + "," +
+                  std::to_string(Y) + Where());
+  };
+  Press(*Box, 100, 100);
+  MoveHeld(*Box, 120, 130);
+  Release(*Box, 121, 131);
+  Send(*Box, QEvent::MouseButtonPress, 10, 10, Qt::RightButton, Qt::RightButton, Qt::ShiftModifier);
+  const std::vector<std::string> Expected = {
+      "down 0 8 100,100 at 100,100 dragging",  // the drag has started
+      "move 8 120,130 at 120,130 dragging",    // the point has moved
+      "move 0 121,131 at 120,130 dragging",    // once more where the button came up
+      "up 0 0 121,131 at 120,130",             // the drag is over
+      "down 1 17 10,10 at 120,130",
+  };
+  EXPECT_EQ(Log, Expected);
 }
 
 TEST_F(MMBox, FirstSensibleVisibleHitWinsAndClicksIt) {

@@ -22,25 +22,60 @@ TMMPoint& AddPoint(TMMPoints& Points, int X, int Y) {
 }
 
 TEST(MMShapes, EveryKindCreatesItsClassWithItsDefaults) {
-  for (int I = 0; I < ShapeTypeCount; ++I) {
-    const auto Kind = static_cast<TShapeType>(I);
-    const TShapeDefaults& D = ShapeDefaults(Kind);
-    auto Shape = CreateShape(Kind);
+  // What the designs rely on, written out: the class of each kind, the
+  // points it starts with and which shapes take part in hits and drags.
+  const struct {
+    TShapeType Kind;
+    const char* ClassName;
+    std::vector<int> Points;  // P1 ... (or Point for one-point shapes)
+    bool Sensible, Movable;
+  } Kinds[] = {
+      {stMarker, "TSMarker", {-1}, false, false},
+      {stHotspot, "TSHotspot", {-1}, true, true},
+      {stLine, "TSLine", {-1, -1}, false, false},
+      {stCircle, "TSCircle", {-1, -1}, false, false},
+      {stRectangle, "TSRectangle", {-1, -1}, false, false},
+      {stPole, "TSPole", {-1, -1}, false, false},
+      {stGraphic, "TSGraphic", {0, 0}, false, false},
+      {stText, "TSText", {0, 0}, false, false},
+      {stTextBox, "TSTextBox", {0, 0}, false, false},
+      {stImageListBMP, "TSImageListBMP", {-1}, false, false},
+      {stEllipse, "TSEllipse", {-1, -1}, false, false},
+      {stString, "TSString", {0}, false, false},
+      {stTickedLine, "TSTickedLine", {-1, -1}, false, false},
+      {stCircle1, "TSCircle1", {-1}, false, false},
+      {stTriangle, "TSTriangle", {0, 0, 0}, false, false},
+      {stDynaLine, "TSDynaLine", {-1, -1}, true, false},
+      {stBitmap, "TSBitmap", {0}, false, false},
+      {stBezier, "TSBezier", {-1, -1, -1, -1}, false, false},
+      {stForm, "TSForm", {-1, -1}, false, false},
+      {stQuadruPoint, "TSQuadruPoint", {-1, -1, -1, -1}, false, false},
+      {stCheckBox, "TSCheckBox", {-1}, true, true},
+      {stHalfEllipse, "TSHalfEllipse", {0, 0, 0}, false, false},
+      {stHalfCircle, "TSHalfCircle", {-1, -1}, false, false},
+  };
+  EXPECT_EQ(std::size(Kinds), static_cast<std::size_t>(ShapeTypeCount - 1));
+  auto None = CreateShape(stNone);
+  ASSERT_TRUE(None);
+  EXPECT_EQ(qobject_cast<TSShape*>(None.get()), nullptr);
+  for (const auto& K : Kinds) {
+    SCOPED_TRACE(K.ClassName);
+    auto Shape = CreateShape(K.Kind);
     ASSERT_TRUE(Shape);
-    EXPECT_STREQ(Shape->metaObject()->className(), D.ClassName);
+    EXPECT_STREQ(Shape->metaObject()->className(), K.ClassName);
     auto* S = qobject_cast<TSShape*>(Shape.get());
-    EXPECT_EQ(S == nullptr, Kind == stNone);
-    if (!S) continue;
-    EXPECT_EQ(S->Sensible(), D.Sensible) << D.ClassName;
-    EXPECT_EQ(S->Visible(), D.Visible) << D.ClassName;
-    EXPECT_EQ(S->Movable(), D.Movable) << D.ClassName;
+    ASSERT_NE(S, nullptr);
+    EXPECT_EQ(S->Sensible(), K.Sensible);
+    EXPECT_TRUE(S->Visible());
+    EXPECT_EQ(S->Movable(), K.Movable);
     const char* Names[] = {"P1", "P2", "P3", "P4"};
-    if (D.PointCount == 1) {
-      EXPECT_EQ(S->property("Point").toInt(), D.Points[0]) << D.ClassName;
+    if (K.Points.size() == 1) {
+      EXPECT_EQ(S->property("Point").toInt(), K.Points[0]);
+      EXPECT_FALSE(S->property("P1").isValid());
     } else {
-      for (int P = 0; P < D.PointCount; ++P) EXPECT_EQ(S->property(Names[P]).toInt(), D.Points[P]) << D.ClassName;
-      if (D.PointCount < 4) {
-        EXPECT_FALSE(S->property(Names[D.PointCount]).isValid()) << D.ClassName;
+      for (std::size_t P = 0; P < K.Points.size(); ++P) EXPECT_EQ(S->property(Names[P]).toInt(), K.Points[P]);
+      if (K.Points.size() < 4) {
+        EXPECT_FALSE(S->property(Names[K.Points.size()]).isValid());
       }
     }
   }

@@ -95,6 +95,40 @@ TEST(PCPanel, PictureModes) {
   }
 }
 
+// A stretched picture is scaled once per picture, size and fill; every panel
+// still shows exactly what it would have rendered itself.
+TEST(PCPanel, StretchedBackgroundsAreReusedOnlyWhenNothingDiffers) {
+  const auto Picture = MakePicture(10, 10);
+  Picture->Graphic()->SetTransparent(true);  // the fill shows through one colour
+  auto Render = [&](TColor Fill, int W) {
+    TPCPanel P;
+    P.SetColor(Fill);
+    P.SetBounds(0, 0, W, 50);
+    P.SetBackground(Picture.get());
+    P.SetBackgroundMode(bmStretchImage);
+    return P.Buffer().Image().copy();
+  };
+  const QImage Red = Render(clRed, 70);
+  EXPECT_EQ(Render(clRed, 70), Red);
+  const QImage Lime = Render(clLime, 70);
+  EXPECT_NE(Lime, Red);
+  EXPECT_EQ(Render(clRed, 70), Red);
+  EXPECT_EQ(Render(clRed, 71).size(), QSize(71, 50));
+
+  // Another picture of the same size is scaled anew.
+  TPCPanel P;
+  P.SetBounds(0, 0, 70, 50);
+  P.SetBackground(Picture.get());
+  P.SetBackgroundMode(bmStretchImage);
+  TBitmap Changed(10, 10);
+  Changed.Canvas().Brush().SetColor(clBlue);
+  Changed.Canvas().FillRect(Rect(0, 0, 10, 10));
+  TPicture Blue;
+  Blue.SetGraphic(std::make_unique<TBitmap>(Changed));
+  P.SetBackground(&Blue);
+  EXPECT_EQ(BufferAt(P, 35, 25), clBlue);
+}
+
 TEST(PCPanel, EmptyOrZeroSizedPictureLeavesThePlainFill) {
   TPicture ZeroSized;
   ZeroSized.SetGraphic(std::make_unique<TBitmap>(0, 5));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "platform/ComponentRegistry.h"
@@ -125,6 +126,67 @@ TEST(SceneDesign, ControlsComeFromTheDesignWithTheirHandlers) {
   EXPECT_TRUE(Combo->IsCorrect());
   Combo->SetItemIndex(2);
   EXPECT_FALSE(Combo->IsCorrect());
+}
+
+// Tab walks the answer controls as the design orders them, and each is
+// worked from the keyboard.
+TEST(SceneDesign, TabFollowsTheDesignsTabOrderAndKeysWorkTheControls) {
+  const auto Form = LoadDemo(R"(object fmSceneDemo: TfmSceneDemo
+  object PCPanel1: TPCPanel
+    Align = alClient
+    object MMCombo1: TMMCombo
+      TabOrder = 2
+      Items.Strings = (
+        'a'
+        '+b')
+    end
+    object MMButton2: TMMButton
+      Caption = 'x'
+    end
+    object MMButton1: TMMButton
+      TabOrder = 1
+      Caption = 'Term'
+    end
+    object PCVGlassButton1: TPCVGlassButton
+      Caption = '&Weiter'
+      OnClick = PCVGlassButton1Click
+    end
+  end
+  object MMButton3: TMMButton
+    TabOrder = 0
+    Caption = 'y'
+  end
+end
+)");
+  auto* Combo = Form->Component<TMMCombo>("MMCombo1");
+  QStringList Walk;
+  QWidget* W = Form->Component<TMMButton>("MMButton1");
+  for (int I = 0; I < 4; ++I) {
+    Walk << (W->objectName().isEmpty() ? W->parentWidget()->objectName() : W->objectName());
+    do W = W->nextInFocusChain();
+    while ((W->focusPolicy() & Qt::TabFocus) == 0);
+  }
+  // The panel's controls by their TabOrder (those without one after them),
+  // then the form's own; the combo counts through its drop-down list.
+  EXPECT_EQ(Walk, QStringList({"MMButton1", "MMCombo1", "MMButton2", "MMButton3"}));
+
+  auto* Term = Form->Component<TMMButton>("MMButton1");
+  int Clicks = 0;
+  Term->OnClick = [&](QObject*) { ++Clicks; };
+  for (int Key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A}) {
+    QKeyEvent Press(QEvent::KeyPress, Key, Key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCoreApplication::sendEvent(Term, &Press);
+  }
+  EXPECT_EQ(Clicks, 3);
+
+  QKeyEvent Down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QCoreApplication::sendEvent(&Combo->Box(), &Down);
+  EXPECT_EQ(Combo->ItemIndex(), 0);
+  QCoreApplication::sendEvent(&Combo->Box(), &Down);
+  EXPECT_TRUE(Combo->IsCorrect());
+
+  EXPECT_TRUE(Form->Component<TPCVGlassButton>("PCVGlassButton1")->DialogChar('w'));  // Alt+W
+  EXPECT_EQ(Form->Calls.count("click"), 1);
 }
 
 QByteArray ComboDesign(int Marked) {

@@ -112,6 +112,7 @@ TEST(LearnPath, LoadFallsBackToTheCoursePages) {
     EXPECT_EQ(Path.Load(C.File, Course), C.Status);
     EXPECT_EQ(Path.Items(), C.Entries);
     EXPECT_EQ(Path.Exclusive(), C.Exclusive);
+    EXPECT_EQ(Path.LoadError().empty(), C.Status != "Standard" || C.File.empty()) << Path.LoadError();
   }
   EXPECT_EQ(ExtractFileName("C:\\Kurs\\weg.txt"), "weg.txt");
   EXPECT_EQ(ExtractFileName("weg.txt"), "weg.txt");
@@ -121,10 +122,10 @@ TEST(LearnPath, ButtonsAlongTheBuiltInPath) {
   TCourseModel Model;
   Model.LoadLearnPath();
   const TLearnPath& Path = Model.LearnPath();
-  ASSERT_EQ(Path.Count(), 40);  // every page after the start page with a form
+  ASSERT_EQ(Path.Count(), 41);  // every page after the start page with a form
   EXPECT_EQ(Path.Items().front(), 100);
   EXPECT_EQ(Path.Items().back(), 1010);
-  EXPECT_FALSE(Path.Contains(1000));
+  EXPECT_EQ(Path.IndexOf(1000), 39);  // the tasks' chapter start, after the last factorising page
 
   struct Case {
     int Page;
@@ -133,7 +134,8 @@ TEST(LearnPath, ButtonsAlongTheBuiltInPath) {
     const char* ForwardHint;
   } Cases[] = {
       {10, -1, 100, "Starte Lernweg"},  {100, -1, 110, "Lernweg weiter"}, {120, 110, 130, "Lernweg weiter"},
-      {970, 960, 1010, "Lernweg weiter"}, {1010, 970, -1, ""},            {1000, -1, 100, "Starte Lernweg"},
+      {970, 960, 1000, "Lernweg weiter"}, {1000, 970, 1010, "Lernweg weiter"}, {1010, 1000, -1, ""},
+      {28, -1, 100, "Starte Lernweg"},
   };
   for (const Case& C : Cases) {
     SCOPED_TRACE(C.Page);

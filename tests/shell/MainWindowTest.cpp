@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <filesystem>
+#include <fstream>
 
 #include "ShellTestSupport.h"
 #include "platform/UserMessage.h"
@@ -40,7 +43,7 @@ TEST(MainWindow, FirstShowLoadsPage10Once) {
   EXPECT_EQ(M.Pages.Created, 1);
   EXPECT_EQ(M.Course().Model().History().Items(), std::vector<int>{10});
   EXPECT_EQ(M.Main->windowTitle(), "Velotra");
-  EXPECT_EQ(M.Course().Model().LearnPath().Count(), 40);
+  EXPECT_EQ(M.Course().Model().LearnPath().Count(), 41);
 
   PostUserMessage(M.Main.get(), HideMainCode, 0);
   RunPosted();
@@ -107,11 +110,9 @@ TEST(MainWindow, RefusedPagesChangeNothing) {
   M.Pages.Missing.insert("TfmRVBeispiele");
   QPointer<QWidget> Shown = Page(M);
   const QString Caption = M.Main->windowTitle();
-  M.Goto(28);    // no page table row
-  M.Goto(130);   // a page form the program does not have
-  M.Goto(1000);  // a node without page
-  EXPECT_EQ(M.Messages.Texts,
-            QStringList({"Seite 28 nicht vorhanden.", "Seite 130 nicht vorhanden.", "Seite 1000 nicht vorhanden."}));
+  M.Goto(28);   // no page table row
+  M.Goto(130);  // a page form the program does not have
+  EXPECT_EQ(M.Messages.Texts, QStringList({"Seite 28 nicht vorhanden.", "Seite 130 nicht vorhanden."}));
   EXPECT_EQ(Page(M), Shown.data());
   EXPECT_EQ(M.Course().CurrentPage(), 120);
   EXPECT_EQ(M.Course().CurrentChapter(), 1);
@@ -123,6 +124,84 @@ TEST(MainWindow, RefusedPagesChangeNothing) {
   EXPECT_EQ(M.Course().CurrentPage(), 120);
   EXPECT_EQ(M.Course().CurrentChapter(), 1);
   EXPECT_EQ(Page(M), Shown.data());
+}
+
+TEST(MainWindow, ARefusedChoiceInThePageComboGoesBackToTheShownPage) {
+  TShownMain M;
+  M.Goto(120);
+  M.Pages.Missing.insert("TfmRVBeispiele");
+  QComboBox* Combo = M.Main->ComboBox1;
+  ASSERT_EQ(Combo->itemData(2).toInt(), 130);
+  Combo->setCurrentIndex(2);
+  M.Main->ComboBox1Change(Combo);
+  M.Main->setWindowTitle("verstellt");
+  M.Main->sbNext->hide();
+  RunPosted();
+  EXPECT_EQ(M.Messages.Texts, QStringList{"Seite 130 nicht vorhanden."});
+  EXPECT_EQ(M.Course().CurrentPage(), 120);
+  EXPECT_EQ(Combo->currentIndex(), 1);
+  EXPECT_EQ(Combo->currentText(), ".../Rechenvorschriften/Bremsweg");
+  EXPECT_EQ(M.Main->windowTitle(), "Velotra/Rechenvorschriften/Bremsweg");
+  EXPECT_FALSE(M.Main->sbNext->isHidden());
+
+  // The same after a page outside an exclusive learning path.
+  TLearnPath& Path = M.Course().Model().LearnPath();
+  Path.Clear();
+  Path.Append({120});
+  Path.SetExclusive(true);
+  Combo->setCurrentIndex(3);
+  M.Main->ComboBox1Change(Combo);
+  RunPosted();
+  EXPECT_EQ(M.Messages.Texts.last(), "Seite nicht im Lernpfad");
+  EXPECT_EQ(Combo->currentIndex(), 1);
+}
+
+TEST(MainWindow, TheTasksChapterHasItsStartPage) {
+  TShownMain M;
+  M.Goto(1000);
+  EXPECT_TRUE(M.Messages.Texts.isEmpty());
+  EXPECT_EQ(M.Course().CurrentPage(), 1000);
+  EXPECT_EQ(static_cast<TStandInPage*>(Page(M))->ClassName, "TfmChapterStart");
+  M.Goto(1010);
+  M.Main->sbSuper->click();  // "Zur Übersicht" from the game
+  RunPosted();
+  EXPECT_EQ(M.Course().CurrentPage(), 1000);
+  M.Goto(900);
+  M.Main->sbNext->click();
+  RunPosted();
+  EXPECT_EQ(M.Course().CurrentPage(), 1000);
+  EXPECT_TRUE(M.Messages.Texts.isEmpty());
+}
+
+TEST(MainWindow, AnUnusableLearnPathFileIsReportedOnceAtStartUp) {
+  const struct {
+    std::string Switch;
+    std::string Content;  // empty: no such file
+    QString Message;
+  } Cases[] = {
+      {"/L", "", "%1 nicht gefunden."},
+      {"/X", "120\n12a\n", "%2, Zeile 2: Format der Lernpfaddatei stimmt nicht."},
+  };
+  for (const auto& C : Cases) {
+    SCOPED_TRACE(C.Switch);
+    const std::string File =
+        QDir::temp().filePath(QStringLiteral("velotra_lp_%1.txt").arg(QCoreApplication::applicationPid())).toStdString();
+    if (!C.Content.empty()) std::ofstream(File, std::ios::binary) << C.Content;
+    TShownMain M(false);
+    M.Course().Model().SetCommandLine(TCommandLine({C.Switch + File}));
+    M.Main->show();
+    RunPosted();
+    std::filesystem::remove(File);
+    const QString Expected = QString(C.Message)
+                                 .replace("%1", QString::fromStdString(File))
+                                 .replace("%2", QString::fromStdString(ExtractFileName(File)));
+    EXPECT_EQ(M.Messages.Texts, QStringList{Expected});
+    EXPECT_EQ(M.Course().CurrentPage(), 10);
+    EXPECT_EQ(M.Main->StatusBar->PanelText(LearnPathPanel), "Standard");
+    EXPECT_EQ(M.Course().Model().LearnPath().Count(), C.Content.empty() ? 41 : 42);  // read entries stay
+    M.Goto(100);
+    EXPECT_EQ(M.Messages.Texts.size(), 1);
+  }
 }
 
 TEST(MainWindow, ExclusivePathRefusesOtherPagesButTheStartPage) {
@@ -219,7 +298,7 @@ TEST(MainWindow, MenuCaptionsAndShortcuts) {
       {"&Vorhergehende Seite", QKeySequence("Ctrl+Left")}, {"&Nächste Seite", QKeySequence("Ctrl+Right")},
       {"&Letzte Seite", QKeySequence("Ctrl+End")},     {"&Inhalt", QKeySequence("Ctrl+Backspace")},
       {"&Ton", QKeySequence("F9")},                    {"&Statistik...", QKeySequence("F10")},
-      {"&Hilfe", QKeySequence("F1")},                  {"&Literaturlnachweis", QKeySequence()},
+      {"&Hilfe", QKeySequence("F1")},                  {"&Literaturnachweis", QKeySequence()},
       {"&Bildernachweis", QKeySequence()},             {"Inf&o...", QKeySequence("F2")},
   };
   for (const auto& Item : Items) {
@@ -395,6 +474,9 @@ TEST(MainWindow, HelpOpensAtItsContents) {
   EXPECT_TRUE(Help->Browser()->toPlainText().contains("Terme eingeben"));
   M.Main->Hilfe1Click(nullptr);  // the same window again
   EXPECT_EQ(M.Main->findChildren<THelpWindow*>().size(), 1);
+  QKeyEvent Escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(Help->Browser(), &Escape);
+  EXPECT_TRUE(Help->isHidden());
 }
 
 TEST(MainWindow, RequestsArrivingWhileAPageIsBuiltWaitForIt) {

@@ -24,6 +24,7 @@
 #include "shell/Nachricht.h"
 #include "shell/ShellClasses.h"
 #include "support/MessageRecorder.h"
+#include "support/ModalGuard.h"
 
 namespace {
 
@@ -181,14 +182,7 @@ TEST_F(NachrichtTest, WindowOpensAndEnterClosesIt) {
       QApplication::sendEvent(Window, &Enter);
     }
   });
-  // A watchdog, so a window that ignores Enter fails instead of hanging.
-  QTimer Watchdog;
-  Watchdog.setSingleShot(true);
-  QObject::connect(&Watchdog, &QTimer::timeout, [] {
-    for (QWidget* Widget : QApplication::topLevelWidgets())
-      if (auto* Window = qobject_cast<TfmNachricht*>(Widget)) Window->SetModalResult(mrCancel);
-  });
-  Watchdog.start(5000);
+  TModalGuard Guard;  // a window that ignores Enter fails instead of hanging
   ShowLineError(3);
   SetMessageWindowPresenter(std::move(Previous));
   EXPECT_TRUE(SawWindow);
@@ -199,6 +193,7 @@ TEST_F(NachrichtTest, WindowOpensAndEnterClosesIt) {
 TEST_F(NachrichtTest, ShowModalReturnsOkOnEnterAndStopsTheFigure) {
   std::unique_ptr<TfmNachricht> Window = CreateForm<TfmNachricht>();
   Window->SetMessage("Meldung", "Hallo");
+  TModalGuard Guard;
   QTimer::singleShot(0, [&] {
     QKeyEvent Enter(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier);
     QApplication::sendEvent(Window.get(), &Enter);
@@ -209,9 +204,23 @@ TEST_F(NachrichtTest, ShowModalReturnsOkOnEnterAndStopsTheFigure) {
   EXPECT_FALSE(Window->GIFImage6()->Animate());
 }
 
+TEST_F(NachrichtTest, EscapeClosesTheWindow) {
+  std::unique_ptr<TfmNachricht> Window = CreateForm<TfmNachricht>();
+  Window->SetMessage("Meldung", "Hallo");
+  TModalGuard Guard;
+  QTimer::singleShot(0, [&] {
+    QKeyEvent Escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(Window->MMButton1(), &Escape);  // the key reaches the button first
+  });
+  EXPECT_EQ(Window->ShowModal(), mrCancel);
+  EXPECT_FALSE(Window->isVisible());
+  EXPECT_FALSE(Guard.Fired());
+}
+
 TEST_F(NachrichtTest, OkButtonClosesWithOk) {
   std::unique_ptr<TfmNachricht> Window = CreateForm<TfmNachricht>();
   Window->SetMessage("Meldung", "Hallo");
+  TModalGuard Guard;
   QTimer::singleShot(0, [&] { Window->MMButton1()->Click(); });
   EXPECT_EQ(Window->ShowModal(), mrOk);
   EXPECT_FALSE(Window->isVisible());

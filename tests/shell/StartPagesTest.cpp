@@ -50,7 +50,7 @@ TEST(StartPages, StartPageButtonsLeadToTheirTags) {
       {"PCVGlassButton1", "&Rechenvorschriften", 100},    {"PCVGlassButton2", "&Aufstellen von Termen", 200},
       {"PCVGlassButton3", "&Interpretieren von Termen", 300}, {"PCVGlassButton4", "Ä&quivalenz", 28},
       {"PCVGlassButton5", "&Multiplikation von Summen", 37}, {"PCVGlassButton6", "&Binomische Formeln", 800},
-      {"PCVGlassButton7", "&Faktorisieren", 900},          {"PCVGlassButton8", "Aufgaben", 43},
+      {"PCVGlassButton7", "&Faktorisieren", 900},          {"PCVGlassButton8", "Aufgaben", 1000},
   };
   TDesignedStart M;
   for (const auto& B : Buttons) {
@@ -106,7 +106,8 @@ TEST(StartPages, ChapterStartShowsThePictureAndTitleOfItsChapter) {
                   {200, 3, "Aufstellen von Termen"},
                   {300, 3, "Interpretieren von Termen"},
                   {800, 1, "Binomische Formeln"},
-                  {900, 4, "Faktorisieren"}};
+                  {900, 4, "Faktorisieren"},
+                  {1000, 5, "Aufgaben"}};
   TDesignedStart M;
   for (const auto& C : Chapters) {
     SCOPED_TRACE(C.Page);
@@ -117,7 +118,7 @@ TEST(StartPages, ChapterStartShowsThePictureAndTitleOfItsChapter) {
     const TPicture* Background = Page->PCPanel1()->Background();
     ASSERT_FALSE(Background->Empty());
     EXPECT_EQ(Background->Data(), Page->Image(C.Image)->Picture()->Data());
-    for (int I = 1; I <= 4; ++I) EXPECT_FALSE(Page->Image(I)->isVisible());
+    for (int I = 1; I <= 5; ++I) EXPECT_FALSE(Page->Image(I)->isVisible());
   }
   // Any other page number keeps the design.
   M.Goto(StartPage);

@@ -16,6 +16,7 @@
 #include "platform/PlatformClasses.h"
 #include "scene/SceneControls.h"
 #include "scene/mm_button.h"
+#include "support/ModalGuard.h"
 #include "terms/FncInput.h"
 #include "terms/TermControls.h"
 
@@ -228,6 +229,7 @@ TEST(FncInput, EnterIsOkEscapeAndCancelAreCancel) {
   auto W = NewWindow();
   EXPECT_EQ(TfmFncInput::Instance(), W.get());
   for (const TCase& C : Cases) {
+    TModalGuard Guard;
     QTimer::singleShot(0, W.get(), [&] {
       W->Edit1()->SetSelText("2x+3");
       C.Act(*W);

@@ -217,6 +217,57 @@ void Factors(QPainter& P) {
   FillText(P, {615, 363}, QStringLiteral("60 = 2 · 2 · 3 · 5"), SansFont(22), Ink);
 }
 
+// Chapter 10: the tasks. A sheet of solved tasks with their check marks, the
+// pencil that solved them and a star for the work done.
+void Tasks(QPainter& P) {
+  Sky(P, QColor(0xEEF0FF), QColor(0xFFF7E6), QColor(0xC4E2A0), QColor(0xDDEEC4));
+  Cloud(P, {95, 75}, 32, QColor(255, 255, 255, 220));
+  Cloud(P, {650, 82}, 28, QColor(255, 255, 255, 220));
+  const QColor Ink(0x2C3E5C), Rule(0xB8CBE6), Margin(0xF0A0A0), Tick(0x3A9A3A);
+  // the sheet, slightly turned, with ruled lines and a red margin
+  P.save();
+  P.translate(330, 265);
+  P.rotate(-3);
+  const QRectF Sheet(-210, -140, 420, 270);
+  P.setPen(Qt::NoPen);
+  P.setBrush(QColor(60, 60, 80, 40));
+  P.drawRoundedRect(Sheet.translated(5, 6), 8, 8);
+  RoundBox(P, Sheet, 8, QColor(0xFFFEF8), QColor(0xC8C8D8), 1.5);
+  P.setPen(QPen(Rule, 1.2));
+  for (double Y = Sheet.top() + 48; Y < Sheet.bottom() - 10; Y += 36)
+    P.drawLine(QPointF(Sheet.left() + 12, Y), QPointF(Sheet.right() - 12, Y));
+  P.setPen(QPen(Margin, 1.5));
+  P.drawLine(QPointF(Sheet.left() + 58, Sheet.top() + 8), QPointF(Sheet.left() + 58, Sheet.bottom() - 8));
+  const QString Lines[] = {QStringLiteral("3x + 5x = 8x"), QStringLiteral("2·(a + 4) = 2a + 8"),
+                           QStringLiteral("(x + 1)² = x² + 2x + 1"), QStringLiteral("6y − 9 = 3·(2y − 3)")};
+  double Y = Sheet.top() + 30;
+  int Number = 1;
+  for (const QString& Line : Lines) {
+    FillText(P, {Sheet.left() + 34, Y}, QStringLiteral("%1.").arg(Number++), SansFont(18, true), QColor(0x8A6A48));
+    const QPainterPath Path = TextPath(Line, SerifFont(24));
+    P.setPen(Qt::NoPen);
+    P.setBrush(Ink);
+    P.drawPath(Path.translated(Sheet.left() + 72 - Path.boundingRect().left(), Y));
+    P.save();
+    P.translate(Sheet.right() - 34, Y);
+    CheckMark(P, 26, Tick);
+    P.restore();
+    Y += 36;
+  }
+  P.restore();
+  // the pencil lying beside the sheet
+  P.save();
+  P.translate(600, 330);
+  P.rotate(-35);
+  Pencil(P, 170, QColor(0xFFC94A), QColor(0xE8C9A0), QColor(0x6A5A48));
+  P.restore();
+  // a star for the finished sheet
+  P.save();
+  P.translate(615, 185);
+  Star(P, 86, QColor(0xFFD84A), QColor(0xC8901E));
+  P.restore();
+}
+
 }  // namespace
 
 TArtPicture DrawChapterStart(int Chapter) {
@@ -228,6 +279,7 @@ TArtPicture DrawChapterStart(int Chapter) {
       case 2: Terms(P); break;
       case 8: Binomial(P); break;
       case 9: Factors(P); break;
+      case 10: Tasks(P); break;
       default: break;
     }
   }

@@ -1,7 +1,7 @@
 #pragma once
-// Mouse events of the scene controls: which button, the shift state and the
-// position in the control, with plain integers as the other controls of the
-// designs have them. Handlers are slots such as
+// The mouse events the design controls publish (scene box and buttons,
+// extended shapes, beam): which button, the shift state and the position in
+// the control, as plain integers. Handlers are slots such as
 //   void MMButton1MouseDown(QObject* Sender, int Button, int Shift, int X, int Y);
 #include <QMouseEvent>
 
@@ -26,5 +26,10 @@ using TMouseEvent = TEvent<TMouseButton, int, int, int>;
 // Moving: shift state, x, y.
 using TMouseMoveEvent = TEvent<int, int, int>;
 
+// The button of a press or release (mbLeft for none).
+TMouseButton MouseButtonOf(Qt::MouseButton Button);
 TMouseButton MouseButtonOf(const QMouseEvent& Event);
+// Keys and buttons held as shift state bits.
+int ShiftStateOf(Qt::KeyboardModifiers Keys, Qt::MouseButtons Buttons);
+// Keys and buttons held, ssDouble for the second press of a double click.
 int ShiftStateOf(const QMouseEvent& Event);
