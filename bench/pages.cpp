@@ -45,7 +45,9 @@ void BM_PageSwitch(benchmark::State& State) {
 // One benchmark per page of the course whose page form the program has.
 void RegisterPageSwitches() {
   auto* Bench = benchmark::RegisterBenchmark("BM_PageSwitch", BM_PageSwitch)->Unit(benchmark::kMillisecond);
-  for (const TPageRow& Row : ShippedPageTable().Rows())
+  // The table must outlive the loop: Rows() refers into it.
+  const TPageTable Table = ShippedPageTable();
+  for (const TPageRow& Row : Table.Rows())
     if (TComponentRegistry::Instance().FindClass(QString::fromStdString(Row.ClassName))) Bench->Arg(Row.Page);
 }
 

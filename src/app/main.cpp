@@ -9,6 +9,7 @@
 #include "pages/PageClasses.h"
 #include "platform/Application.h"
 #include "platform/FormCheck.h"
+#include "platform/Timer.h"
 #include "shell/CoursePlayer.h"
 #include "shell/Main.h"
 #include "shell/ProgramOptions.h"
@@ -40,6 +41,8 @@ int main(int argc, char* argv[]) {
     for (const std::string& F : Options.Files) Files << QString::fromLocal8Bit(F.c_str());
     return RunFormCheck(Files);
   }
+  // A script's timers tick only when the script says so.
+  if (Options.Action == TProgramOptions::Play) TTimer::SetScriptedTime(true);
   TfmMain Main;
   // The term input window lives for the whole run; pages show it modally.
   const std::unique_ptr<TfmFncInput> FncInput = CreateForm<TfmFncInput>();

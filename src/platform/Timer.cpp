@@ -22,8 +22,15 @@ void TTimer::SetInterval(int Value) {
   Update();
 }
 
+namespace {
+bool GScriptedTime = false;
+}  // namespace
+
+void TTimer::SetScriptedTime(bool Value) { GScriptedTime = Value; }
+bool TTimer::ScriptedTime() { return GScriptedTime; }
+
 void TTimer::Update() {
-  if (FEnabled && FInterval > 0)
+  if (FEnabled && FInterval > 0 && !GScriptedTime)
     FTimer.start(FInterval);
   else
     FTimer.stop();

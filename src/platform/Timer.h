@@ -31,6 +31,11 @@ class TTimer : public QObject, public TStreamable {
   // Whether ticks are scheduled.
   bool Running() const { return FTimer.isActive(); }
 
+  // While time is scripted (a course script plays), no timer ticks by
+  // itself: ticks come only from Tick(). Timers keep their Enabled state.
+  static void SetScriptedTime(bool Value);
+  static bool ScriptedTime();
+
  private:
   void Update();
 

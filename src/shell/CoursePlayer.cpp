@@ -253,7 +253,7 @@ void TCoursePlayer::Tick(const TScriptCommand& C) {
   for (long long I = 0; I < C.Number; ++I) {
     if (auto* Plain = qobject_cast<TTimer*>(Timer)) {
       if (!Plain->Enabled()) break;
-      Plain->OnTimer(Plain);
+      Plain->Tick();
     } else if (auto* Ex = qobject_cast<TTimerEx*>(Timer)) {
       if (!Ex->Enabled()) break;
       Ex->OnTimer(Ex);
