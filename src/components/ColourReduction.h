@@ -1,0 +1,15 @@
+#pragma once
+// Reducing a picture to at most 256 colours, so that it can be written as a
+// GIF file: a palette chosen for the picture (not a fixed cube) and the
+// pixels mapped onto it with light dithering. Pictures that already have
+// few enough colours come back unchanged.
+#include <cstddef>
+
+#include "components/GIFTypes.h"
+
+// The picture with at most MaxColours distinct colours (2 ... 256).
+TGIFPixels ReduceColours(const TGIFPixels& Picture, int MaxColours = 256);
+
+// How many distinct colours (the RGB parts) a picture has, counting at most
+// Limit + 1 of them.
+std::size_t CountColours(const TGIFPixels& Picture, std::size_t Limit);
