@@ -7,6 +7,19 @@
 #include <unordered_set>
 #include <vector>
 
+namespace {
+// Owners of the library's objects.
+struct TAttrFree {
+  void operator()(liq_attr* P) const { liq_attr_destroy(P); }
+};
+struct TImageFree {
+  void operator()(liq_image* P) const { liq_image_destroy(P); }
+};
+struct TResultFree {
+  void operator()(liq_result* P) const { liq_result_destroy(P); }
+};
+}  // namespace
+
 std::size_t CountColours(const TGIFPixels& Picture, std::size_t Limit) {
   std::unordered_set<std::uint32_t> Seen;
   for (const std::uint32_t P : Picture.Pixels) {
@@ -31,16 +44,16 @@ TGIFPixels ReduceColours(const TGIFPixels& Picture, int MaxColours) {
     Rgba[4 * I + 2] = static_cast<unsigned char>(P);
     Rgba[4 * I + 3] = 255;
   }
-  const std::unique_ptr<liq_attr, decltype(&liq_attr_destroy)> Attr(liq_attr_create(), liq_attr_destroy);
+  const std::unique_ptr<liq_attr, TAttrFree> Attr(liq_attr_create());
   if (!Attr) return Picture;
   liq_set_max_colors(Attr.get(), MaxColours);
   liq_set_speed(Attr.get(), 5);
-  const std::unique_ptr<liq_image, decltype(&liq_image_destroy)> Image(
-      liq_image_create_rgba(Attr.get(), Rgba.data(), Picture.Width, Picture.Height, 0), liq_image_destroy);
+  const std::unique_ptr<liq_image, TImageFree> Image(
+      liq_image_create_rgba(Attr.get(), Rgba.data(), Picture.Width, Picture.Height, 0));
   if (!Image) return Picture;
   liq_result* RawResult = nullptr;
   if (liq_image_quantize(Image.get(), Attr.get(), &RawResult) != LIQ_OK || !RawResult) return Picture;
-  const std::unique_ptr<liq_result, decltype(&liq_result_destroy)> Result(RawResult, liq_result_destroy);
+  const std::unique_ptr<liq_result, TResultFree> Result(RawResult);
   liq_set_dithering_level(Result.get(), 0.5f);
   std::vector<unsigned char> Indices(Picture.Pixels.size());
   if (liq_write_remapped_image(Result.get(), Image.get(), Indices.data(), Indices.size()) != LIQ_OK) return Picture;
