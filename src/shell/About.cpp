@@ -195,8 +195,14 @@ int TfmAbout::ExportPagePictures(TMMX& Course, const QString& Folder, QWidget* P
     if (Page < 0 || Course.Model().Pages().ClassOf(Page).empty()) continue;
     Pages.push_back(Page);
   }
+  // The walk visits pages outside an exclusive learning path too; the flag
+  // comes back however the walk ends.
   TLearnPath& Path = Course.Model().LearnPath();
-  const bool Exclusive = Path.Exclusive();
+  struct TExclusiveRestorer {
+    TLearnPath& Path;
+    const bool Exclusive;
+    ~TExclusiveRestorer() { Path.SetExclusive(Exclusive); }
+  } Restorer{Path, Path.Exclusive()};
   Path.SetExclusive(false);
   QProgressDialog Progress(QStringLiteral("Seitenbilder werden geschrieben ..."), QStringLiteral("Abbrechen"), 0,
                            static_cast<int>(Pages.size()), ProgressOwner);
@@ -218,7 +224,6 @@ int TfmAbout::ExportPagePictures(TMMX& Course, const QString& Folder, QWidget* P
     ++Written;
   }
   Progress.setValue(static_cast<int>(Pages.size()));
-  Path.SetExclusive(Exclusive);
   return Written;
 }
 
@@ -229,7 +234,12 @@ void TfmAbout::ExportPicturesAsked() {
     return;
   const std::optional<QString> Folder = ChooseFolder(QDir::currentPath());
   if (!Folder) return;
+  // The window steps aside while the pages are pictured and comes back
+  // however the export ends.
+  struct TShowAgain {
+    TfmAbout* Window;
+    ~TShowAgain() { Window->show(); }
+  } ShowAgain{this};
   hide();
   ExportPagePictures(*MMX, *Folder, MMX->MainWindow());
-  show();
 }

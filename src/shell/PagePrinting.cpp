@@ -1,27 +1,27 @@
 #include "shell/PagePrinting.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
-#include <cstdio>
+#include <QSaveFile>
 
 namespace {
 constexpr double ScreenDpi = 96.0;
+
+[[noreturn]] void FailToWrite(const QString& FileName, const QString& Why) {
+  throw EPrintError(
+      QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2").arg(FileName, Why).toStdString());
+}
 }  // namespace
 
-void PrintPicture(const QImage& Picture, QPrinter& Printer) {
+void PrintPicture(const QImage& Picture, QPagedPaintDevice& Device) {
   QPainter Painter;
-  if (!Painter.begin(&Printer)) throw EPrintError("Der Druck konnte nicht begonnen werden.");
-  const double Width = Picture.width() * Printer.logicalDpiX() / ScreenDpi;
-  const double Height = Picture.height() * Printer.logicalDpiY() / ScreenDpi;
-  // Printed from the top left of the paper, not of the printable area.
-  const QRectF Paper = Printer.paperRect(QPrinter::DevicePixel);
-  const QRectF Page = Printer.pageRect(QPrinter::DevicePixel);
-  Painter.drawImage(QRectF(Paper.left() - Page.left(), Paper.top() - Page.top(), Width, Height), Picture);
+  if (!Painter.begin(&Device)) throw EPrintError("Der Druck konnte nicht begonnen werden.");
+  const double Width = Picture.width() * Device.logicalDpiX() / ScreenDpi;
+  const double Height = Picture.height() * Device.logicalDpiY() / ScreenDpi;
+  Painter.drawImage(QRectF(0, 0, Width, Height), Picture);
   if (!Painter.end()) throw EPrintError("Der Druck konnte nicht abgeschlossen werden.");
 }
 
@@ -31,27 +31,21 @@ void PrintOnDefaultPrinter(const QImage& Picture) {
   const QPrinterInfo Default = QPrinterInfo::defaultPrinter();
   if (Default.isNull()) throw EPrintError("Es ist kein Drucker eingerichtet.");
   QPrinter Printer(Default, QPrinter::HighResolution);
+  // Coordinates from the corner of the paper, not of the printable area.
   Printer.setFullPage(true);
   PrintPicture(Picture, Printer);
 }
 
 void PrintToPdf(const QImage& Picture, const QString& FileName) {
-  const QFileInfo Target(FileName);
-  // A temporary file beside the target, renamed over it at the end.
-  QTemporaryFile Temporary(Target.absoluteDir().filePath(QStringLiteral(".velotra-XXXXXX.pdf")));
-  if (!Temporary.open())
-    throw EPrintError(QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2")
-                          .arg(FileName, Temporary.errorString())
-                          .toStdString());
-  Temporary.close();
-  QPrinter Printer(QPrinter::HighResolution);
-  Printer.setOutputFormat(QPrinter::PdfFormat);
-  Printer.setOutputFileName(Temporary.fileName());
-  Printer.setFullPage(true);
-  PrintPicture(Picture, Printer);
-  // rename() replaces an existing target in one step.
-  if (std::rename(QFile::encodeName(Temporary.fileName()).constData(), QFile::encodeName(Target.absoluteFilePath()).constData()) != 0)
-    throw EPrintError(
-        QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden.").arg(FileName).toStdString());
-  Temporary.setAutoRemove(false);
+  QSaveFile File(FileName);
+  if (!File.open(QIODevice::WriteOnly)) FailToWrite(FileName, File.errorString());
+  {
+    QPdfWriter Writer(&File);
+    Writer.setCreator(QStringLiteral("Velotra"));
+    Writer.setResolution(1200);
+    Writer.setPageSize(QPageSize(QPageSize::A4));
+    Writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    PrintPicture(Picture, Writer);
+  }
+  if (!File.commit()) FailToWrite(FileName, File.errorString());
 }

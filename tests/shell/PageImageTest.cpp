@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QProgressDialog>
+#include <QTimer>
+#include <QApplication>
 #include <QTemporaryDir>
 
 #include "components/ColourReduction.h"
@@ -49,7 +52,7 @@ TEST(PageImage, ExtensionsChooseTheKindInAnyCase) {
 TEST(PageImage, GifsOfManyColoursAreReducedNotRefused) {
   TGIFPixels Pixels(200, 100);
   for (int Y = 0; Y < 100; ++Y)
-    for (int X = 0; X < 200; ++X) Pixels.Row(Y)[X] = 0xFF000000u | (X << 16) | (Y << 8) | ((X * Y) & 0xFF);
+    for (int X = 0; X < 200; ++X) Pixels.Row(Y)[X] = 0xFF000000u | (X << 16) | (Y * 2 << 8) | ((X + Y) / 2);
   ASSERT_GT(CountColours(Pixels, 256), 256u);
   const TGIFPixels Reduced = ReduceColours(Pixels);
   EXPECT_LE(CountColours(Reduced, 256), 256u);
@@ -189,6 +192,22 @@ TEST(About, PictureExportWritesOneGifPerPageAndRestoresTheLearningPath) {
   EXPECT_EQ(Written, Files.size());
   EXPECT_EQ(Written, Shown.Course().Model().Pages().Count());  // every row, 960 and 970 each under its number
   for (const QString& F : Files) EXPECT_EQ(ReadGif(Dir.filePath(F)).Status, TGIFStatus::Ok) << F.toStdString();
+  EXPECT_TRUE(Shown.Course().Model().LearnPath().Exclusive());
+}
+
+TEST(About, CancelledPictureExportStopsEarlyAndRestoresTheLearningPath) {
+  QTemporaryDir Dir;
+  TfmShellDemoPage::Register();
+  TShownMain Shown;
+  Shown.Course().Model().LearnPath().SetExclusive(true);
+  // The author presses "Abbrechen" as soon as the progress dialog lets events through.
+  QTimer::singleShot(0, [] {
+    for (QWidget* W : QApplication::topLevelWidgets())
+      if (auto* Progress = qobject_cast<QProgressDialog*>(W)) Progress->cancel();
+  });
+  const int Written = TfmAbout::ExportPagePictures(Shown.Course(), Dir.path(), Shown.Main.get());
+  EXPECT_LT(Written, Shown.Course().Model().Pages().Count());
+  EXPECT_EQ(QDir(Dir.path()).entryList({"*.gif"}, QDir::Files).size(), Written);
   EXPECT_TRUE(Shown.Course().Model().LearnPath().Exclusive());
 }
 
