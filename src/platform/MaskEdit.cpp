@@ -1,5 +1,8 @@
 #include "platform/MaskEdit.h"
 
+#include <algorithm>
+
+#include <QEvent>
 #include <QLineEdit>
 #include <QPalette>
 
@@ -32,6 +35,20 @@ QString QtInputMask(const QString& EditMask) {
   return Result + QLatin1Char(';') + Blank;
 }
 
+std::vector<bool> MaskEditablePositions(const QString& EditMask) {
+  const QString Mask = EditMask.split(QLatin1Char(';')).value(0);
+  std::vector<bool> Result;
+  for (qsizetype I = 0; I < Mask.size(); ++I) {
+    if (Mask[I] == QLatin1Char('\\')) {
+      if (I + 1 < Mask.size()) Result.push_back(false);
+      ++I;
+      continue;
+    }
+    Result.push_back(QStringLiteral("09LlAaCc").contains(Mask[I]));
+  }
+  return Result;
+}
+
 TMaskEdit::TMaskEdit(QWidget* Parent) : TControl(Parent), FEdit(new QLineEdit(this)) {
   SetParentColor(false);
   SetColor(clWindow);
@@ -39,6 +56,7 @@ TMaskEdit::TMaskEdit(QWidget* Parent) : TControl(Parent), FEdit(new QLineEdit(th
   setFocusPolicy(Qt::StrongFocus);
   SetBounds(0, 0, 121, 21);
   connect(FEdit, &QLineEdit::textChanged, this, [this] { OnChange(this); });
+  FEdit->installEventFilter(this);
   FontChanged();
 }
 
@@ -49,6 +67,30 @@ void TMaskEdit::SetEditMask(const QString& Value) {
   const QStringList Parts = Value.split(QLatin1Char(';'));
   FBlank = Parts.value(2).isEmpty() ? QLatin1Char('_') : Parts.value(2).at(0);
   FEdit->setInputMask(QtInputMask(Value));
+  FEditable = MaskEditablePositions(Value);
+}
+
+int TMaskEdit::TypedEnd() const {
+  const QString Shown = FEdit->displayText();
+  const int Count = static_cast<int>(std::min<qsizetype>(Shown.size(), static_cast<qsizetype>(FEditable.size())));
+  int First = -1;
+  int End = -1;
+  for (int I = 0; I < Count; ++I) {
+    if (!FEditable[static_cast<size_t>(I)]) continue;
+    if (First < 0) First = I;
+    if (Shown[I] != FBlank) End = I + 1;
+  }
+  if (End >= 0) return End;
+  return First >= 0 ? First : 0;
+}
+
+bool TMaskEdit::eventFilter(QObject* Watched, QEvent* Event) {
+  if (Watched == FEdit && Event->type() == QEvent::MouseButtonRelease && !FEditMask.isEmpty() &&
+      !FEdit->hasSelectedText()) {
+    const int End = TypedEnd();
+    if (FEdit->cursorPosition() > End) FEdit->setCursorPosition(End);
+  }
+  return TControl::eventFilter(Watched, Event);
 }
 
 QString TMaskEdit::Text() const {

@@ -7,6 +7,12 @@
 // any character required/optional; "\" makes the next character literal;
 // every other character is a literal. Text holds the literals and a blank
 // for every position left empty.
+//
+// A click behind what has been typed puts the cursor right after it (into
+// the first position of an empty field), as in a plain field: the pupil
+// clicks anywhere into the field and types from the left.
+#include <vector>
+
 #include "platform/Controls.h"
 
 class QLineEdit;
@@ -35,13 +41,22 @@ class TMaskEdit : public TControl {
   void FontChanged() override;
   void ColorChanged() override;
   void resizeEvent(QResizeEvent* Event) override;
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
+  // The position right after the last character typed; the first position
+  // that takes one while nothing is typed.
+  int TypedEnd() const;
+
   QLineEdit* FEdit;  // child
   QString FEditMask;
   QChar FBlank = QLatin1Char('_');
+  // Per position of the shown text: whether the pupil types there.
+  std::vector<bool> FEditable;
   int FMaxLength = 0;
 };
 
 // The Qt input mask for a mask in the notation above: "mask;blank".
 QString QtInputMask(const QString& EditMask);
+// Per position of the shown text, whether the mask lets the pupil type there.
+std::vector<bool> MaskEditablePositions(const QString& EditMask);

@@ -1,0 +1,3 @@
+#include "pages/aufstellen/AUZF.h"
+
+TfmAUZF::TfmAUZF(QWidget* Parent) : TSummaryPage(Parent) {}
