@@ -12,6 +12,7 @@
 
 #include "components/GIFImage.h"
 #include "components/MyHtml.h"
+#include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/Edit.h"
 #include "platform/StdControls.h"
@@ -73,12 +74,18 @@ TfmAbout::TFolderChooser TfmAbout::SetFolderChooser(TFolderChooser Chooser) {
   return Before;
 }
 
+TfmAbout::TfmAbout(QWidget* Parent) : TForm(Parent) {
+  // A window of its own above the main window, with a dialog's fixed border.
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+}
+
 void TfmAbout::FormCreate(QObject*) {
+  setFixedSize(size());
   Component<TGIFImage>(QStringLiteral("GIFImage1"))->LoadFromData(PictureFile(QStringLiteral("figure.gif")));
 }
 
 void TfmAbout::FormShow(QObject*) {
-  Component<TLabel>(QStringLiteral("ProductName"))->SetCaption(QApplication::applicationName());
+  Component<TLabel>(QStringLiteral("ProductName"))->SetCaption(ApplicationTitle());
   const QFileInfo Program(QCoreApplication::applicationFilePath());
   Component<TLabel>(QStringLiteral("Version"))->SetCaption(AboutVersionText(Program.lastModified()));
   Component<TEdit>(QStringLiteral("Edit1"))->SetText(QDir::toNativeSeparators(Program.absoluteFilePath()));

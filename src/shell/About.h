@@ -19,7 +19,7 @@ class TMMX;
 class TfmAbout : public TForm {
   Q_OBJECT
  public:
-  explicit TfmAbout(QWidget* Parent = nullptr) : TForm(Parent) {}
+  explicit TfmAbout(QWidget* Parent = nullptr);
 
   // Where F7 writes its pictures; the folder chooser in the program,
   // replaceable for tests. Nothing: cancelled.
