@@ -2,7 +2,7 @@
 
 bool EnterTerm(TMMTerm* Box, TTermEntry Entry) {
   if (!Box) return false;
-  const TTermInput Typed = AskForTerm();
+  const TTermInput Typed = AskForTerm(Box);
   if (!Typed) return false;
   Box->SetCaption(Entry == TTermEntry::AsTyped ? *Typed : TermTextOf(*Typed));
   return true;

@@ -14,8 +14,8 @@ enum class TTermEntry {
   AsTyped,     // the box gets the field's text exactly as typed
 };
 
-// Shows the term input window modally. On OK sets Box's Caption to the
-// entered term and returns true; Cancel leaves the box as it was and
+// Shows the term input window modally beside Box. On OK sets Box's Caption
+// to the entered term and returns true; Cancel leaves the box as it was and
 // returns false, as does a null box (without showing anything).
 bool EnterTerm(TMMTerm* Box, TTermEntry Entry = TTermEntry::Normalised);
 // The same for a click handler's Sender; false when it is no term box.

@@ -117,7 +117,10 @@ std::string ReadExpect(std::string_view Rest, TScriptCommand& Command) {
 
 // Reads one command; an empty string on success, else the reason.
 std::string ReadCommand(std::string_view Text, TScriptCommand& Command) {
-  const auto [Verb, Rest] = SplitWord(Text);
+  // Plain variables: the lambdas below capture them.
+  const std::pair<std::string_view, std::string_view> Split = SplitWord(Text);
+  const std::string_view Verb = Split.first;
+  const std::string_view Rest = Split.second;
   auto NoArgument = [&Rest, &Verb]() -> std::string {
     return Rest.empty() ? "" : "unexpected text after '" + std::string(Verb) + "'";
   };

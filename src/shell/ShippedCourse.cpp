@@ -52,7 +52,7 @@ constexpr TCourseRow CourseRows[] = {
     {910, "Einführung", 900, "TfmFAEinfuhrung"},
     {920, "Gliederung", 900, "TfmFAGliederung"},
     {930, "Definition", 900, "TfmFADefinition"},
-    {940, "Zsuammenfassung", 900, "TfmFAZF"},
+    {940, "Zusammenfassung", 900, "TfmFAZF"},
     {950, "Übung 1", 900, "TfmFAU0"},
     {960, "Übung 2", 900, "TfmFAU1"},
     {970, "Übung 3", 900, "TfmFAU1"},

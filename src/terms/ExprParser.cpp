@@ -1,13 +1,21 @@
 // Reading a typed term into a term tree (recursive descent).
 //
+//   term     = equation end
 //   equation = sum [ "=" sum ]
 //   sum      = product { ("+" | "-") product }
-//   product  = power { ("*" | "/" | ":") power }
+//   product  = power { ("*" | "/" | ":") power | power that starts with a letter or "(" }
 //   power    = factor [ "^" factor ]
-//   factor   = number | word | "(" sum ")"
+//   factor   = number | letter | "(" sum ")"
 //
-// A word stands for the variable named by its first letter. Whatever follows
-// a complete equation is not read.
+// Products are written as pupils write them: a factor followed directly by
+// a letter or "(" multiplies, at the level of "*" (3a, 2(a+b), (a+b)(a-b),
+// a^2b). The scanner hands a word of letters out letter by letter, so ab is
+// a * b and ab^2 is a * b^2: a power binds to the last letter only. A word
+// with a digit or "_" (x2) is no term, nor is a text with anything left
+// after the equation ("a+b)", "a^2^3", "a=b=c").
+#include <string>
+#include <string_view>
+
 #include "terms/ExprScanner.h"
 #include "terms/Terms.h"
 
@@ -23,6 +31,13 @@ class TExprParser {
  public:
   explicit TExprParser(TExprScanner& Scanner) : FScanner(Scanner) {}
 
+  std::unique_ptr<TTerm> Term() {
+    auto Result = Equation();
+    if (!At<TEOF>()) throw EParserError("Ende des Terms erwartet!");
+    return Result;
+  }
+
+ private:
   std::unique_ptr<TTerm> Equation() {
     auto Left = Sum();
     if (!At<TEqual>()) return Left;
@@ -30,7 +45,6 @@ class TExprParser {
     return Join<TEquation>(std::move(Left), Sum());
   }
 
- private:
   std::unique_ptr<TTerm> Sum() {
     auto Left = Product();
     for (;;) {
@@ -58,6 +72,8 @@ class TExprParser {
       } else if (At<TColon>()) {
         Next();
         Left = Join<TDiv>(std::move(Left), Power());
+      } else if (At<TIdent>() || At<TOpenBracket>()) {
+        Left = Join<TMul>(std::move(Left), Power());
       } else {
         return Left;
       }
@@ -79,6 +95,7 @@ class TExprParser {
       return C;
     }
     if (T->IsExactly<TIdent>()) {
+      if (T->Text().size() != 1) throw EParserError("Variable aus einem Buchstaben erwartet!");
       auto V = std::make_unique<TVariable>(T->Text()[0]);
       Next();
       return V;
@@ -111,15 +128,47 @@ class TExprParser {
   int FNesting = 0;
   int FOperators = 0;
 };
+
+// The signs a pupil may type or paste besides the keyboard's ASCII ones, in
+// UTF-8: the dot and the cross of a product, and the raised 2 and 3 of a
+// square and a cube. The raised digits keep their exponent to themselves:
+// x²3 is no term, not x^23.
+std::string WithPlainSigns(const std::string& Text) {
+  struct TSign {
+    std::string_view Typed, Plain;
+  };
+  static constexpr TSign Signs[] = {
+      {"\xC2\xB7", "*"},    // middle dot
+      {"\xC3\x97", "*"},    // multiplication sign
+      {"\xC2\xB2", "^(2)"},  // superscript two
+      {"\xC2\xB3", "^(3)"},  // superscript three
+  };
+  if (Text.find_first_of("\xC2\xC3") == std::string::npos) return Text;
+  std::string Out;
+  Out.reserve(Text.size() + 8);
+  for (std::size_t I = 0; I < Text.size();) {
+    const TSign* Found = nullptr;
+    for (const TSign& S : Signs)
+      if (std::string_view(Text).substr(I, S.Typed.size()) == S.Typed) Found = &S;
+    if (Found) {
+      Out += Found->Plain;
+      I += Found->Typed.size();
+    } else {
+      Out += Text[I++];
+    }
+  }
+  return Out;
+}
 }  // namespace
 
 std::unique_ptr<TTerm> TTerm::ParseTerm(const std::string& Text) {
   try {
-    TByteStream Stream(Text);
+    const std::string Plain = WithPlainSigns(Text);
+    TByteStream Stream(Plain);
     TExprScanner Scanner;
     Scanner.Open(Stream);
     Scanner.NextToken();
-    return TExprParser(Scanner).Equation();
+    return TExprParser(Scanner).Term();
   } catch (...) {
     // Any failure while reading (a syntax error, a number that does not
     // convert, memory) gives the one-leaf text term "?".

@@ -28,7 +28,8 @@ std::unique_ptr<TSymbol> TExprScanner::ReadNumber() {
   }
   // A power of ten as the number form of this program writes it ("1E20",
   // "1,5E-7"). Without digits after it the "E" is left for the next symbol.
-  if (FCh == 'E' || FCh == 'e') {
+  // A small "e" is always a letter: a pupil's "2e+3" is 2 * e + 3.
+  if (FCh == 'E') {
     const std::size_t Position = Stream()->Position();
     const char Mark = FCh;
     std::string Exponent(1, FCh);
@@ -49,10 +50,24 @@ std::unique_ptr<TSymbol> TExprScanner::ReadNumber() {
 
 std::unique_ptr<TSymbol> TExprScanner::ReadWord() {
   std::string Text;
-  while (IsLetter(FCh) || IsDigit(FCh) || FCh == '_') Text += FCh, NextChar();
+  bool LettersOnly = true;
+  while (IsLetter(FCh) || IsDigit(FCh) || FCh == '_') {
+    LettersOnly = LettersOnly && IsLetter(FCh);
+    Text += FCh;
+    NextChar();
+  }
   const int Index = FindKeyWord(Text);
   if (Index >= 0) return std::make_unique<TKeyWord>(std::move(Text), Index);
-  return std::make_unique<TIdent>(std::move(Text));
+  if (!LettersOnly || Text.size() == 1) return std::make_unique<TIdent>(std::move(Text));
+  FLetters = std::move(Text);
+  FNextLetter = 0;
+  return NextLetter();
+}
+
+std::unique_ptr<TSymbol> TExprScanner::NextLetter() {
+  auto Letter = std::make_unique<TIdent>(std::string(1, FLetters[FNextLetter++]));
+  if (FNextLetter == FLetters.size()) FLetters.clear(), FNextLetter = 0;
+  return Letter;
 }
 
 template <class T>
@@ -70,6 +85,7 @@ void TExprScanner::NextToken() {
     SetToken(nullptr);
   FLent = -1;
 
+  if (!FLetters.empty()) return SetToken(NextLetter());
   if (FCh == EndMark) return LendFixed<TEOF>(9);
   if (IsDigit(FCh)) return SetToken(ReadNumber());
   if (IsLetter(FCh)) return SetToken(ReadWord());

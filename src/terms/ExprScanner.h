@@ -2,6 +2,7 @@
 // The scanner of typed terms and the error of the term parser.
 #include <array>
 #include <stdexcept>
+#include <string>
 
 #include "terms/Scanner.h"
 
@@ -16,6 +17,13 @@ class EParserError : public std::runtime_error {
 // ( ) * + - / : = ^ and single unknown characters. Spaces and control
 // characters are invisible: "1 2" is the number 12 and "a b" the word ab.
 // The keyword list is "SIN", "COS".
+//
+// A word made only of letters that is no keyword is handed out letter by
+// letter, one TIdent per letter ("ab" gives "a", then "b"), since every
+// letter is a variable of its own. A word with a digit or "_" ("x2", "a_b")
+// stays one TIdent. A power of ten is read only with a capital "E" right
+// after the digits ("1E20", "1,5E-7"), the form in which the program writes
+// numbers; "2e+3" is 2, then the letter e.
 class TExprScanner : public TScanner {
  public:
   TExprScanner();
@@ -27,6 +35,7 @@ class TExprScanner : public TScanner {
  private:
   std::unique_ptr<TSymbol> ReadNumber();
   std::unique_ptr<TSymbol> ReadWord();
+  std::unique_ptr<TSymbol> NextLetter();
   template <class T>
   void LendFixed(int Slot);
 
@@ -36,4 +45,7 @@ class TExprScanner : public TScanner {
   static constexpr int FixedCount = 10;
   std::array<std::unique_ptr<TSymbol>, FixedCount> FFixed;
   int FLent = -1;
+  // The letters of the current word not yet handed out.
+  std::string FLetters;
+  std::size_t FNextLetter = 0;
 };

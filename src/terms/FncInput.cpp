@@ -1,6 +1,10 @@
 #include "terms/FncInput.h"
 
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
+#include <algorithm>
+#include <exception>
 #include <string>
 
 #include "platform/BitBtn.h"
@@ -17,18 +21,30 @@ QPointer<TfmFncInput>& TheWindow() {
   return Window;
 }
 
-// What each input button puts in place of the selection. "C" puts the
-// control character 7, which the term scanner skips.
+// What each input button puts in place of the selection; "C" (nothing to
+// insert) clears the field.
 struct TInputButton {
   const char* Name;
   const char* Inserts;
 };
 constexpr TInputButton InputButtons[] = {
     {"MMButton1", "("}, {"MMButton2", ")"}, {"MMButton3", "^"}, {"MMButton4", ":"}, {"MMButton5", "*"},
-    {"MMButton6", "/"}, {"MMButton7", "+"}, {"MMButton8", "-"}, {"MMButton9", "="}, {"MMButton10", "\a"},
+    {"MMButton6", "/"}, {"MMButton7", "+"}, {"MMButton8", "-"}, {"MMButton9", "="}, {"MMButton10", nullptr},
 };
 
-std::unique_ptr<TTerm> Placeholder() { return std::make_unique<TText>(std::string(1, '\x7f')); }
+// What the preview shows while the field is empty.
+std::unique_ptr<TTerm> Placeholder() { return std::make_unique<TText>("?"); }
+
+// Space between the window and the term box.
+constexpr int BoxGap = 4;
+
+// V moved into Low ... High; Low when the range is empty.
+int Within(int V, int Low, int High) { return std::max(Low, std::min(V, High)); }
+
+int OverlapArea(const QRect& A, const QRect& B) {
+  const QRect Common = A.intersected(B);
+  return Common.isEmpty() ? 0 : Common.width() * Common.height();
+}
 
 }  // namespace
 
@@ -47,14 +63,55 @@ TBitBtn* TfmFncInput::BitBtn1() const { return Component<TBitBtn>(QStringLiteral
 TBitBtn* TfmFncInput::BitBtn2() const { return Component<TBitBtn>(QStringLiteral("BitBtn2")); }
 TMMButton* TfmFncInput::MMButton(int N) const { return Component<TMMButton>(QStringLiteral("MMButton%1").arg(N)); }
 
-TTermInput TfmFncInput::Execute() {
-  if (ShowModal() != mrOk) return std::nullopt;
+QPoint PlaceBesideBox(const QRect& Box, const QSize& Window, const QRect& Screen) {
+  const int W = Window.width();
+  const int H = Window.height();
+  const int AlongX = Within(Box.left(), Screen.left(), Screen.right() + 1 - W);
+  const int AlongY = Within(Box.top(), Screen.top(), Screen.bottom() + 1 - H);
+  const QPoint Sides[] = {
+      {AlongX, Box.bottom() + 1 + BoxGap},  // below
+      {AlongX, Box.top() - BoxGap - H},     // above
+      {Box.right() + 1 + BoxGap, AlongY},   // right
+      {Box.left() - BoxGap - W, AlongY},    // left
+  };
+  for (const QPoint& P : Sides)
+    if (Screen.contains(QRect(P, Window))) return P;
+  // No side has room: of the sides pushed onto the screen and the screen's
+  // corners, the place that covers least of the box.
+  const int Right = Screen.right() + 1 - W;
+  const int Bottom = Screen.bottom() + 1 - H;
+  const QPoint Corners[] = {{Screen.left(), Screen.top()}, {Right, Screen.top()}, {Screen.left(), Bottom}, {Right, Bottom}};
+  QPoint Best;
+  int BestCover = -1;
+  const auto Consider = [&](const QPoint& P) {
+    const QPoint OnScreen(Within(P.x(), Screen.left(), Right), Within(P.y(), Screen.top(), Bottom));
+    const int Cover = OverlapArea(QRect(OnScreen, Window), Box);
+    if (BestCover < 0 || Cover < BestCover) Best = OnScreen, BestCover = Cover;
+  };
+  for (const QPoint& P : Sides) Consider(P);
+  for (const QPoint& P : Corners) Consider(P);
+  return Best;
+}
+
+TTermInput TfmFncInput::Execute(const QWidget* Beside) {
+  FBeside.reset();
+  if (Beside) FBeside = QRect(Beside->mapToGlobal(QPoint(0, 0)), Beside->size());
+  const TModalResult Result = ShowModal();
+  FBeside.reset();
+  if (Result != mrOk) return std::nullopt;
   return Edit1()->Text();
 }
 
 void TfmFncInput::FormCreate(QObject*) { setFixedSize(size()); }
 
 void TfmFncInput::FormShow(QObject*) {
+  if (FBeside) {
+    const QScreen* Screen = QGuiApplication::screenAt(FBeside->center());
+    if (!Screen) Screen = QGuiApplication::primaryScreen();
+    // The frame counts too; its size is known once the window has been shown.
+    const QSize Outer = frameGeometry().size().expandedTo(size());
+    if (Screen) move(PlaceBesideBox(*FBeside, Outer, Screen->availableGeometry()));
+  }
   // The field first: clearing it parses the empty text, which the
   // placeholder then replaces.
   Edit1()->Clear();
@@ -76,10 +133,25 @@ void TfmFncInput::Edit1Change(QObject*) {
 
 void TfmFncInput::DrawPreview(TCanvas& Canvas) const {
   Canvas.Font().SetName(QStringLiteral("Tahoma"));
-  Canvas.Font().SetSize(10);
+  Canvas.Font().SetSize(PreviewPoints);
   Canvas.Font().SetStyle(0);
   Canvas.Font().SetColor(clBlack);
-  DrawTermAt(Canvas, *FTerm, 4, 8);
+  constexpr int Left = 4, Top = 8;
+  const int RoomWidth = PaintBox1()->width() - 2 * Left;
+  const TSize Room{RoomWidth, PaintBox1()->height() - Top - 4};
+  TFontSpec Smallest;
+  Smallest.SetSize(MinPreviewPoints);
+  int X = Left;
+  try {
+    if (!FitTermFont(Canvas.Core(), *FTerm, Room, -Smallest.Height)) {
+      // Still too wide: the right end stays in view, where the pupil types.
+      const int Width = FTerm->Measure(Canvas.Core()).cx;
+      if (Width > RoomWidth) X = Left + RoomWidth - Width;
+    }
+  } catch (const std::exception&) {
+    // DrawTermAt shows "?" for a term that cannot be drawn.
+  }
+  DrawTermAt(Canvas, *FTerm, X, Top);
 }
 
 void TfmFncInput::PaintBox1Paint(QObject*) {
@@ -91,7 +163,10 @@ void TfmFncInput::MMButton1Click(QObject* Sender) {
   const QString Name = Sender->objectName();
   for (const TInputButton& B : InputButtons)
     if (Name == QLatin1String(B.Name)) {
-      Edit1()->SetSelText(QString::fromLatin1(B.Inserts));
+      if (B.Inserts)
+        Edit1()->SetSelText(QString::fromLatin1(B.Inserts));
+      else
+        Edit1()->Clear();
       Edit1()->SetFocus();
       return;
     }

@@ -2,11 +2,15 @@
 // TfmFncInput: the window in which the pupil types a term. The preview
 // above the field shows the term in mathematical layout while it is typed;
 // a row of buttons puts brackets, operators and the power sign in place of
-// the selection. Delete clears the field, Enter is OK, Escape Cancel.
+// the selection; "C" and the Delete key clear the field, Enter is OK,
+// Escape Cancel. The window opens beside the term box it was asked for, so
+// the pupil still sees the box and what stands around it.
 //
 // The program creates the window once at start-up and keeps it; pages ask
 // for a term through AskForTerm (terms/TermInput.h).
+#include <QRect>
 #include <memory>
+#include <optional>
 
 #include "platform/Forms.h"
 #include "terms/TermInput.h"
@@ -27,14 +31,20 @@ class TfmFncInput : public TForm {
   // The program's input window: the first one created that still exists.
   static TfmFncInput* Instance();
 
-  // Shows the window modally; the field's text when it closes with OK.
-  TTermInput Execute();
+  // Shows the window modally, beside Beside when given (a term box); the
+  // field's text when it closes with OK.
+  TTermInput Execute(const QWidget* Beside = nullptr);
 
-  // The term of the preview: the parsed text of the field, or the
-  // placeholder (one character 127) until something is typed.
+  // The term of the preview: the parsed text of the field, "?" while the
+  // field is empty or holds no term.
   const TTerm& Term() const { return *FTerm; }
-  // Draws the preview's term on Canvas in the preview's font and place.
+  // Draws the preview's term on Canvas in the preview's font and place. A
+  // term too large for the preview is drawn smaller, down to
+  // MinPreviewPoints; beyond that the preview shows its right end, where
+  // the pupil types.
   void DrawPreview(TCanvas& Canvas) const;
+  static constexpr int PreviewPoints = 10;
+  static constexpr int MinPreviewPoints = 7;
 
   TEdit* Edit1() const;
   TPaintBox* PaintBox1() const;
@@ -54,4 +64,13 @@ class TfmFncInput : public TForm {
 
  private:
   std::unique_ptr<TTerm> FTerm;
+  // The term box of the current showing, in screen coordinates.
+  std::optional<QRect> FBeside;
 };
+
+// Where a window of size Window (frame included) goes beside a term box
+// Box on a screen whose free area is Screen: below the box, or above it,
+// right of it or left of it, whichever side has room first, always on the
+// screen and never over the box. Only when no side has room for the whole
+// window does it go where it covers the least of the box.
+QPoint PlaceBesideBox(const QRect& Box, const QSize& Window, const QRect& Screen);

@@ -1,5 +1,6 @@
 #include "terms/MMTerm.h"
 
+#include <QImage>
 #include <exception>
 
 namespace {
@@ -12,6 +13,31 @@ constexpr TColor FrameGrey = 8421504;
 TMMTerm::TMMTerm(QWidget* Parent) : TMMButton(Parent) {}
 
 std::unique_ptr<TTerm> TMMTerm::GetTerm() const { return TTerm::ParseTerm(Caption().toStdString()); }
+
+TSize TMMTerm::TermRoom() const {
+  // From (4, 4) to the inner edge of the two-pixel frame, one pixel clear of it.
+  return {Width() - 4 - 3, Height() - 4 - 3};
+}
+
+namespace {
+// Sets Canvas's font to the one in which Box shows Term; true when it fits.
+bool UseCaptionFont(TCanvas& Canvas, const TMMTerm& Box, const TTerm& Term) {
+  Canvas.Font().SetSpec(Box.Font()->FontSpec());
+  try {
+    return FitTermFont(Canvas.Core(), Term, Box.TermRoom(), TMMTerm::MinFontHeight);
+  } catch (const std::exception&) {
+    return false;  // drawn as "?" anyway
+  }
+}
+}  // namespace
+
+TFontSpec TMMTerm::CaptionFont(bool* Fits) const {
+  QImage Scratch(1, 1, QImage::Format_RGB32);
+  TCanvas Canvas(&Scratch);
+  const bool Fitted = UseCaptionFont(Canvas, *this, *GetTerm());
+  if (Fits) *Fits = Fitted;
+  return Canvas.Core().GetFont();
+}
 
 void DrawTermAt(TCanvas& Canvas, const TTerm& Term, int X, int Y) {
   Canvas.SetBkMode(bkTransparent);
@@ -52,7 +78,7 @@ void TMMTerm::DrawState(TCanvas& Canvas, int AState) {
       break;
   }
   if (Caption().isEmpty()) return;
-  Canvas.Font().SetSpec(Font()->FontSpec());
   std::unique_ptr<TTerm> Term = GetTerm();
+  UseCaptionFont(Canvas, *this, *Term);
   DrawTermAt(Canvas, *Term, 4, 4);
 }

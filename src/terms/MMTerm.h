@@ -2,6 +2,9 @@
 // TMMTerm: the term box of the pages. It keeps its term as typed text in
 // Caption and shows it in mathematical layout (fractions, raised exponents,
 // drawn brackets) on a button face; pages make it the pupil's answer box.
+// A term too large for the box is drawn in a smaller font, so the pupil
+// always sees all of it: the font steps down from the design's size until
+// the term fits, to no less than MinFontHeight pixels.
 #include <memory>
 
 #include "scene/mm_button.h"
@@ -16,6 +19,14 @@ class TMMTerm : public TMMButton {
   // A new tree read from Caption; the caller owns it. A caption that is no
   // term gives the text term "?".
   std::unique_ptr<TTerm> GetTerm() const;
+
+  // The smallest character height, in pixels, that a term is shrunk to.
+  static constexpr int MinFontHeight = 9;
+  // The room a term has inside the box's frame, drawn from (4, 4).
+  TSize TermRoom() const;
+  // The font the box draws its caption in: its Font, or a smaller one when
+  // the term does not fit at that size. Fits tells whether it fits at all.
+  TFontSpec CaptionFont(bool* Fits = nullptr) const;
 
  protected:
   void DrawState(TCanvas& Canvas, int AState) override;

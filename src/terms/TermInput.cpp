@@ -18,11 +18,11 @@ TTermInputPresenter SetTermInputPresenter(TTermInputPresenter Value) {
   return Previous;
 }
 
-TTermInput AskForTerm() {
+TTermInput AskForTerm(const QWidget* Beside) {
   if (Presenter()) return Presenter()();
-  if (TfmFncInput* Window = TfmFncInput::Instance()) return Window->Execute();
+  if (TfmFncInput* Window = TfmFncInput::Instance()) return Window->Execute(Beside);
   std::unique_ptr<TfmFncInput> Window = CreateForm<TfmFncInput>();
-  return Window->Execute();
+  return Window->Execute(Beside);
 }
 
 QString TermTextOf(const QString& Typed) {

@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+class QWidget;
+
 // The text of the input window's field when the pupil pressed OK; nothing
 // when the window was cancelled.
 using TTermInput = std::optional<QString>;
@@ -17,8 +19,8 @@ TTermInputPresenter SetTermInputPresenter(TTermInputPresenter Presenter);
 
 // Lets the pupil type a term: through the presenter, or in the program's
 // input window (a window of its own for this one question when the program
-// has none).
-TTermInput AskForTerm();
+// has none), which opens beside Beside, the term box clicked, when given.
+TTermInput AskForTerm(const QWidget* Beside = nullptr);
 
 // The text form of a typed term as the term boxes hold it: "2*(a+b)" gives
 // "2 * (a + b)", a text that is no term "?".

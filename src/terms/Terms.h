@@ -281,3 +281,9 @@ class TEquation : public TDyad {
   std::string ToString() const override;
   bool NeedsBrackets(int Index) const override;
 };
+
+// Makes Term fit a room of Room.cx x Room.cy pixels: while its drawing in
+// the canvas's font is wider or taller than the room, the font's character
+// height steps down one pixel at a time, but not below MinHeight pixels.
+// The canvas keeps the font found; true when the term fits in it.
+bool FitTermFont(TCoreCanvas& Canvas, const TTerm& Term, TSize Room, int MinHeight);

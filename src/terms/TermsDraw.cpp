@@ -197,3 +197,20 @@ void TPower::Draw(TCoreCanvas& Canvas, int X, int Y) const {
   X += Canvas.TextExtent("_").cx;
   R().Draw(Canvas, X, Y);  // the exponent's top meets the power's top
 }
+
+bool FitTermFont(TCoreCanvas& Canvas, const TTerm& Term, TSize Room, int MinHeight) {
+  const auto Fits = [&] {
+    const TSize S = Term.Measure(Canvas);
+    return S.cx <= Room.cx && S.cy <= Room.cy;
+  };
+  for (;;) {
+    if (Fits()) return true;
+    TFontSpec Font = Canvas.GetFont();
+    // A negative height is the character height, a positive one the cell
+    // height; either way one pixel smaller.
+    const int Pixels = Font.Height < 0 ? -Font.Height : Font.Height;
+    if (Pixels <= MinHeight) return false;
+    Font.Height = Font.Height < 0 ? -(Pixels - 1) : Pixels - 1;
+    Canvas.SetFont(Font);
+  }
+}

@@ -37,7 +37,11 @@ TEST(TermEntry, OkPutsTheTermCancelKeepsTheBox) {
   };
   const TCase Cases[] = {
       {QString("2*(a+b)"), TTermEntry::Normalised, "2 * (a + b)", true},
-      {QString("2x+3"), TTermEntry::Normalised, "2", true},  // only the first factor is a term
+      {QString("2x+3"), TTermEntry::Normalised, "2 * x + 3", true},
+      {QString("4i^2-28il+49l^2"), TTermEntry::Normalised, "4 * i^2 - 28 * i * l + 49 * l^2", true},
+      {QString("2·a"), TTermEntry::Normalised, "2 * a", true},
+      {QString("x²+1"), TTermEntry::Normalised, "x^2 + 1", true},
+      {QString("a+b)"), TTermEntry::Normalised, "?", true},  // nothing typed is dropped
       {QString("0,5*a"), TTermEntry::Normalised, "0,5 * a", true},
       {QString("(a+"), TTermEntry::Normalised, "?", true},
       {QString(""), TTermEntry::Normalised, "?", true},  // OK on the empty field

@@ -101,7 +101,7 @@ void ExpectPresses(TfmGameFrame& Page, const std::vector<TPress>& Presses) {
     Page.PCVGlassButton1Click(Page.PCVGlassButton1);
     ASSERT_EQ(Seen.Count(), 1) << P.Answer;
     const bool Praise = P.Seen == Praised;
-    EXPECT_EQ(Seen.LastCaption(), P.Seen.Caption) << P.Answer;
+    EXPECT_EQ(Seen.LastCaption(), P.Seen.Caption) << P.Answer << ": " << Seen.LastText().toStdString();
     if (!Praise) {
       EXPECT_EQ(Seen.LastText(), P.Seen.Text) << P.Answer;
     }
@@ -166,6 +166,27 @@ TEST_F(GamePagesTest, BinomialTasksOfEachKind) {
                           {Expanded(Task) + "+1", NotEquivalent},
                           {Expanded(Task), Praised}});
   }
+}
+
+TEST_F(GamePagesTest, AnswersWrittenAsInTheExerciseBook) {
+  std::unique_ptr<TfmBIU1> Binomial = NewPage<TfmBIU1>();
+  Binomial->Game().SetTask({1, 2, 7, 'i', 'l'});
+  Binomial->ShowTask();
+  EXPECT_EQ(Binomial->MMTerm1->Caption(), "(2*i-7*l)^2");
+  ExpectPresses(*Binomial, {{"4i^2-28il+49l^2+1", NotEquivalent}, {"4i^2-28il+49l^2", Praised}});
+  Binomial->Game().SetTask({0, 3, 4, 'e', 'f'});
+  Binomial->ShowTask();
+  ExpectPresses(*Binomial, {{"9e\xC2\xB2+24ef+16f\xC2\xB2", Praised}});
+
+  std::unique_ptr<TfmFAU0> Common = NewPage<TfmFAU0>();
+  Common->Game().SetTask({12, 2, 3, 'a', true, true});  // 24*a*c-36*b*c
+  Common->ShowTask();
+  ExpectPresses(*Common, {{"12c(2a-3b)", Praised}});
+
+  std::unique_ptr<TfmFAU1> Factoring = NewPage<TfmFAU1>();
+  Factoring->Game().SetTask({3, 2, 3, 'e', 'f'});
+  Factoring->ShowTask();
+  ExpectPresses(*Factoring, {{"(2e+3f)(2e-3f)", NotEquivalent}, {"(2e+3f)\xC2\xB2", Praised}});
 }
 
 TEST_F(GamePagesTest, FactoringAnswers) {

@@ -357,7 +357,7 @@ TEST(VavoReverGame, StartRestartsTheCurrentLevel) {
 TEST(VavoReverGame, LevelData) {
   const std::tuple<int, int, int, int, TBoardCell, const char*> Cases[] = {
       {1, 100, 1, 10, {6, 6}, "5*d-x"},   {2, 150, 1, 20, {5, 5}, "50-x"},
-      {3, 200, 4, 30, {3, 1}, "x/0,5)"},  {4, 1500, 6, 40, {1, 5}, "20/x"},
+      {3, 200, 4, 30, {3, 1}, "x/0,5"},   {4, 1500, 6, 40, {1, 5}, "20/x"},
       {4, 1500, 6, 40, {1, 1}, nullptr},  {2, 150, 1, 20, {4, 7}, nullptr},
   };
   for (const auto& [Level, Target, TrailLength, Range, Cell, Text] : Cases) {
@@ -368,7 +368,13 @@ TEST(VavoReverGame, LevelData) {
     const char* Actual = L.Board[Cell.Row][Cell.Column];
     EXPECT_EQ(Actual ? std::string(Actual) : "-", Text ? std::string(Text) : "-");
   }
-  // The stray bracket stays unread: the cell halves nothing, it doubles x.
+  // Every cell is a term; this one halves nothing, it doubles x.
+  for (int Level = VavoFirstLevel; Level <= VavoLastLevel; ++Level)
+    for (const auto& Row : VavoLevel(Level).Board)
+      for (const char* Cell : Row)
+        if (Cell) {
+          EXPECT_FALSE(TTerm::ParseTerm(Cell)->IsA<TText>()) << Cell;
+        }
   const auto Term = TTerm::ParseTerm(VavoLevel(3).Board[3][1]);
   Term->SetValue('x', 7);
   EXPECT_EQ(Term->Evaluate(), 14);

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "platform/BitBtn.h"
@@ -44,13 +45,13 @@ QRect InkFor(TfmFncInput& W, const QString& Text, int From = 0, int To = 10000) 
   return Ink;
 }
 
-TEST(FncInput, EveryShowingStartsEmptyWithThePlaceholder) {
+TEST(FncInput, EveryShowingStartsEmptyWithAQuestionMark) {
   auto W = NewWindow();
   for (int Showing = 0; Showing < 2; ++Showing) {
     W->show();
     EXPECT_EQ(W->Edit1()->Text(), "");
     ASSERT_TRUE(W->Term().IsExactly<TText>());
-    EXPECT_EQ(static_cast<const TText&>(W->Term()).Text(), "\x7f");
+    EXPECT_EQ(static_cast<const TText&>(W->Term()).Text(), "?");
     EXPECT_EQ(W->focusWidget(), W->Edit1()->LineEdit());
     W->Edit1()->SetText("(a+b)^2");
     EXPECT_EQ(W->Term().ToString(), "(a + b)^2");
@@ -94,7 +95,8 @@ TEST(FncInput, ButtonsReplaceTheSelection) {
       {"a+b", 0, 3, 1, "("},          // the whole text selected
       {"2x", 1, 1, 5, "2*"},          // "·" puts "*"
       {"a", 1, 0, 4, "a:"},
-      {"a", 1, 0, 10, "a\a"},         // "C": the control character the scanner skips
+      {"a+b", 1, 0, 10, ""},          // "C" clears the field
+      {"a+b", 0, 1, 10, ""},
   };
   auto W = NewWindow();
   W->show();
@@ -105,12 +107,92 @@ TEST(FncInput, ButtonsReplaceTheSelection) {
     W->MMButton1Click(W->MMButton(C.Button));
     EXPECT_EQ(W->Edit1()->Text(), C.Expected) << C.Text << " / button " << C.Button;
   }
-  EXPECT_EQ(W->Term().ToString(), "a");
+  EXPECT_EQ(W->Term().ToString(), "?");
   // A real click goes through the same handler.
   W->Edit1()->SetText("a");
   W->Edit1()->SetSelStart(1);
   W->MMButton(7)->Click();
   EXPECT_EQ(W->Edit1()->Text(), "a+");
+}
+
+TEST(FncInput, LongTermsShrinkAndStayInTheirWholeWidthInView) {
+  auto W = NewWindow();
+  W->show();
+  const int PreviewWidth = W->PaintBox1()->width();
+  // A term that fits at the usual size is drawn at it.
+  const QRect Short = InkFor(*W, "a+b");
+  std::string Sum = "a";
+  for (int I = 10; I < 19; ++I) Sum += "+" + std::to_string(I) + "b";
+  const QRect Long = InkFor(*W, QString::fromStdString(Sum));
+  ASSERT_TRUE(W->Term().IsExactly<TSum>());
+  EXPECT_GE(Long.left(), 4);
+  EXPECT_LE(Long.right(), PreviewWidth - 4);
+  EXPECT_LT(Long.height(), Short.height() + 1);  // drawn smaller
+  // Beyond the smallest size the right end, where the pupil types, stays in view.
+  for (int I = 0; I < 40; ++I) Sum += "+" + std::to_string(I) + "b";
+  const QRect Longer = InkFor(*W, QString::fromStdString(Sum));
+  EXPECT_LE(Longer.right(), PreviewWidth - 4);
+  EXPECT_GE(Longer.right(), PreviewWidth - 12);
+}
+
+TEST(FncInput, OpensBesideTheBoxNeverOverItAndOnTheScreen) {
+  const QRect Screen(0, 0, 1024, 768);
+  const QSize Window(423, 276);
+  struct TCase {
+    const char* Where;
+    QRect Box;
+    const char* Side;
+  };
+  const TCase Cases[] = {
+      {"top left", {10, 10, 120, 30}, "below"},
+      {"top right", {900, 10, 120, 30}, "below"},
+      {"middle", {450, 300, 200, 40}, "below"},
+      {"bottom left", {10, 720, 120, 30}, "above"},
+      {"bottom right", {890, 730, 130, 30}, "above"},
+      {"tall on the left", {20, 100, 100, 600}, "right"},
+      {"tall on the right", {850, 100, 150, 600}, "left"},
+  };
+  for (const TCase& C : Cases) {
+    const QRect Placed(PlaceBesideBox(C.Box, Window, Screen), Window);
+    EXPECT_TRUE(Screen.contains(Placed)) << C.Where;
+    EXPECT_FALSE(Placed.intersects(C.Box)) << C.Where;
+    const std::string Side = Placed.top() > C.Box.bottom()   ? "below"
+                             : Placed.bottom() < C.Box.top() ? "above"
+                             : Placed.left() > C.Box.right() ? "right"
+                                                             : "left";
+    EXPECT_EQ(Side, C.Side) << C.Where;
+    // Close to the box, not anywhere on the screen.
+    const int Distance = Side == "below"   ? Placed.top() - C.Box.bottom()
+                         : Side == "above" ? C.Box.top() - Placed.bottom()
+                         : Side == "right" ? Placed.left() - C.Box.right()
+                                           : C.Box.left() - Placed.right();
+    EXPECT_LE(Distance, 8) << C.Where;
+  }
+  // A box that leaves no side free: on the screen, covering as little as it can.
+  const QRect Huge(50, 50, 900, 650);
+  const QRect Placed(PlaceBesideBox(Huge, Window, Screen), Window);
+  EXPECT_TRUE(Screen.contains(Placed));
+  EXPECT_FALSE(Placed.contains(Huge.topLeft() + QPoint(4, 4)));  // where the term starts
+  const QRect Covered = Placed.intersected(Huge);
+  EXPECT_LT(Covered.width() * Covered.height(), Window.width() * Window.height() * 2 / 3);
+}
+
+TEST(FncInput, ShowsBesideTheClickedBox) {
+  auto W = NewWindow();
+  QWidget Page;
+  Page.setGeometry(0, 0, 800, 576);
+  QWidget Box(&Page);
+  Box.setGeometry(300, 500, 200, 40);  // near the bottom of the page
+  Page.show();
+  QRect Seen;
+  QTimer::singleShot(0, W.get(), [&] {
+    Seen = W->frameGeometry();
+    W->BitBtn2()->Button()->click();
+  });
+  EXPECT_EQ(W->Execute(&Box), std::nullopt);
+  const QRect BoxOnScreen(Box.mapToGlobal(QPoint(0, 0)), Box.size());
+  EXPECT_FALSE(Seen.intersects(BoxOnScreen)) << Seen.x() << "," << Seen.y();
+  EXPECT_TRUE(W->screen()->availableGeometry().contains(Seen));
 }
 
 TEST(FncInput, DeleteClearsTheFieldOtherKeysType) {

@@ -35,22 +35,74 @@ TEST(ParseTerm, ChainsAssociateToTheLeft) {
   });
 }
 
-TEST(ParseTerm, OnlyTheFirstOfSomeOperatorsIsRead) {
+TEST(ParseTerm, ProductsAsPupilsWriteThem) {
   Check({
-      {"a^2^3", "^(a,2)"},
-      {"a^b^c", "^(a,b)"},
+      {"3a", "*(3,a)"},
+      {"2x", "*(2,x)"},
+      {"2(a+b)", "*(2,+(a,b))"},
+      {"a(b)", "*(a,b)"},
+      {"(a+b)(a-b)", "*(+(a,b),-(a,b))"},
+      {"a^2b", "*(^(a,2),b)"},
+      {"2ab", "*(*(2,a),b)"},
+      {"ab", "*(a,b)"},
+      {"ab^2", "*(a,^(b,2))"},
+      {"2ab^2", "*(*(2,a),^(b,2))"},
+      {"0,5x", "*(0,5,x)"},
+      {"2 a b", "*(*(2,a),b)"},
+      {"2*a b", "*(*(2,a),b)"},
+      {"abc", "*(*(a,b),c)"},
+      {"sinx", "*(*(*(s,i),n),x)"},  // only the whole word "sin" is the keyword
+      {"a^(2)(b)", "*(^(a,2),b)"},
+      {"(a+b)^2(c)", "*(^(+(a,b),2),c)"},
+  });
+}
+
+TEST(ParseTerm, ImplicitProductsBindLikeTheAsteriskFromTheLeft) {
+  Check({
+      {"a/bc", "*(/(a,b),c)"},
+      {"a:2b", "*(:(a,2),b)"},
+      {"2a+3b", "+(*(2,a),*(3,b))"},
+      {"4i^2-28il+49l^2", "+(-(*(4,^(i,2)),*(*(28,i),l)),*(49,^(l,2)))"},
+      {"2a=b", "=(*(2,a),b)"},
+      {"a^b c", "*(^(a,b),c)"},
+  });
+  // The text form is the ordinary one with "*".
+  EXPECT_EQ(TTerm::ParseTerm("2ab")->ToString(), "2 * a * b");
+  EXPECT_EQ(TTerm::ParseTerm("2x")->ToCompactString(), "2*x");
+  EXPECT_EQ(TTerm::ParseTerm("(2a+3b)^2")->ToString(), "(2 * a + 3 * b)^2");
+}
+
+TEST(ParseTerm, ProductSignsAndRaisedDigitsOfTheKeyboard) {
+  Check({
+      {"2\xC2\xB7" "a", "*(2,a)"},    // middle dot
+      {"2\xC3\x97" "a", "*(2,a)"},   // multiplication sign
+      {"x\xC2\xB2+1", "+(^(x,2),1)"},
+      {"a\xC2\xB3", "^(a,3)"},
+      {"(a+b)\xC2\xB2", "^(+(a,b),2)"},
+      {"4i\xC2\xB2-28il+49l\xC2\xB2", "+(-(*(4,^(i,2)),*(*(28,i),l)),*(49,^(l,2)))"},
+      {"a\xC2\xB2" "b", "*(^(a,2),b)"},
+      {"x\xC2\xB2" "3", "'?'"},           // not x^23
+      {"x\xC2\xB2\xC2\xB2", "'?'"},
+      {"x^\xC2\xB2", "'?'"},
+      {"2\xC2\xB7", "'?'"},
+      {"\xC2\xB7" "a", "'?'"},
+  });
+}
+
+TEST(ParseTerm, NothingTypedIsLeftUnread) {
+  Check({
+      {"a^2^3", "'?'"},
+      {"a^b^c", "'?'"},
       {"(a^2)^3", "^(^(a,2),3)"},
       {"a^(2^3)", "^(a,^(2,3))"},
-      {"a=b=c", "=(a,b)"},
-      {"2x", "2"},
-      {"3a", "3"},
-      {"2(a+b)", "2"},
-      {"a(b)", "a"},
-      {"a+b)", "+(a,b)"},
-      {"x/0,5)", "/(x,0,5)"},
-      {"1,2,3", "1,2"},
+      {"a=b=c", "'?'"},
+      {"a+b)", "'?'"},
+      {"x/0,5)", "'?'"},
+      {"1,2,3", "'?'"},
       {"1.2.3", "'?'"},  // "1.2" does not convert with a decimal comma
-      {"2*a b", "*(2,a)"},
+      {"(a+b)2", "'?'"},  // a number after a factor does not multiply
+      {"a 2", "'?'"},
+      {"2a#", "'?'"},
   });
 }
 
@@ -99,23 +151,27 @@ TEST(ParseTerm, NumbersUseTheDecimalComma) {
       {"3,", "3"},
       {"1,5E-7", "1,5E-7"},
       {"1E20", "1E20"},
-      {"2e3", "2000"},
+      {"2e3", "'?'"},  // the letter e with a digit: no term
       {"2E+3", "2000"},
-      {"2E", "2"},        // no digits after the E: the E is the next symbol
-      {"2E-x", "2"},
-      {"2e*a", "2"},
+      {"2E", "*(2,E)"},  // no digits after the E: it is a letter
+      {"2E-x", "-(*(2,E),x)"},
+      {"2e*a", "*(*(2,e),a)"},
+      {"2e+3", "+(*(2,e),3)"},  // a small e is always a letter
+      {"2e-3f", "-(*(2,e),*(3,f))"},
+      {"(2e+3f)^2", "^(+(*(2,e),*(3,f)),2)"},
       {"1E99999", "'?'"},  // out of range
   });
 }
 
-TEST(ParseTerm, WordsAreVariablesNamedByTheirFirstLetter) {
+TEST(ParseTerm, EveryLetterIsAVariableOfItsOwn) {
   Check({
-      {"ab", "a"},
-      {"x2", "x"},
-      {"a_b+c", "+(a,c)"},
-      {"sinx", "s"},
+      {"x2", "'?'"},  // a word with a digit or "_" is no term
+      {"2x2", "'?'"},
+      {"a_b+c", "'?'"},
+      {"a+b_", "'?'"},
       {"A+a", "+(A,a)"},
       {"Z", "Z"},
+      {"Ab", "*(A,b)"},
   });
   auto Upper = TTerm::ParseTerm("A");
   auto Lower = TTerm::ParseTerm("a");
@@ -128,12 +184,12 @@ TEST(ParseTerm, SpacesAndControlCharactersAreInvisible) {
       {"a\t*\r\nb", "*(a,b)"},
       {"a\x01+\x19 b", "+(a,b)"},
       {"(a\x1f+b)", "+(a,b)"},
-      {"a b", "a"},
+      {"a b", "*(a,b)"},
   });
   // Character 26 ends the text; character 0 is an unknown symbol.
   EXPECT_EQ(ParsedShape(std::string("a+b\x1a*c")), "+(a,b)");
   EXPECT_EQ(ParsedShape(std::string("a+\x1a b")), "'?'");
-  EXPECT_EQ(ParsedShape(std::string("a\0+b", 4)), "a");
+  EXPECT_EQ(ParsedShape(std::string("a\0+b", 4)), "'?'");
   EXPECT_EQ(ParsedShape(std::string("\0a", 2)), "'?'");
 }
 

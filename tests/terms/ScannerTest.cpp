@@ -55,6 +55,17 @@ TEST(ExprScanner, NumbersTakeOneSeparatorAndAnOptionalPowerOfTen) {
   EXPECT_EQ(Symbols<TExprScanner>("2,5E-3x"), (TList{"TReal:2,5E-3", "TIdent:x", "TEOF:EOF"}));
   EXPECT_EQ(Symbols<TExprScanner>("2E-x"), (TList{"TReal:2", "TIdent:E", "TMinus:-", "TIdent:x", "TEOF:EOF"}));
   EXPECT_EQ(Symbols<TExprScanner>("7e"), (TList{"TReal:7", "TIdent:e", "TEOF:EOF"}));
+  // Only a capital E makes a power of ten.
+  EXPECT_EQ(Symbols<TExprScanner>("2e+3"), (TList{"TReal:2", "TIdent:e", "TPlus:+", "TReal:3", "TEOF:EOF"}));
+  EXPECT_EQ(Symbols<TExprScanner>("2E+3"), (TList{"TReal:2E+3", "TEOF:EOF"}));
+}
+
+TEST(ExprScanner, WordsOfLettersComeLetterByLetter) {
+  EXPECT_EQ(Symbols<TExprScanner>("2ab^2"),
+            (TList{"TReal:2", "TIdent:a", "TIdent:b", "TPointer:^", "TReal:2", "TEOF:EOF"}));
+  EXPECT_EQ(Symbols<TExprScanner>("x y+cos"),
+            (TList{"TIdent:x", "TIdent:y", "TPlus:+", "TKeyWord1:cos", "TEOF:EOF"}));
+  EXPECT_EQ(Symbols<TExprScanner>("ab2 c_d"), (TList{"TIdent:ab2c_d", "TEOF:EOF"}));
 }
 
 TEST(ExprScanner, NumberThatDoesNotConvertRaisesParserError) {

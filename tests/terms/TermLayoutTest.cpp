@@ -245,3 +245,26 @@ TEST(TermLayout, DeepNestingNeverAsksForAFontBelowOnePoint) {
 }
 
 }  // namespace
+
+TEST(TermLayout, FittingStepsTheFontDownToTheFirstSizeThatFits) {
+  const auto Sum = Parse("a+b");  // at height h: three characters and two gaps of half a character
+  struct TCase {
+    TSize Room;
+    int MinHeight;
+    int Height;  // the font found
+    bool Fits;
+  };
+  const TCase Cases[] = {
+      {{48, 23}, 9, -20, true},   // fits as it is: 12 + 6 + 12 + 6 + 12 wide, 23 high
+      {{40, 23}, 9, -18, true},   // 10-pixel characters from height 18 on
+      {{40, 20}, 9, -17, true},   // the height decides
+      {{10, 10}, 9, -9, false},   // never below the smallest size
+      {{40, 23}, 19, -19, false},
+  };
+  for (const TCase& C : Cases) {
+    TRecordingCanvas Canvas = MakeCanvas(-20);
+    EXPECT_EQ(FitTermFont(Canvas, *Sum, C.Room, C.MinHeight), C.Fits) << C.Room.cx << "x" << C.Room.cy;
+    EXPECT_EQ(Canvas.Font.Height, C.Height) << C.Room.cx << "x" << C.Room.cy;
+    EXPECT_TRUE(Canvas.Texts.empty());  // measured, not drawn
+  }
+}

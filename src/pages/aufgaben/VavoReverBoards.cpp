@@ -29,7 +29,7 @@ constexpr TVavoLevel Levels[] = {
     {"x*a", "x+b",    "x-e", "x+b", "x-c",   "x+b", "x-a",    "x-b"},
     {"x+a", "x+e",    "x-a", "x+y", "2*x-y", "x+y", "x-3",    "x-y"},
     {"x-a", "x+y",    "x/2", "x+e", "x+3",   "x+b", "x-1",    "x-e"},
-    {"x+a", "x/0,5)", "x+y", "x+c", "y-x",   "x+y", "x-c",    "x-d"},
+    {"x+a", "x/0,5",  "x+y", "x+c", "y-x",   "x+y", "x-c",    "x-d"},
     {"x*2", "x+b",    "x+c", "x+d", "x+e",   "x-a", "x-b",    "x-c"},
     {"x+b", "x-a",    "x+e", "x+b", "2*y-x", "x+b", "x+a",    "x-b"},
     {"x-b", "x-y",    "x+b", "x+a", "x+1",   "x+y", "x^2/40", "x-a"},

@@ -30,7 +30,7 @@ object fmGameFrame: TfmGameFrame
     object MMTerm1: TMMTerm
       Left = 28
       Top = 164
-      Width = 276
+      Width = 324
       Height = 56
       Caption = '?'
       State = 2
@@ -38,9 +38,9 @@ object fmGameFrame: TfmGameFrame
       Font.Height = -20
     end
     object Label1: TLabel
-      Left = 304
+      Left = 352
       Top = 170
-      Width = 36
+      Width = 32
       Height = 44
       Alignment = taCenter
       AutoSize = False
@@ -50,9 +50,9 @@ object fmGameFrame: TfmGameFrame
       Font.Height = -32
     end
     object MMTerm2: TMMTerm
-      Left = 340
+      Left = 384
       Top = 164
-      Width = 368
+      Width = 324
       Height = 56
       Caption = '?'
       State = 0

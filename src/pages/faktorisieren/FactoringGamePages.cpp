@@ -2,10 +2,12 @@
 
 #include "pages/faktorisieren/FAU0.h"
 #include "pages/faktorisieren/FAU1.h"
+#include "pages/faktorisieren/FaktorisierenPages.h"
 #include "platform/ComponentRegistry.h"
 
 void RegisterFactoringGamePages() {
   TComponentRegistry& R = TComponentRegistry::Instance();
   R.RegisterForm<TfmFAU0>();
   R.RegisterForm<TfmFAU1>();
+  RegisterFaktorisierenPages();
 }

@@ -1,0 +1,3 @@
+#pragma once
+// Registers the exercise and summary pages of the binomial chapter.
+void RegisterBinomischePages();
