@@ -3,6 +3,10 @@
 // GIF file: a palette chosen for the picture (not a fixed cube) and the
 // pixels mapped onto it with light dithering. Pictures that already have
 // few enough colours come back unchanged.
+// The palette comes from libimagequant: on course pages (gradients, pictures,
+// text) it leaves a mean error of about 0.1 levels per channel, where Qt's
+// own 8-bit conversion, which maps onto a fixed colour cube, leaves 8 to 15
+// (bench/pagepictures.cpp measures both).
 #include <cstddef>
 
 #include "components/GIFTypes.h"
