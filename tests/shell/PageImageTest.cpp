@@ -161,6 +161,32 @@ TEST(PagePrinting, PdfHoldsThePictureAtItsPrintedSize) {
   EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
+TEST(PagePrinting, WithoutPrinterTheWindowCanBeSavedAsPdf) {
+  if (HasDefaultPrinter()) GTEST_SKIP() << "this machine has a printer";
+  QTemporaryDir Dir;
+  TfmShellDemoPage::Register();
+  TShownMain Shown;
+  const QString Pdf = Dir.filePath("seite.pdf");
+  TSavePresenterScope Save([&Pdf](const TSaveRequest& R) -> std::optional<QString> {
+    EXPECT_EQ(R.DefaultExt, "pdf");
+    return Pdf;
+  });
+  QStringList Asked;
+  TModalResult Answer = mrNo;
+  TMessagePresenterScope Ask([&](const TMessageRequest& R) {
+    Asked << R.Text;
+    return Answer;
+  });
+  Shown.Main->Drucken1Click(nullptr);  // No: nothing written
+  ASSERT_EQ(Asked.size(), 1);
+  EXPECT_TRUE(Asked[0].startsWith("Es ist kein Drucker eingerichtet."));
+  EXPECT_FALSE(QFileInfo::exists(Pdf));
+  Answer = mrYes;
+  Shown.Main->Drucken1Click(nullptr);
+  EXPECT_TRUE(Contents(Pdf).startsWith("%PDF"));
+  EXPECT_NE(Contents(Pdf).indexOf("/Image"), -1);
+}
+
 TEST(About, VersionAndMemoryTexts) {
   EXPECT_EQ(AboutVersionText(QDateTime(QDate(1997, 12, 31), QTime(0, 0))), "Version ALPHA (0.73.0)");
   EXPECT_EQ(AboutVersionText(QDateTime(QDate(1998, 1, 1), QTime(18, 0))), "Version ALPHA (0.73.2)");
