@@ -8,7 +8,7 @@ JOBS="${VELOTRA_JOBS:-$(nproc)}"
 
 PACKAGES=(
   g++ cmake ninja-build ccache pkg-config
-  qt6-base-dev libjpeg62-turbo-dev
+  qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev libimagequant-dev
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation2 fonts-dseg

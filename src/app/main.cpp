@@ -1,6 +1,9 @@
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStringList>
 #include <QTextStream>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -35,6 +38,11 @@ int main(int argc, char* argv[]) {
   TApplication App(argc, argv);
   TApplication::setApplicationName(QStringLiteral("Velotra"));
   App.SetTitle(QStringLiteral("Velotra"));
+  // Qt's own dialogs (file, print) speak German like the course.
+  QTranslator QtGerman;
+  if (QtGerman.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(&QtGerman);
   RegisterProgramClasses();
   if (CheckForms) {
     QStringList Files;

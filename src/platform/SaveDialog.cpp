@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 
@@ -17,6 +18,16 @@ std::optional<QString> ShowFileDialog(const TSaveRequest& Request) {
   Dialog.setFileMode(QFileDialog::AnyFile);
   Dialog.setNameFilters(Request.Filters);
   Dialog.setDefaultSuffix(Request.DefaultExt);
+  if (!Request.ConfirmOverwrite) Dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  // A name typed without extension gets the one of the chosen file type.
+  QObject::connect(&Dialog, &QFileDialog::filterSelected, &Dialog, [&Dialog](const QString& Filter) {
+    const qsizetype Dot = Filter.indexOf(QLatin1String("*."));
+    if (Dot < 0) return;
+    QString Suffix = Filter.mid(Dot + 2);
+    const qsizetype End = Suffix.indexOf(QRegularExpression(QStringLiteral("[ );]")));
+    if (End >= 0) Suffix.truncate(End);
+    if (!Suffix.isEmpty() && Suffix != QLatin1String("*")) Dialog.setDefaultSuffix(Suffix);
+  });
   if (!Request.FileName.isEmpty()) Dialog.selectFile(Request.FileName);
   if (Dialog.exec() != QDialog::Accepted || Dialog.selectedFiles().isEmpty()) return std::nullopt;
   return Dialog.selectedFiles().first();
@@ -46,7 +57,7 @@ TSaveDialog::TSaveDialog(QObject* Owner) : QObject(Owner) {}
 
 bool TSaveDialog::Execute() {
   const TSaveRequest Request{FTitle.isEmpty() ? QStringLiteral("Speichern unter") : FTitle, FFileName,
-                             QtFileFilters(FFilter), FDefaultExt};
+                             QtFileFilters(FFilter), FDefaultExt, FConfirmOverwrite};
   const TSavePresenter& Presenter = CurrentPresenter();
   std::optional<QString> Chosen = Presenter ? Presenter(Request) : ShowFileDialog(Request);
   if (!Chosen || Chosen->isEmpty()) return false;

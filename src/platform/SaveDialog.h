@@ -20,6 +20,9 @@ struct TSaveRequest {
   QString FileName;      // proposed name
   QStringList Filters;   // Qt notation: "Textdatei (*.txt)"
   QString DefaultExt;
+  // Whether the file dialog itself asks before an existing file is
+  // replaced (off when the caller asks in its own words).
+  bool ConfirmOverwrite = true;
 };
 
 // The chosen file's name, or nothing when the pupil cancelled. The answer
@@ -62,6 +65,8 @@ class TSaveDialog : public QObject, public TStreamable {
   void SetFileName(const QString& Value) { FFileName = Value; }
   QString Title() const { return FTitle; }
   void SetTitle(const QString& Value) { FTitle = Value; }
+  bool ConfirmOverwrite() const { return FConfirmOverwrite; }
+  void SetConfirmOverwrite(bool Value) { FConfirmOverwrite = Value; }
 
   // Asks; true with FileName set when a file was chosen.
   bool Execute();
@@ -71,4 +76,5 @@ class TSaveDialog : public QObject, public TStreamable {
   QString FDefaultExt;
   QString FFileName;
   QString FTitle;
+  bool FConfirmOverwrite = true;
 };

@@ -16,6 +16,7 @@
 #include "platform/Picture.h"
 #include "platform/UserMessage.h"
 #include "shell/LearnPathImage.h"
+#include "shell/PageImage.h"
 #include "shell/PageNumbers.h"
 #include "shell/PageSetup.h"
 #include "shell/StatusPanels.h"
@@ -334,3 +335,9 @@ void TMMX::ShowLearnPathError() {
 }
 
 void TMMX::AddChapter(std::unique_ptr<TChapter> Chapter) { FChapters.push_back(std::move(Chapter)); }
+
+void TMMX::SavePageImageToFile(const QString& FileName, int Percent, bool AsGif) const {
+  if (!FPageForm) return;
+  const QImage Picture = WidgetPicture(FPageForm.get(), Percent);
+  WritePicture(Picture, FileName, Percent != 100 && AsGif ? TPictureKind::Gif : TPictureKind::Bitmap);
+}

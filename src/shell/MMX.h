@@ -101,6 +101,11 @@ class TMMX : public QObject, public TChapterOwner {
   int ChapterCount() const { return static_cast<int>(FChapters.size()); }
   TChapter& Chapter(int Index) const { return *FChapters.at(static_cast<size_t>(Index)); }
 
+  // Writes the picture of the current page at Percent of its size: at 100
+  // a bitmap whatever AsGif says, else a GIF when AsGif and a bitmap
+  // otherwise. Throws EPictureWriteError (PageImage.h).
+  void SavePageImageToFile(const QString& FileName, int Percent, bool AsGif) const;
+
   int CurrentPage() const { return FModel.CurrentPage(); }
   int CurrentChapter() const { return FModel.CurrentChapter(); }
   QWidget* CurrentPageForm() const override { return FPageForm.get(); }

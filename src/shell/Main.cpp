@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,13 +17,17 @@
 #include "components/GIFImage.h"
 #include "components/xshape_shape.h"
 #include "platform/Dialogs.h"
+#include "platform/SaveDialog.h"
 #include "platform/Fonts.h"
 #include "platform/StdControls.h"
 #include "platform/UserMessage.h"
+#include "shell/About.h"
 #include "shell/HelpWindow.h"
 #include "shell/HistoryWindow.h"
 #include "shell/MMX.h"
 #include "shell/PageForms.h"
+#include "shell/PageImage.h"
+#include "shell/PagePrinting.h"
 #include "shell/Pages.h"
 #include "shell/Pictures.h"
 #include "shell/Statistik.h"
@@ -416,9 +421,64 @@ void TfmMain::ComboBox1Change(QObject*) {
   if (Page >= 1) FMMX->PostGotoPage(Page, true);
 }
 
-void TfmMain::Bildspeichern1Click(QObject*) {}
+void TfmMain::Bildspeichern1Click(QObject*) {
+  if (!FMMX->CurrentPageForm()) return;
+  TSaveDialog Dialog;
+  Dialog.SetTitle(QStringLiteral("Aktuelle Seite als Bild speichern"));
+  Dialog.SetFilter(QStringLiteral(
+      "Windows Bitmap (*.bmp)|*.bmp|Graphics Interchange File (*.gif)|*.gif|PNG-Bild (*.png)|*.png"));
+  Dialog.SetDefaultExt(QStringLiteral("bmp"));
+  // The question before replacing a file is asked below, in the course's words.
+  Dialog.SetConfirmOverwrite(false);
+  if (!Dialog.Execute()) return;
+  const QString Name = Dialog.FileName();
+  const std::optional<TPictureKind> Kind = PictureKindOf(Name);
+  if (!Kind) return;
+  if (QFileInfo::exists(Name) &&
+      MessageDlg(QStringLiteral("Die Datei \"%1\"\r\n existiert bereits. Überschreiben?").arg(Name), mtInformation,
+                 mbYesNo) != mrYes)
+    return;
+  try {
+    // Bitmaps and GIFs are thumbnails at a tenth of the page; a PNG shows
+    // the page at full size.
+    if (*Kind == TPictureKind::Png)
+      WritePicture(WidgetPicture(FMMX->CurrentPageForm()), Name, TPictureKind::Png);
+    else
+      FMMX->SavePageImageToFile(Name, 10, *Kind == TPictureKind::Gif);
+  } catch (const EPictureWriteError& E) {
+    MessageDlg(QString::fromStdString(E.what()), mtError, mbOKOnly);
+  }
+}
 
-void TfmMain::Drucken1Click(QObject*) {}
+QImage TfmMain::ClientPicture() {
+  // Tool bar, page and status bar as shown, without the menu.
+  const int Top = FMenuBar && FMenuBar->isVisible() ? FMenuBar->height() : 0;
+  QImage Picture = grab(QRect(0, Top, width(), height() - Top)).toImage();
+  Picture.setDevicePixelRatio(1);
+  return Picture.scaled(width(), height() - Top, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void TfmMain::Drucken1Click(QObject*) {
+  const QImage Picture = ClientPicture();
+  try {
+    if (HasDefaultPrinter()) {
+      PrintOnDefaultPrinter(Picture);
+      return;
+    }
+    if (MessageDlg(QStringLiteral("Es ist kein Drucker eingerichtet.\r\nSoll die Seite stattdessen als PDF-Datei "
+                                  "gespeichert werden?"),
+                   mtConfirmation, mbYesNo) != mrYes)
+      return;
+    TSaveDialog Dialog;
+    Dialog.SetTitle(QStringLiteral("Seite als PDF-Datei speichern"));
+    Dialog.SetFilter(QStringLiteral("PDF-Dokument (*.pdf)|*.pdf"));
+    Dialog.SetDefaultExt(QStringLiteral("pdf"));
+    if (!Dialog.Execute()) return;
+    PrintToPdf(Picture, Dialog.FileName());
+  } catch (const EPrintError& E) {
+    MessageDlg(QString::fromStdString(E.what()), mtError, mbOKOnly);
+  }
+}
 
 void TfmMain::ExitItemClick(QObject*) { close(); }
 
@@ -441,4 +501,4 @@ void TfmMain::Bildernachweis1Click(QObject*) {
   ShowSourcesWindow(this, QStringLiteral("Bildernachweis"), PictureSourcesText());
 }
 
-void TfmMain::About1Click(QObject*) {}
+void TfmMain::About1Click(QObject*) { ShowNavigationWindow<TfmAbout>(this); }

@@ -13,6 +13,7 @@
 //             appears first, the window growing by its height
 //   63        the diagnostic bar disappears, the window shrinking again
 //   anything else (44 ... 62 included) is ignored
+#include <QImage>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -109,6 +110,10 @@ class TfmMain : public QWidget {
   void Literaturlnachweis1Click(QObject* Sender);
   void Bildernachweis1Click(QObject* Sender);
   void About1Click(QObject* Sender);
+
+ public:
+  // The window's tool bar, page and status bar as a picture (what printing puts on paper).
+  QImage ClientPicture();
 
  protected:
   bool event(QEvent* Event) override;

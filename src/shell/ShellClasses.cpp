@@ -1,6 +1,7 @@
 #include "shell/ShellClasses.h"
 
 #include "platform/ComponentRegistry.h"
+#include "shell/About.h"
 #include "shell/Base.h"
 #include "shell/ChapterStart.h"
 #include "shell/HistoryWindow.h"
@@ -13,6 +14,7 @@
 
 void RegisterShellClasses() {
   TComponentRegistry& R = TComponentRegistry::Instance();
+  R.RegisterForm<TfmAbout>();
   R.RegisterForm<TfmBase>();
   R.RegisterForm<TfmChapterStart>();
   R.RegisterForm<TfmNachricht>();
