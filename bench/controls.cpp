@@ -5,9 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "scene/pc_glass.h"
-#include "scene/pc_panel.h"
-#include "scene/pc_pixels.h"
+#include "scene/PCVGlass.h"
+#include "scene/PCPanel.h"
+#include "scene/PixelRows.h"
 
 namespace {
 

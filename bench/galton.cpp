@@ -11,7 +11,7 @@
 #include "pages/binomische/BIPascal.h"
 #include "pages/binomische/GaltonBoard.h"
 #include "platform/Application.h"
-#include "scene/mm_box.h"
+#include "scene/MMBox.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-#include "scene/mm_box.h"
+#include "scene/MMBox.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // references afresh, so this is the cost a repaint pays per point.
 #include <benchmark/benchmark.h>
 
-#include "scene/mm_points.h"
-#include "scene/mm_shapes_geometry.h"
+#include "scene/MMPoints.h"
+#include "scene/MMShapesGeometry.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QImage>
 
 #include "common/Colors.h"
-#include "components/xshape.h"
-#include "components/xshape_fields.h"
+#include "components/XShapes.h"
+#include "components/XShapeFields.h"
 #include "platform/Canvas.h"
 
 namespace {

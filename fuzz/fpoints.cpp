@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "components/xshape_polypoints.h"
+#include "components/XPolyPoint.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
   std::vector<TXPolyPoint> Points;

@@ -5,7 +5,7 @@
 #include "components/MyHtml.h"
 #include "components/RRGrid.h"
 #include "components/TimerEx.h"
-#include "components/xshape_register.h"
+#include "components/XShapeRegister.h"
 #include "platform/ComponentRegistry.h"
 
 void RegisterComponentClasses() {

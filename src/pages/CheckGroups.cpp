@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/UpDown.h"
-#include "scene/mm_combo.h"
+#include "scene/MMCombo.h"
 #include "shell/MessageProcs.h"
 #include "terms/MMTerm.h"
 #include "terms/Terms.h"

@@ -2,7 +2,7 @@
 
 #include "platform/MaskEdit.h"
 #include "platform/UpDown.h"
-#include "scene/mm_combo.h"
+#include "scene/MMCombo.h"
 #include "terms/MMTerm.h"
 
 TExercisePage::TExercisePage(QWidget* Parent, QStringList Answers, std::vector<QStringList> Reveals)

@@ -10,7 +10,7 @@
 #include "pages/rechenvorschriften/RechenvorschriftenPages.h"
 #include "platform/PlatformClasses.h"
 #include "scene/SceneControls.h"
-#include "scene/mm_box_register.h"
+#include "scene/MMBoxRegister.h"
 #include "shell/ShellClasses.h"
 #include "terms/TermControls.h"
 

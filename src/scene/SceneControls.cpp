@@ -1,10 +1,10 @@
 #include "scene/SceneControls.h"
 
 #include "platform/ComponentRegistry.h"
-#include "scene/mm_button.h"
-#include "scene/mm_combo.h"
-#include "scene/pc_glass.h"
-#include "scene/pc_panel.h"
+#include "scene/MMButton.h"
+#include "scene/MMCombo.h"
+#include "scene/PCVGlass.h"
+#include "scene/PCPanel.h"
 
 void RegisterSceneControls() {
   TComponentRegistry& R = TComponentRegistry::Instance();

@@ -5,8 +5,8 @@
 
 #include "platform/Image.h"
 #include "platform/Picture.h"
-#include "scene/pc_panel.h"
-#include "scene/pc_shape.h"
+#include "scene/PCPanel.h"
+#include "scene/PCShape.h"
 #include "shell/ChapterStartLooks.h"
 #include "shell/MMX.h"
 #include "shell/Pictures.h"

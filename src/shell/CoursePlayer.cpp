@@ -21,7 +21,7 @@
 #include "platform/Timer.h"
 #include "platform/UpDown.h"
 #include "components/TimerEx.h"
-#include "scene/mm_combo.h"
+#include "scene/MMCombo.h"
 #include "shell/CourseScript.h"
 #include "shell/MMX.h"
 #include "shell/Main.h"

@@ -1,7 +1,7 @@
 #include "shell/HistoryWindow.h"
 
 #include "platform/ListBox.h"
-#include "scene/mm_button.h"
+#include "scene/MMButton.h"
 #include "shell/MMX.h"
 #include "shell/NavigationKeys.h"
 

@@ -15,7 +15,7 @@
 
 #include "common/Random.h"
 #include "components/GIFImage.h"
-#include "components/xshape_shape.h"
+#include "components/XShape.h"
 #include "platform/Dialogs.h"
 #include "platform/SaveDialog.h"
 #include "platform/Fonts.h"

@@ -6,8 +6,8 @@
 #include "components/MyHtml.h"
 #include "platform/Bitmap.h"
 #include "platform/Graphics.h"
-#include "scene/mm_box.h"
-#include "scene/mm_button.h"
+#include "scene/MMBox.h"
+#include "scene/MMButton.h"
 #include "shell/Messages.h"
 #include "shell/Pictures.h"
 

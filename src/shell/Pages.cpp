@@ -7,7 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/SaveDialog.h"
 #include "platform/TreeView.h"
-#include "scene/mm_button.h"
+#include "scene/MMButton.h"
 #include "shell/MMX.h"
 #include "shell/NavigationKeys.h"
 

@@ -4,7 +4,7 @@
 
 #include "platform/Application.h"
 #include "platform/ListBox.h"
-#include "scene/mm_button.h"
+#include "scene/MMButton.h"
 #include "shell/MMX.h"
 #include "shell/NavigationKeys.h"
 

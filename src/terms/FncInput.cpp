@@ -11,7 +11,7 @@
 #include "platform/Canvas.h"
 #include "platform/Edit.h"
 #include "platform/PaintBox.h"
-#include "scene/mm_button.h"
+#include "scene/MMButton.h"
 #include "terms/MMTerm.h"
 
 namespace {

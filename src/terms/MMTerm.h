@@ -7,7 +7,7 @@
 // the term fits, to no less than MinFontHeight pixels.
 #include <memory>
 
-#include "scene/mm_button.h"
+#include "scene/MMButton.h"
 #include "terms/Terms.h"
 
 class TMMTerm : public TMMButton {

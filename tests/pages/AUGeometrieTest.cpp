@@ -8,7 +8,7 @@
 #include <set>
 
 #include "components/ComponentClasses.h"
-#include "components/xshape_polygon.h"
+#include "components/XPolygon.h"
 #include "pages/PageClasses.h"
 #include "pages/aufstellen/AUGeometrie.h"
 #include "platform/PlatformClasses.h"

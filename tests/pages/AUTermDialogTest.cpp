@@ -12,7 +12,7 @@
 #include "pages/aufstellen/AUTermDialog.h"
 #include "platform/PlatformClasses.h"
 #include "scene/SceneControls.h"
-#include "scene/pc_panel.h"
+#include "scene/PCPanel.h"
 #include "shell/Messages.h"
 #include "support/MessageRecorder.h"
 #include "support/TermInputScope.h"

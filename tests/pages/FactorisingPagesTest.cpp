@@ -12,7 +12,7 @@
 #include "pages/faktorisieren/FADefinition.h"
 #include "platform/PlatformClasses.h"
 #include "scene/SceneControls.h"
-#include "scene/mm_combo.h"
+#include "scene/MMCombo.h"
 #include "terms/MMTerm.h"
 #include "terms/TermControls.h"
 

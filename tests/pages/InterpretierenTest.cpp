@@ -10,7 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "components/xshape.h"
+#include "components/XShapes.h"
 #include "pages/PageClasses.h"
 #include "pages/interpretieren/INBewegung.h"
 #include "pages/interpretieren/INEinfuhrung.h"
@@ -19,7 +19,7 @@
 #include "platform/MaskEdit.h"
 #include "platform/PaintBox.h"
 #include "platform/Timer.h"
-#include "scene/pc_panel.h"
+#include "scene/PCPanel.h"
 #include "support/MessageRecorder.h"
 #include "terms/MMTerm.h"
 #include "terms/Terms.h"

@@ -16,7 +16,7 @@
 #include "platform/MaskEdit.h"
 #include "platform/StdControls.h"
 #include "platform/UpDown.h"
-#include "scene/mm_combo.h"
+#include "scene/MMCombo.h"
 #include "support/MessageRecorder.h"
 #include "terms/MMTerm.h"
 

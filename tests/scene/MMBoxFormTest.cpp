@@ -7,8 +7,8 @@
 #include "platform/FormWriter.h"
 #include "platform/Forms.h"
 #include "platform/PlatformClasses.h"
-#include "scene/mm_box.h"
-#include "scene/mm_box_register.h"
+#include "scene/MMBox.h"
+#include "scene/MMBoxRegister.h"
 
 // A form with the handlers the designs below bind to.
 class TfmSceneTest : public TForm {

@@ -11,7 +11,7 @@
 
 #include "platform/Convert.h"
 #include "platform/Dialogs.h"
-#include "scene/mm_box.h"
+#include "scene/MMBox.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "scene/mm_button_kinds.h"
-#include "scene/mm_combo_answers.h"
+#include "scene/MMButtonKinds.h"
+#include "scene/CorrectAnswers.h"
 
 namespace {
 

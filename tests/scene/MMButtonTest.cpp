@@ -4,7 +4,7 @@
 
 #include "ControlsTestUtil.h"
 #include "platform/Bitmap.h"
-#include "scene/mm_button.h"
+#include "scene/MMButton.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "scene/mm_math.h"
-#include "scene/mm_points.h"
+#include "scene/MMMath.h"
+#include "scene/MMPoints.h"
 
 namespace {
 

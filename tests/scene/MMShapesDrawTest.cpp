@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/CanvasTestUtil.h"
-#include "scene/mm_shapes.h"
+#include "scene/MMShapes.h"
 
 namespace {
 

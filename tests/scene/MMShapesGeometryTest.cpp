@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "scene/mm_box_geometry.h"
-#include "scene/mm_forms_geometry.h"
-#include "scene/mm_shapes_geometry.h"
+#include "scene/MMBoxGeometry.h"
+#include "scene/MMFormsGeometry.h"
+#include "scene/MMShapesGeometry.h"
 
 namespace {
 

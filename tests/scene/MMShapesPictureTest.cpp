@@ -7,7 +7,7 @@
 #include "platform/Bitmap.h"
 #include "platform/CanvasTestUtil.h"
 #include "platform/Picture.h"
-#include "scene/mm_shapes.h"
+#include "scene/MMShapes.h"
 
 // An image list as the shape expects it: image size and a Draw call.
 class TFakeImageList : public QObject {

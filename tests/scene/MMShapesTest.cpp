@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "scene/mm_shapes.h"
+#include "scene/MMShapes.h"
 
 namespace {
 

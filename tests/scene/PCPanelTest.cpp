@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ControlsTestUtil.h"
-#include "scene/pc_bitmap_rows.h"
-#include "scene/pc_panel.h"
+#include "scene/PCBitmapRows.h"
+#include "scene/PCPanel.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "scene/pc_pixels.h"
+#include "scene/PixelRows.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "ControlsTestUtil.h"
-#include "scene/pc_bitmap_rows.h"
-#include "scene/pc_glass.h"
-#include "scene/pc_panel.h"
+#include "scene/PCBitmapRows.h"
+#include "scene/PCVGlass.h"
+#include "scene/PCPanel.h"
 
 namespace {
 

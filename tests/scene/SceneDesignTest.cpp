@@ -10,10 +10,10 @@
 #include "platform/Forms.h"
 #include "platform/PlatformClasses.h"
 #include "scene/SceneControls.h"
-#include "scene/mm_button.h"
-#include "scene/mm_combo.h"
-#include "scene/pc_glass.h"
-#include "scene/pc_panel.h"
+#include "scene/MMButton.h"
+#include "scene/MMCombo.h"
+#include "scene/PCVGlass.h"
+#include "scene/PCPanel.h"
 
 class TfmSceneDemo : public TForm {
   Q_OBJECT

@@ -20,7 +20,7 @@
 #include "shell/Pictures.h"
 #include "shell/Chapter.h"
 #include "platform/StdControls.h"
-#include "scene/mm_button.h"
+#include "scene/MMButton.h"
 #include "shell/LearnPathImage.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "platform/PaintBox.h"
 #include "platform/PlatformClasses.h"
 #include "scene/SceneControls.h"
-#include "scene/mm_button.h"
+#include "scene/MMButton.h"
 #include "support/ModalGuard.h"
 #include "terms/FncInput.h"
 #include "terms/TermControls.h"

@@ -6,7 +6,7 @@
 #include "platform/Image.h"
 #include "platform/StdControls.h"
 #include "platform/StringGrid.h"
-#include "scene/pc_panel.h"
+#include "scene/PCPanel.h"
 #include "terms/MMTerm.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <span>
 
 #include "pages/TermEntry.h"
-#include "scene/pc_panel.h"
+#include "scene/PCPanel.h"
 #include "shell/MessageProcs.h"
 #include "terms/MMTerm.h"
 

@@ -3,7 +3,7 @@
 #include "pages/CheckGroups.h"
 #include "platform/StdControls.h"
 #include "platform/Timer.h"
-#include "scene/mm_box.h"
+#include "scene/MMBox.h"
 #include "shell/MessageProcs.h"
 
 TfmBIPascal::TfmBIPascal(QWidget* Parent)

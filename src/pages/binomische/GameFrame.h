@@ -14,8 +14,8 @@
 #include "platform/Forms.h"
 #include "platform/StdControls.h"
 #include "platform/Timer.h"
-#include "scene/pc_glass.h"
-#include "scene/pc_panel.h"
+#include "scene/PCVGlass.h"
+#include "scene/PCPanel.h"
 #include "terms/MMTerm.h"
 
 class TfmGameFrame : public TForm {

@@ -1,6 +1,6 @@
 #include "pages/interpretieren/INBewegung.h"
 
-#include "components/xshape.h"
+#include "components/XShapes.h"
 #include "pages/CheckGroups.h"
 #include "pages/interpretieren/MotionRows.h"
 #include "platform/Canvas.h"

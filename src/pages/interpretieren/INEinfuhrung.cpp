@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "components/xshape.h"
+#include "components/XShapes.h"
 #include "pages/CheckGroups.h"
 #include "shell/MessageProcs.h"
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "components/xshape.h"
+#include "components/XShapes.h"
 #include "pages/CheckGroups.h"
 #include "platform/MaskEdit.h"
 #include "shell/MessageProcs.h"
