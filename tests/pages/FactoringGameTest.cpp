@@ -37,23 +37,32 @@ TEST(CommonFactorGame, CaptionsAndDivisor) {
   EXPECT_EQ(Shared.W(), 'c');
 }
 
-TEST(CommonFactorGame, TasksAreDrawnInOrder) {
+TEST(CommonFactorGame, DrawnTasksStayInTheirRangesAndVary) {
+  // Seen from outside: every drawn task is well formed, and over many seeds
+  // every shape and every factor of the range turns up.
   std::set<std::string> Shapes;
-  for (unsigned Seed = 0; Seed < 200; ++Seed) {
+  std::set<int> Factors;
+  std::set<char> Letters;
+  for (unsigned Seed = 0; Seed < 400; ++Seed) {
     RandomSeed(Seed);
     const TCommonFactorGame Game;
     const TCommonFactorTask& T = Game.Task();
-    RandomSeed(Seed);
-    ASSERT_EQ(T.F, 2 + Random(13));
-    ASSERT_EQ(T.G, 2 + Random(13));
-    ASSERT_EQ(T.H, 2 + Random(13));
-    ASSERT_EQ(T.X, 'a' + Random(23));
-    ASSERT_EQ(T.WithCommonLetter, Random(2) == 1);
-    ASSERT_EQ(T.Minus, Random(2) == 1);
+    for (const int N : {T.F, T.G, T.H}) {
+      ASSERT_GE(N, 2);
+      ASSERT_LE(N, 14);
+      Factors.insert(N);
+    }
+    ASSERT_GE(T.X, 'a');
+    ASSERT_LE(T.X, 'w');
+    ASSERT_EQ(T.P() % T.D(), 0);
+    ASSERT_EQ(T.Q() % T.D(), 0);
     EXPECT_EQ(Game.TaskCaption(), TCommonFactorGame::Caption(T));
+    Letters.insert(T.X);
     Shapes.insert(std::string(T.WithCommonLetter ? "W" : "") + (T.Minus ? "-" : "+"));
   }
   EXPECT_EQ(Shapes.size(), 4u);
+  EXPECT_EQ(Factors.size(), 13u);
+  EXPECT_GT(Letters.size(), 15u);
 }
 
 TEST(CommonFactorGame, Answers) {
@@ -98,23 +107,20 @@ TEST(BinomialFactorGame, CaptionsOfTheSixKinds) {
   EXPECT_EQ(TBinomialFactorGame::Caption({3, 10, 17, 't', 'w'}), "100*t^2+340*t*w+289*w^2");
 }
 
-TEST(BinomialFactorGame, TasksAreDrawnInOrder) {
+TEST(BinomialFactorGame, DrawnTasksAreWellFormedAndFactorableTwiceAsOften) {
   std::map<int, int> KindCounts;
   for (unsigned Seed = 0; Seed < 900; ++Seed) {
     RandomSeed(Seed);
     const TBinomialFactorGame Game;
     const TBinomialFactorTask& T = Game.Task();
-    RandomSeed(Seed);
-    int Kind = Random(9);
-    if (Kind > 5) Kind -= 5;
-    const int p = 1 + Random(10);
-    const int Rule = Random(5);
-    const int q[] = {p + 1, 2 * p - 1, p % 5 ? p + 5 : p + 4, p % 2 ? p + 6 : p + 7, p % 3 ? p + 3 : p + 8};
-    ASSERT_EQ(T.Kind, Kind);
-    ASSERT_EQ(T.p, p);
-    ASSERT_EQ(T.q, q[Rule]);
-    ASSERT_EQ(T.X, 'a' + Random(20));
-    ASSERT_EQ(T.Y, T.X + 1 + Random(3));
+    ASSERT_GE(T.Kind, 0);
+    ASSERT_LE(T.Kind, 5);
+    ASSERT_GE(T.p, 1);
+    ASSERT_LE(T.p, 10);
+    ASSERT_GE(T.q, T.p);  // the second square is never the smaller one
+    ASSERT_LE(T.q, 19);
+    ASSERT_GE(T.Y - T.X, 1);
+    ASSERT_LE(T.Y - T.X, 3);
     EXPECT_EQ(Game.TaskCaption(), TBinomialFactorGame::Caption(T));
     ++KindCounts[T.Kind];
   }

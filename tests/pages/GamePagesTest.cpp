@@ -257,7 +257,11 @@ TEST_F(GamePagesTest, TenTasksThenTheClosingMessageOnEveryPress) {
 }
 
 TEST_F(GamePagesTest, TwoCoursePagesShowOneFactoringClassEachWithItsOwnGame) {
-  TMessagePresenterScope Dialogs([](const TMessageRequest&) { return mrOk; });  // pages not built yet
+  QStringList Dialogs;
+  TMessagePresenterScope Recorded([&Dialogs](const TMessageRequest& Request) {
+    Dialogs << Request.Text;
+    return mrOk;
+  });
   TMessageRecorder Seen;
   TfmMain Main;
   Main.show();
@@ -273,4 +277,7 @@ TEST_F(GamePagesTest, TwoCoursePagesShowOneFactoringClassEachWithItsOwnGame) {
   EXPECT_EQ(Second->Game().Solved(), 0);
   EXPECT_EQ(Second->PCVGlass1->Width(), 30);
   EXPECT_EQ(Main.MMX().CurrentPage(), 970);
+  // This test program registers the page forms but not the shell's start
+  // page: that refusal is the one dialog on the way, the game pages open.
+  EXPECT_EQ(Dialogs, QStringList{"Seite 10 nicht vorhanden."});
 }

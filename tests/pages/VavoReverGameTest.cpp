@@ -150,18 +150,25 @@ TEST(VavoReverGame, FontColourTellsTheOutermostOperation) {
   for (const auto& [Cell, Color] : Cases) EXPECT_EQ(Game.Cell(Cell).FontColor, Color) << Game.Cell(Cell).Caption;
 }
 
-TEST(VavoReverGame, ParametersAreDrawnRowByRow) {
-  RandomSeed(21);
-  TVavoReverGame Game;
-  Game.Start();
-  RandomSeed(21);
-  std::vector<long double> Drawn;
-  for (int I = 0; I < 25; ++I) Drawn.push_back(TVavoReverGame::RandomParameter(20));
-  for (int K = 0; K < 5; ++K) {
-    EXPECT_EQ(Game.Parameter(0, K), Drawn[static_cast<std::size_t>(20 + K)]);
-    EXPECT_EQ(Game.Parameter(3, K), Drawn[static_cast<std::size_t>(15 + K)]);
-  }
-  EXPECT_EQ(Game.Points(), Drawn[0]);
+TEST(VavoReverGame, ParametersAreDrawnAfreshButReproducibly) {
+  // Level 1 draws from the range 20: whole numbers from -21 to 20.
+  auto Parameters = [](unsigned Seed) {
+    RandomSeed(Seed);
+    TVavoReverGame Game;
+    Game.Start();
+    std::vector<long double> All;
+    for (int Row = 0; Row < TVavoReverGame::ParameterRows; ++Row)
+      for (int K = 0; K < TVavoReverGame::ParameterCount; ++K) {
+        const long double V = Game.Parameter(Row, K);
+        EXPECT_GE(V, -21);
+        EXPECT_LE(V, 20);
+        EXPECT_EQ(V, std::floor(V));
+        All.push_back(V);
+      }
+    return All;
+  };
+  EXPECT_EQ(Parameters(21), Parameters(21));
+  EXPECT_NE(Parameters(21), Parameters(22));
 }
 
 TEST(VavoReverGame, RandomParameterRanges) {
@@ -175,8 +182,8 @@ TEST(VavoReverGame, RandomParameterRanges) {
     for (unsigned Seed = 0; Seed < 3000; ++Seed) {
       RandomSeed(Seed);
       const long double V = TVavoReverGame::RandomParameter(Range);
-      RandomSeed(Seed);
-      ASSERT_EQ(V, static_cast<long double>(Random(2 * Range + 2) - Range - 1) / Divisor);
+      // A whole number of steps of 1 / Divisor.
+      ASSERT_EQ(V * Divisor, std::nearbyint(V * Divisor)) << Range;
       Min = std::min(Min, V);
       Max = std::max(Max, V);
     }
