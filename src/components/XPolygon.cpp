@@ -119,6 +119,12 @@ void TXPolygon::DrawAt(int X, int Y, TCanvas& C) {
 // together with the pixels the pen draws outside it (those are painted but
 // refuse presses, which then go to the parent).
 void TXPolygon::Rebuild() {
+  // While the design is read, points, pen and size arrive one by one: the
+  // outline is built once, when everything is there.
+  if (IsLoading()) {
+    FBuiltSize = QSize();
+    return;
+  }
   FBuiltSize = size();
   FPixelPoints = XPolyPixelPoints(FPoints, width(), height(), FStretchRatio);
   FRegion = FPixelPoints.size() >= 3 ? QRegion(ToQPolygon(FPixelPoints), Qt::OddEvenFill) : QRegion();
@@ -142,6 +148,11 @@ void TXPolygon::Rebuild() {
   // the mouse; a region outside the control takes nothing instead.
   setMask(Covered.isEmpty() ? QRegion(-2, -2, 1, 1) : Covered);
   update();
+}
+
+void TXPolygon::Loaded() {
+  TXGraphicControl::Loaded();
+  Rebuild();
 }
 
 bool TXPolygon::HitTest(QPoint P) const { return FRegion.contains(P); }

@@ -28,6 +28,8 @@ class TXPolygon : public TXGraphicControl {
   ~TXPolygon() override;
 
   void DrawAt(int X, int Y, TCanvas& Canvas) override;
+  // Builds the outline once the design is read.
+  void Loaded() override;
 
   // One "x;y" line per point. Assigning takes at most 64 lines (see
   // XPolyPointsFromLines); malformed numbers leave those coordinates as they were.
