@@ -52,6 +52,8 @@ int main(int argc, char* argv[]) {
   // A script's timers tick only when the script says so.
   if (Options.Action == TProgramOptions::Play) TTimer::SetScriptedTime(true);
   TfmMain Main;
+  // The page overview is made now, hidden, and kept for the whole run.
+  Main.PagesWindow();
   // The term input window lives for the whole run; pages show it modally.
   const std::unique_ptr<TfmFncInput> FncInput = CreateForm<TfmFncInput>();
   Main.show();
