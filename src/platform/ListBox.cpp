@@ -3,32 +3,15 @@
 #include <QListWidget>
 #include <algorithm>
 
+#include "common/GermanOrder.h"
+
 namespace {
 
 constexpr int DataRole = Qt::UserRole;
 
-QString SortKey(const QString& Text) {
-  QString Key;
-  Key.reserve(Text.size());
-  for (QChar C : Text) {
-    switch (C.unicode()) {
-      case u'ä': case u'Ä': Key += u'a'; break;
-      case u'ö': case u'Ö': Key += u'o'; break;
-      case u'ü': case u'Ü': Key += u'u'; break;
-      case u'ß': Key += QStringLiteral("ss"); break;
-      default: Key += C.toLower(); break;
-    }
-  }
-  return Key;
-}
-
 }  // namespace
 
-bool GermanTextLess(const QString& A, const QString& B) {
-  const QString KA = SortKey(A);
-  const QString KB = SortKey(B);
-  return KA != KB ? KA < KB : A < B;
-}
+bool GermanTextLess(const QString& A, const QString& B) { return GermanLess(A.toStdString(), B.toStdString()); }
 
 TListBox::TListBox(QWidget* Parent) : TControl(Parent), FList(new QListWidget(this)) {
   SetParentColor(false);

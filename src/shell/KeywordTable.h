@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/GermanOrder.h"
 #include "shell/TableOfContents.h"
 
 struct TKeywordRow {
@@ -18,10 +19,6 @@ struct TKeyword {
   std::string Text;
   std::vector<int> Pages;  // in row order; a page may repeat if a row repeats
 };
-
-// German dictionary order: case and umlauts folded ("Übung" sorts with
-// "Ubung", "ß" as "ss"), ties broken by the exact text.
-bool GermanLess(const std::string& A, const std::string& B);
 
 // One entry per distinct keyword (exact text), sorted with GermanLess,
 // each with the pages of every row that names it.
