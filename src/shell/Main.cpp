@@ -453,9 +453,7 @@ void TfmMain::Bildspeichern1Click(QObject*) {
 QImage TfmMain::ClientPicture() {
   // Tool bar, page and status bar as shown, without the menu.
   const int Top = FMenuBar && FMenuBar->isVisible() ? FMenuBar->height() : 0;
-  QImage Picture = grab(QRect(0, Top, width(), height() - Top)).toImage();
-  Picture.setDevicePixelRatio(1);
-  return Picture.scaled(width(), height() - Top, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return WidgetAreaPicture(this, QRect(0, Top, width(), height() - Top));
 }
 
 void TfmMain::Drucken1Click(QObject*) {

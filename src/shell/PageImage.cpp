@@ -50,14 +50,16 @@ std::optional<TPictureKind> PictureKindOf(const QString& FileName) {
   return TPictureKind::Bitmap;
 }
 
+QImage WidgetAreaPicture(QWidget* Widget, const QRect& Area) {
+  QImage Picture = Widget->grab(Area).toImage();
+  Picture.setDevicePixelRatio(1);
+  if (Picture.size() != Area.size())
+    Picture = Picture.scaled(Area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return Picture;
+}
+
 QImage WidgetPicture(QWidget* Widget, int Percent) {
-  // Device pixels would make the picture larger on a scaled screen: the
-  // page is pictured at its own size.
-  QImage Full = Widget->grab().toImage();
-  Full.setDevicePixelRatio(1);
-  if (Full.size() != Widget->size())
-    Full = Full.scaled(Widget->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  Full = Full.convertToFormat(QImage::Format_RGB32);
+  const QImage Full = WidgetAreaPicture(Widget, Widget->rect()).convertToFormat(QImage::Format_RGB32);
   if (Percent == 100) return Full;
   const auto Scaled = [Percent](int Side) {
     return std::max(1, static_cast<int>(std::nearbyint(static_cast<double>(Side) * Percent / 100.0)));

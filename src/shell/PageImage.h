@@ -3,6 +3,7 @@
 // a bitmap, GIF or PNG file. Files are written through a temporary file that
 // replaces the target only when everything was written.
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <optional>
 #include <stdexcept>
@@ -14,6 +15,10 @@ enum class TPictureKind { Bitmap, Gif, Png };
 // The kind a file name asks for by its extension, compared in upper case:
 // ".GIF" a GIF, ".PNG" a PNG, any other a bitmap; nothing without one.
 std::optional<TPictureKind> PictureKindOf(const QString& FileName);
+
+// The picture of Area of Widget as it is drawn now, at its logical size
+// (on a scaled screen the grab holds more device pixels than that).
+QImage WidgetAreaPicture(QWidget* Widget, const QRect& Area);
 
 // The picture of Widget as it is drawn now, at Percent of its size (the
 // size rounded to the nearest whole pixel, halves to even).
