@@ -3,36 +3,23 @@
 // program uses, and Qt's own 8-bit conversion), compared by time and by the
 // mean colour error against the original; saving one page as a GIF file;
 // the export of every page as a GIF picture.
-#include <benchmark/benchmark.h>
-
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <cmath>
 #include <cstdlib>
 
+#include "CourseBench.h"
 #include "components/ColourReduction.h"
-#include "pages/PageClasses.h"
-#include "platform/Application.h"
 #include "platform/ComponentRegistry.h"
-#include "platform/Dialogs.h"
 #include "shell/About.h"
 #include "shell/MMX.h"
-#include "shell/Main.h"
-#include "shell/MessageProcs.h"
 #include "shell/PageImage.h"
 #include "shell/PageTable.h"
 
 namespace {
 
-void RunPosted() {
-  for (int I = 0; I < 3; ++I) QCoreApplication::sendPostedEvents();
-}
-
-TfmMain* GMain = nullptr;  // the main window of the run, made in main()
-
 // The full-size picture of Page (empty when the page has no form).
 QImage PagePicture(int Page) {
-  TMMX& Course = GMain->MMX();
+  TMMX& Course = CourseMainWindow()->MMX();
   Course.PostGotoPage(Page, false);
   RunPosted();
   if (Course.CurrentPage() != Page || !Course.CurrentPageForm()) return {};
@@ -122,7 +109,7 @@ void BM_SavePageAsGif(benchmark::State& State) {
   if (PagePicture(Page).isNull()) return State.SkipWithError("page not shown");
   QTemporaryDir Dir;
   const QString File = Dir.filePath(QStringLiteral("seite.gif"));
-  for (auto _ : State) GMain->MMX().SavePageImageToFile(File, static_cast<int>(State.range(1)), true);
+  for (auto _ : State) CourseMainWindow()->MMX().SavePageImageToFile(File, static_cast<int>(State.range(1)), true);
 }
 
 // The information window's F7: every page with a form as N.gif at 25 %.
@@ -132,7 +119,7 @@ void BM_ExportAllPages(benchmark::State& State) {
     State.PauseTiming();
     QTemporaryDir Dir;
     State.ResumeTiming();
-    Written = TfmAbout::ExportPagePictures(GMain->MMX(), Dir.path(), GMain);
+    Written = TfmAbout::ExportPagePictures(CourseMainWindow()->MMX(), Dir.path(), CourseMainWindow());
   }
   State.counters["pages"] = Written;
 }
@@ -140,23 +127,12 @@ void BM_ExportAllPages(benchmark::State& State) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  TApplication App(argc, argv);
-  SetMessagePresenter([](const TMessageRequest&) { return mrOk; });
-  SetMessageWindowPresenter([](const QString&, const QString&) {});
-  RegisterProgramClasses();
-  TfmMain Main;
-  Main.show();
-  RunPosted();
-  GMain = &Main;
-  FivePages(benchmark::RegisterBenchmark("BM_ReduceLibimagequant", BM_ReduceLibimagequant), false);
-  FivePages(benchmark::RegisterBenchmark("BM_ReduceQtIndexed8", BM_ReduceQtIndexed8), true);
-  auto* Save = benchmark::RegisterBenchmark("BM_SavePageAsGif", BM_SavePageAsGif)->Unit(benchmark::kMillisecond);
-  for (const int Page : {110, 210, 310, 860, 960})
-    for (const int Percent : {10, 25}) Save->Args({Page, Percent});
-  benchmark::RegisterBenchmark("BM_ExportAllPages", BM_ExportAllPages)->Unit(benchmark::kMillisecond)->Iterations(2);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunCourseBenchmarks(argc, argv, [] {
+    FivePages(benchmark::RegisterBenchmark("BM_ReduceLibimagequant", BM_ReduceLibimagequant), false);
+    FivePages(benchmark::RegisterBenchmark("BM_ReduceQtIndexed8", BM_ReduceQtIndexed8), true);
+    auto* Save = benchmark::RegisterBenchmark("BM_SavePageAsGif", BM_SavePageAsGif)->Unit(benchmark::kMillisecond);
+    for (const int Page : {110, 210, 310, 860, 960})
+      for (const int Percent : {10, 25}) Save->Args({Page, Percent});
+    benchmark::RegisterBenchmark("BM_ExportAllPages", BM_ExportAllPages)->Unit(benchmark::kMillisecond)->Iterations(2);
+  });
 }
