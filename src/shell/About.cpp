@@ -218,6 +218,9 @@ int TfmAbout::ExportPagePictures(TMMX& Course, const QString& Folder, QWidget* P
   Progress.setMinimumDuration(300);
   int Written = 0;
   for (const int Page : Pages) {
+    // The author's "Abbrechen" (and repaints) get through between pages, also
+    // before the progress dialog has appeared.
+    QCoreApplication::processEvents();
     if (Progress.wasCanceled()) break;
     Progress.setValue(Written);
     Course.GotoPage(Page, false);
