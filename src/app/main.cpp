@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
@@ -5,6 +6,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
+#include <unistd.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,9 +16,27 @@
 #include "platform/FormCheck.h"
 #include "platform/Timer.h"
 #include "shell/CoursePlayer.h"
+#include "shell/LernstandCommands.h"
+#include "shell/LernstandStore.h"
 #include "shell/Main.h"
 #include "shell/ProgramOptions.h"
 #include "terms/FncInput.h"
+
+namespace {
+
+// --progress and --class: text on the console, no window.
+int RunLernstandCommand(const TProgramOptions& Options, int argc, char* argv[]) {
+  QCoreApplication App(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("velotra"));
+  QTextStream Out(stdout);
+  QTextStream Err(stderr);
+  const QString Target = QString::fromLocal8Bit(Options.Lernstand.c_str());
+  if (Options.Action == TProgramOptions::Progress) return PrintProgress(Target, Out, Err);
+  // Redirected into a file, the table opens in a spreadsheet program with its umlauts.
+  return PrintClass(Target, Out, Err, !isatty(fileno(stdout)));
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   const TProgramOptions Options = ParseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
@@ -30,13 +50,17 @@ int main(int argc, char* argv[]) {
     case TProgramOptions::Unknown:
       std::fprintf(stderr, "velotra: %s\n\n%s", Options.Problem.c_str(), ProgramUsage().c_str());
       return 2;
+    case TProgramOptions::Progress:
+    case TProgramOptions::Class:
+      return RunLernstandCommand(Options, argc, argv);
     default:
       break;
   }
   const bool CheckForms = Options.Action == TProgramOptions::CheckForms;
   if (CheckForms && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   TApplication App(argc, argv);
-  TApplication::setApplicationName(QStringLiteral("Velotra"));
+  // The name of the data folder ($XDG_DATA_HOME/velotra); windows show the title.
+  TApplication::setApplicationName(QStringLiteral("velotra"));
   App.SetTitle(QStringLiteral("Velotra"));
   // Qt's own dialogs (file, print) speak German like the course.
   QTranslator QtGerman;
@@ -49,6 +73,10 @@ int main(int argc, char* argv[]) {
     for (const std::string& F : Options.Files) Files << QString::fromLocal8Bit(F.c_str());
     return RunFormCheck(Files);
   }
+  // Only the course proper keeps the pupil's Lernstand; scripts and pictures
+  // work in a temporary folder unless VELOTRA_DATA names one.
+  if (Options.Action == TProgramOptions::Run && Options.Screenshot.empty())
+    TLernstandStore::SetDefaultPlace(TLernstandStore::TPlace::User);
   // A script's timers tick only when the script says so.
   if (Options.Action == TProgramOptions::Play) TTimer::SetScriptedTime(true);
   TfmMain Main;

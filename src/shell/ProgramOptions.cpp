@@ -28,6 +28,14 @@ TProgramOptions ParseProgramOptions(const std::vector<std::string>& Params) {
       } else {
         O.Screenshot = Params[++I];
       }
+    } else if (P == "--progress") {
+      O.Action = TProgramOptions::Progress;
+      // The file is optional; an option after it is no file.
+      if (HasValue && Params[I + 1].rfind("--", 0) != 0) O.Lernstand = Params[++I];
+    } else if (P == "--class") {
+      if (!HasValue) return Fail(P + " braucht einen Ordner");
+      O.Action = TProgramOptions::Class;
+      O.Lernstand = Params[++I];
     } else if (!P.empty() && P[0] == '-') {
       return Fail("unbekannte Option " + P);
     } else if (O.Action == TProgramOptions::CheckForms) {
@@ -48,11 +56,19 @@ std::string ProgramUsage() {
          "                       1: eine Erwartung nicht erfüllt, 2: Skript fehlerhaft)\n"
          "  --check-forms [DATEI...]  alle Formulare des Programms (oder die Dateien) prüfen\n"
          "  --screenshot DATEI   ein Bild des Hauptfensters speichern und beenden\n"
+         "  --progress [DATEI]   den Lernstand als Text ausgeben: den eigenen oder den\n"
+         "                       einer exportierten Datei (CSV oder JSON)\n"
+         "  --class ORDNER       alle exportierten Lernstände im Ordner als eine Tabelle\n"
+         "                       ausgeben (CSV: Schüler nach Kapiteln, gelöst von allen)\n"
          "\n"
          "Kursschalter:\n"
          "  /L<Datei>  Lernpfad-Datei\n"
          "  /X<Datei>  Lernpfad-Datei, nur diese Seiten sind erlaubt\n"
          "  /A<Ordner> Ordner der Kursprogramme\n"
          "  /P<Ordner> Bilderordner\n"
-         "  /F<Ordner> Filmordner\n";
+         "  /F<Ordner> Filmordner\n"
+         "\n"
+         "Der Lernstand liegt in lernstand.json im Datenordner des Programms\n"
+         "(unter Linux $XDG_DATA_HOME/velotra) oder im Ordner der Umgebungsvariablen\n"
+         "VELOTRA_DATA.\n";
 }

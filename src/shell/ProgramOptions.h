@@ -5,17 +5,20 @@
 //   --check-forms [F...] load every design of the program (or the files F)
 //   --screenshot FILE    save a picture of the main window shortly after start
 //   --play FILE          play a course script and exit with its status
+//   --progress [FILE]    print the Lernstand (the pupil's own, or FILE)
+//   --class FOLDER       print the Lernstand files in FOLDER as one table
 // Any other parameter beginning with "-" is unknown: the program prints the
 // usage and exits with status 2.
 #include <string>
 #include <vector>
 
 struct TProgramOptions {
-  enum TAction { Run, Help, Version, CheckForms, Play, Unknown };
+  enum TAction { Run, Help, Version, CheckForms, Play, Progress, Class, Unknown };
   TAction Action = Run;
   std::string Screenshot;          // --screenshot
   std::string Script;              // --play
   std::vector<std::string> Files;  // --check-forms
+  std::string Lernstand;           // --progress (empty: the pupil's own), --class
   std::string Problem;             // the unknown or incomplete option
 };
 
