@@ -15,6 +15,11 @@ TMMCombo* TExercisePage::Combo(int K) const { return Component<TMMCombo>(FAnswer
 TUpDown* TExercisePage::Number(int K) const { return Component<TUpDown>(FAnswers.value(K - 1)); }
 TMaskEdit* TExercisePage::Masked(int K) const { return Component<TMaskEdit>(FAnswers.value(K - 1)); }
 
+int TExercisePage::FinalStage() const {
+  if (FFinalStage) return *FFinalStage;
+  return FAnswers.isEmpty() ? -1 : RevealCount();
+}
+
 void TExercisePage::Advance() {
   if (FStage < RevealCount()) ShowComponents(FReveals[static_cast<size_t>(FStage)]);
   ++FStage;

@@ -14,7 +14,15 @@
 //       Advance();
 //     }
 //   }
+//
+// The page counts as solved (for the pupil's Lernstand) when its check
+// praises at its final stage, or once its stage has moved beyond it. The
+// final stage is RevealCount(): the praise after the last reveal. A page
+// whose last praise comes before a closing reveal (praise, then Advance())
+// or that ends with stages that only reveal names it with SetFinalStage. A
+// page without answers has nothing to check.
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 #include "platform/Forms.h"
@@ -29,6 +37,7 @@ class TExercisePage : public TForm {
   // The answer controls' names in check order (read by course scripts).
   Q_PROPERTY(QStringList AnswerList READ AnswerList STORED false)
   Q_PROPERTY(int Stage READ Stage STORED false)
+  Q_PROPERTY(int FinalStage READ FinalStage STORED false)
  public:
   TExercisePage(QWidget* Parent, QStringList Answers, std::vector<QStringList> Reveals = {});
 
@@ -37,6 +46,8 @@ class TExercisePage : public TForm {
   int Stage() const { return FStage; }
   // How many stages reveal something.
   int RevealCount() const { return static_cast<int>(FReveals.size()); }
+  // The stage whose praise solves the page; -1 when there is nothing to check.
+  int FinalStage() const;
 
   // Answer control K (1-based, as in the list); EFormError when the design
   // has no such control of that kind.
@@ -52,6 +63,7 @@ class TExercisePage : public TForm {
   void Advance();
   // Back to stage 0; reveals nothing and hides nothing.
   void ResetStage() { FStage = 0; }
+  void SetFinalStage(int Stage) { FFinalStage = Stage; }
   // Shows or hides the named components.
   void ShowComponents(const QStringList& Names, bool Visible = true) const;
 
@@ -59,4 +71,5 @@ class TExercisePage : public TForm {
   QStringList FAnswers;
   std::vector<QStringList> FReveals;
   int FStage = 0;
+  std::optional<int> FFinalStage;
 };

@@ -312,6 +312,12 @@ void TCoursePlayer::Expect(const TScriptCommand& C) {
   } else if (C.Expect == TExpectKind::Page) {
     Ok = PageNumber() == C.Number;
     Got = QStringLiteral("page %1").arg(PageNumber());
+  } else if (C.Expect == TExpectKind::Solved || C.Expect == TExpectKind::Unsolved) {
+    if (C.Number < 1 || C.Number > TLernstand::MaxPageNumber)
+      throw EBroken{QStringLiteral("page %1 does not exist").arg(C.Number)};
+    const bool Solved = FMain.MMX().Lernstand().Lernstand().IsSolved(static_cast<int>(C.Number));
+    Ok = Solved == (C.Expect == TExpectKind::Solved);
+    Got = Solved ? QStringLiteral("solved") : QStringLiteral("unsolved");
   } else {
     QWidget* W = Resolve(C.Ref);
     switch (C.Expect) {
@@ -349,10 +355,7 @@ void TCoursePlayer::Run(const TScriptCommand& C) {
     case TScriptVerb::Answer: Answer(C); break;
     case TScriptVerb::Click: Click(Resolve(C.Ref)); break;
     case TScriptVerb::Check: {
-      QWidget* P = Page();
-      auto* Form = qobject_cast<TCustomForm*>(P);
-      QObject* Button = Form ? Form->FindComponent(QStringLiteral("PCVGlassButton1")) : nullptr;
-      if (!Button && Form) Button = Form->FindComponent(QStringLiteral("PCVGlassButton2"));
+      QObject* Button = CheckButtonOf(Page());
       if (!qobject_cast<QWidget*>(Button)) throw EBroken{QStringLiteral("page %1 has no check button").arg(PageNumber())};
       Click(static_cast<QWidget*>(Button));
       break;

@@ -75,6 +75,8 @@ constexpr TExpectWord ExpectWords[] = {
     {"message", TExpectKind::Message, TExpectWord::Text},
     {"none", TExpectKind::None, TExpectWord::Nothing},
     {"page", TExpectKind::Page, TExpectWord::Number},
+    {"solved", TExpectKind::Solved, TExpectWord::Number},
+    {"unsolved", TExpectKind::Unsolved, TExpectWord::Number},
     {"visible", TExpectKind::Visible, TExpectWord::Ref},
     {"hidden", TExpectKind::Hidden, TExpectWord::Ref},
     {"enabled", TExpectKind::Enabled, TExpectWord::Ref},

@@ -14,6 +14,7 @@
 //   key Return
 //   seed 7
 //   expect page 120 / visible X / hidden X / enabled X / disabled X
+//   expect solved 110 / unsolved 110   # what the Lernstand says of a page
 //   expect caption Label4 "Text"
 //   expect praise / still-wrong / field-error N / error "T" / info "T" /
 //          message "T" / none
@@ -36,6 +37,8 @@ enum class TExpectKind {
   Message,
   None,
   Page,
+  Solved,
+  Unsolved,
   Visible,
   Hidden,
   Enabled,

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "platform/Bitmap.h"
+#include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Forms.h"
@@ -106,6 +107,14 @@ QList<QObject*> OwnedComponents(QWidget* Form) {
 
 }  // namespace
 
+QObject* CheckButtonOf(QWidget* Page) {
+  auto* Form = qobject_cast<TCustomForm*>(Page);
+  if (!Form) return nullptr;
+  QObject* Button = Form->FindComponent(QStringLiteral("PCVGlassButton1"));
+  if (!Button) Button = Form->FindComponent(QStringLiteral("PCVGlassButton2"));
+  return Button;
+}
+
 int TagOf(const QObject* Object) {
   if (!Object) return 0;
   const QVariant Tag = Object->property("Tag");
@@ -131,14 +140,103 @@ TMMX::TMMX(QWidget* MainWindow, const QImage& BackPicture, const QImage& Forward
     if (OnSoundChanged) OnSoundChanged(this, Flag);
   };
   FNavButtons.fill(FPlaceholder.get());
+  OpenLernstand();
+  // The praise a page shows tells the course object of the one course
+  // object there is at that moment.
+  SetMessageObserver([](TMessageProc Proc) {
+    if (MMX) MMX->MessageShown(Proc);
+  });
   MMX = this;
 }
 
 TMMX::~TMMX() {
   if (MMX == this) MMX = nullptr;
+  // The last page may have been solved without a word (its stage moved on).
+  CheckSolved(FPageForm.get(), FShownPage, false);
   // The page goes before the windows it lives in.
   FPaintChapter = nullptr;
   FPageForm.reset();
+}
+
+void TMMX::OpenLernstand() {
+  FLernstand.reset();
+  FLernstand = std::make_unique<TLernstandStore>();
+  FLernstand->OnNotice = [this] { ShowLernstandNotices(); };
+  FLernstand->Open();
+}
+
+bool TMMX::ResetLernstand(QString& Error) {
+  const bool Done = FLernstand->Reset(Error);
+  if (FStatusBar) FStatusBar->SetPanelText(SolvedPanel, SolvedText(FShownPage));
+  return Done;
+}
+
+void TMMX::ShowLernstandNotices() {
+  for (const QString& Notice : FLernstand->TakeNotices()) ShowMessage(Notice);
+}
+
+std::vector<int> TMMX::WayAcrossLessons() const {
+  return ::WayAcrossLessons(FLernstand->EarlierVisits(), FModel.History().Items());
+}
+
+std::optional<TChapterProgress> TMMX::ChapterProgressOf(int Page) const {
+  return ::ChapterProgressOf(Page, FModel.Contents(), FModel.Pages(), FLernstand->Lernstand());
+}
+
+int TMMX::ResumePage() const { return ::ResumePage(FLernstand->Lernstand(), FModel.Contents(), FModel.Pages()); }
+
+QString TMMX::SolvedText(int Page) const {
+  const TPageProgress Progress = FLernstand->Lernstand().Progress(Page);
+  if (!Progress.Solved) return {};
+  return QStringLiteral("Gelöst am ") + QString::fromStdString(Progress.FirstSolved.GermanDate());
+}
+
+namespace {
+// The last stage of a page form with a check; nothing for one without.
+std::optional<int> FinalStageOf(const QWidget* Form) {
+  if (!Form) return std::nullopt;
+  const QVariant Last = Form->property("FinalStage");
+  if (!Last.isValid() || Last.toInt() < 0) return std::nullopt;
+  return Last.toInt();
+}
+}  // namespace
+
+void TMMX::LernstandPageShown(bool AddToHistory) {
+  const bool HasCheck = FinalStageOf(FPageForm.get()).has_value();
+  RecordPageShown(FLernstand->Edit(), FModel.Contents(), FShownPage, AddToHistory, HasCheck, TLernstandStore::Now());
+  FLernstand->Changed();
+  if (FStatusBar) FStatusBar->SetPanelText(SolvedPanel, SolvedText(FShownPage));
+  if (HasCheck) WatchCheckButton();
+}
+
+void TMMX::WatchCheckButton() {
+  auto* Button = qobject_cast<TControl*>(CheckButtonOf(FPageForm.get()));
+  if (!Button) return;
+  const TNotifyEvent Check = Button->OnClick;
+  const int Page = FShownPage;
+  const QPointer<QWidget> Form(FPageForm.get());
+  Button->OnClick = [this, Check, Page, Form](QObject* Sender) {
+    FLernstand->Edit().AddCheck(Page);
+    FLernstand->Changed();
+    Check(Sender);
+    CheckSolved(Form, Page, false);
+  };
+}
+
+void TMMX::MessageShown(TMessageProc Proc) {
+  CheckSolved(FPageForm.get(), FShownPage, Proc == TMessageProc::Praise);
+}
+
+void TMMX::CheckSolved(QWidget* Form, int Page, bool Praise) {
+  const std::optional<int> Last = FinalStageOf(Form);
+  if (!Last || Page < 1) return;
+  if (StageSolves(Praise, Form->property("Stage").toInt(), *Last)) MarkSolved(Page);
+}
+
+void TMMX::MarkSolved(int Page) {
+  if (!FLernstand->Edit().MarkSolved(Page, TLernstandStore::Now())) return;
+  FLernstand->Changed();
+  if (FStatusBar && Page == FShownPage) FStatusBar->SetPanelText(SolvedPanel, SolvedText(Page));
 }
 
 void TMMX::GotoPage(int Page, bool AddToHistory) {
@@ -194,8 +292,11 @@ void TMMX::ShowPage(int Page, bool AddToHistory) {
 
   std::unique_ptr<QWidget> OldForm = std::move(FPageForm);
   if (OldForm) OldForm->removeEventFilter(this);
+  // Leaving a page whose stage has moved beyond its last one solves it.
+  CheckSolved(OldForm.get(), FShownPage, false);
   FPaintChapter = nullptr;
   FPageForm = std::move(NewForm);
+  FShownPage = Page;
   PreparePage(SameChapter, AddToHistory, Caption);
   ApplyPageFonts();
   FPageForm->show();
@@ -235,6 +336,7 @@ void TMMX::PreparePage(bool SameChapter, bool AddToHistory, const QString& Capti
   FKeyDownHandler = Setup.OwnKeys && KeyDownFinder ? KeyDownFinder(Form) : TKeyDownHandler();
   AddLearnPathButtons();
   FModel.RecordVisit(AddToHistory);
+  LernstandPageShown(AddToHistory);
   if (FMainWindow) FMainWindow->setWindowTitle(Caption);
 }
 

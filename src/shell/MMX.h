@@ -21,6 +21,8 @@
 
 #include "shell/Chapter.h"
 #include "shell/CourseModel.h"
+#include "shell/LernstandStore.h"
+#include "shell/MessageProcs.h"
 
 class QComboBox;
 class QWidget;
@@ -42,6 +44,13 @@ constexpr int LearnPathPanel = 4;
 
 // Code of the posted navigation message: go to a page.
 constexpr int GotoPageCode = 4;
+
+// The status bar panel that says since when the page shown is solved.
+constexpr int SolvedPanel = 0;
+
+// The check button of a page form: PCVGlassButton1, else PCVGlassButton2;
+// null when it has neither.
+QObject* CheckButtonOf(QWidget* Page);
 
 class TMMX : public QObject, public TChapterOwner {
   Q_OBJECT
@@ -96,6 +105,34 @@ class TMMX : public QObject, public TChapterOwner {
   QString ExecProgramPath(const QString& ProgramName) const;
   int ExecStartDelayMs = 3000;
 
+  // The pupil's progress between lessons. A page with a check publishes
+  // the stage under test as "Stage" and its last one as "FinalStage"
+  // (below 0: nothing to check); the course object counts the presses of
+  // its check button and marks it solved at the praise of its last stage,
+  // or whenever it stands beyond it (after a check, a message, or when the
+  // pupil leaves it). A page publishing no "FinalStage" has no check and is
+  // solved by being shown.
+  TLernstandStore& Lernstand() const { return *FLernstand; }
+  // Makes a fresh store for the default place and opens it (the course
+  // object opens one when it is made).
+  void OpenLernstand();
+  // Starts a new Lernstand (the old file is kept as lernstand.bak); false
+  // with Error when that failed.
+  bool ResetLernstand(QString& Error);
+  // A page shows a message (its praise may solve it).
+  void MessageShown(TMessageProc Proc);
+  // Tells the pupil, once, what went wrong with the stored Lernstand.
+  void ShowLernstandNotices();
+  // The way through the course across lessons: the earlier lessons'
+  // visits, then this lesson's history.
+  std::vector<int> WayAcrossLessons() const;
+  // The chapter of Page and how far the pupil got in it.
+  std::optional<TChapterProgress> ChapterProgressOf(int Page) const;
+  // The page "Weiter bei" leads to; NoPage when there is none.
+  int ResumePage() const;
+  // "Gelöst am 9.12.2026" for a solved page, empty otherwise.
+  QString SolvedText(int Page) const;
+
   // Chapter backgrounds, index = chapter number.
   void AddChapter(std::unique_ptr<TChapter> Chapter);
   int ChapterCount() const { return static_cast<int>(FChapters.size()); }
@@ -141,10 +178,16 @@ class TMMX : public QObject, public TChapterOwner {
   void UpdateNavButtons();
 
   void ShowPage(int Page, bool AddToHistory);
+  void LernstandPageShown(bool AddToHistory);
+  void WatchCheckButton();
+  // Marks Page solved when Form's stages say so.
+  void CheckSolved(QWidget* Form, int Page, bool Praise);
+  void MarkSolved(int Page);
   // After a refused go-to: combo, caption and buttons show the page shown.
   void ShowShownPage();
 
   TCourseModel FModel;
+  std::unique_ptr<TLernstandStore> FLernstand;
   int FNavigating = 0;
   std::vector<std::pair<int, int>> FDeferred;
   QWidget* FMainWindow;
@@ -153,6 +196,7 @@ class TMMX : public QObject, public TChapterOwner {
   TStatusPanels* FStatusBar;
   QComboBox* FPageCombo;
   std::unique_ptr<QWidget> FPageForm;
+  int FShownPage = 0;  // the page FPageForm shows
   std::unique_ptr<QWidget> FPlaceholder;
   std::array<QPointer<QWidget>, NavKindCount> FNavButtons;
   std::vector<std::unique_ptr<TChapter>> FChapters;

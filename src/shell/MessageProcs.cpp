@@ -15,17 +15,41 @@ TMessageCapture& CurrentCapture() {
   return Recorder;
 }
 
-void Present(const TMessageText& Message, TMessageProc Proc, int N = 0) {
-  const QString Caption = QString::fromStdString(Message.Caption);
-  const QString Text = QString::fromStdString(Message.Text);
+TMessageObserver& CurrentObserver() {
+  static TMessageObserver Observer;
+  return Observer;
+}
+
+void Observe(TMessageProc Proc) {
+  // A copy: the observer may replace itself.
+  if (TMessageObserver Observer = CurrentObserver()) Observer(Proc);
+}
+
+void ShowWindow(const QString& Caption, const QString& Text, TMessageProc Proc, int N) {
   // A copy: the capture may replace itself.
   if (TMessageCapture Capture = CurrentCapture()) {
     Capture({Proc, N, Caption, Text});
     return;
   }
-  ShowMessageWindow(Caption, Text);
+  // A copy: the presenter may replace itself while it shows the message.
+  TMessageWindowPresenter Presenter = CurrentPresenter();
+  if (Presenter)
+    Presenter(Caption, Text);
+  else
+    TfmNachricht::Execute(Caption, Text);
+}
+
+void Present(const TMessageText& Message, TMessageProc Proc, int N = 0) {
+  Observe(Proc);
+  ShowWindow(QString::fromStdString(Message.Caption), QString::fromStdString(Message.Text), Proc, N);
 }
 }  // namespace
+
+TMessageObserver SetMessageObserver(TMessageObserver Observer) {
+  TMessageObserver Previous = std::move(CurrentObserver());
+  CurrentObserver() = std::move(Observer);
+  return Previous;
+}
 
 TMessageCapture SetMessageCapture(TMessageCapture Capture) {
   TMessageCapture Previous = std::move(CurrentCapture());
@@ -40,16 +64,8 @@ TMessageWindowPresenter SetMessageWindowPresenter(TMessageWindowPresenter Presen
 }
 
 void ShowMessageWindow(const QString& Caption, const QString& Text) {
-  if (TMessageCapture Capture = CurrentCapture()) {
-    Capture({TMessageProc::Window, 0, Caption, Text});
-    return;
-  }
-  // A copy: the presenter may replace itself while it shows the message.
-  TMessageWindowPresenter Presenter = CurrentPresenter();
-  if (Presenter)
-    Presenter(Caption, Text);
-  else
-    TfmNachricht::Execute(Caption, Text);
+  Observe(TMessageProc::Window);
+  ShowWindow(Caption, Text, TMessageProc::Window, 0);
 }
 
 void ShowError(const QString& Text) { Present(ErrorMessage(Text.toStdString()), TMessageProc::Error); }

@@ -29,6 +29,12 @@ using TMessageCapture = std::function<void(const TShownMessage& Message)>;
 // every message goes to it instead of the presenter.
 TMessageCapture SetMessageCapture(TMessageCapture Capture);
 
+// Told of every message before it is shown or captured (the course object
+// watches a page's praise this way).
+using TMessageObserver = std::function<void(TMessageProc Proc)>;
+// Installs an observer and returns the one before.
+TMessageObserver SetMessageObserver(TMessageObserver Observer);
+
 void ShowMessageWindow(const QString& Caption, const QString& Text);
 void ShowError(const QString& Text);
 void ShowInfo(const QString& Text);

@@ -18,6 +18,9 @@ class TStringGrid;
 
 class TfmTAVavorever : public TForm {
   Q_OBJECT
+  // The game counts as won with its first level won.
+  Q_PROPERTY(int Stage READ Stage STORED false)
+  Q_PROPERTY(int FinalStage READ FinalStage STORED false)
  public:
   explicit TfmTAVavorever(QWidget* Parent = nullptr);
   ~TfmTAVavorever() override;
@@ -28,6 +31,9 @@ class TfmTAVavorever : public TForm {
   // The board cell in Row, Column (0..7 each, row 0 at the top).
   TMMTerm* BoardCell(int Row, int Column) const;
   const TVavoReverGame& Game() const { return *FGame; }
+  // The levels won so far; the page is won beyond FinalStage.
+  int Stage() const { return FGame ? FGame->LevelsWon() : 0; }
+  static int FinalStage() { return 0; }
   // Takes the parameters a..e from Source from now on; the game starts
   // again in its design state (demonstrations and tests).
   void SetParameterSource(TVavoReverGame::TParameterSource Source);

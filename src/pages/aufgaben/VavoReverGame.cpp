@@ -90,6 +90,7 @@ TVavoClickResult TVavoReverGame::Click(TBoardCell C, const TLevelWonHandler& Bef
   FLabels.Moves = std::to_string(FMoves);
 
   if (FPoints > Target()) {
+    ++FLevelsWon;
     const std::string Moves = std::to_string(FMoves);
     if (FLevel < VavoLastLevel) {
       Result.Message = TGameMessage::Info("Bravo, du hast den Level in " + Moves + " Zügen geschafft.");

@@ -103,6 +103,8 @@ class TVavoReverGame {
   TVavoClickResult Click(TBoardCell Cell, const TLevelWonHandler& BeforeNextLevel = {});
 
   int Level() const { return FLevel; }
+  // How often a level was won since the game was made.
+  int LevelsWon() const { return FLevelsWon; }
   int Target() const { return VavoLevel(FLevel).Target; }
   int Moves() const { return FMoves; }
   long double Points() const { return FPoints; }
@@ -144,6 +146,7 @@ class TVavoReverGame {
 
   TParameterSource FSource;
   int FLevel = VavoStartLevel;
+  int FLevelsWon = 0;
   int FMoves = 0;
   long double FPoints = 0;
   long double FPrevious = 0;

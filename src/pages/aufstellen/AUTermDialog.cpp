@@ -52,5 +52,6 @@ void TfmAUTermDialog::PCVGlassButton1Click(QObject*) {
     FStage = 1;
   } else {
     ShowInfo(QStringLiteral("Deine Termeingabe ist in Ordnung!"));
+    FStage = 2;
   }
 }

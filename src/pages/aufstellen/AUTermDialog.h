@@ -10,11 +10,15 @@ class TMMTerm;
 
 class TfmAUTermDialog : public TForm {
   Q_OBJECT
+  Q_PROPERTY(int Stage READ Stage STORED false)
+  Q_PROPERTY(int FinalStage READ FinalStage STORED false)
  public:
   explicit TfmAUTermDialog(QWidget* Parent = nullptr);
 
-  // 0 while the first group is checked, 1 once the second is shown.
+  // 0 while the first group is checked, 1 once the second is shown, 2 once
+  // the second is right as well (it stays under test).
   int Stage() const { return FStage; }
+  static int FinalStage() { return 1; }
   TMMTerm* MMTerm(int N) const;
 
  public slots:

@@ -11,7 +11,10 @@ TfmBIPascal::TfmBIPascal(QWidget* Parent)
                     {QStringLiteral("MMCombo1"), QStringLiteral("MMCombo2"), QStringLiteral("MMCombo3"),
                      QStringLiteral("MMCombo4"), QStringLiteral("MMCombo5"), QStringLiteral("MMCombo6"),
                      QStringLiteral("MMCombo7")},
-                    {{}, {QStringLiteral("MiniHTML2"), QStringLiteral("Panel1")}, {QStringLiteral("MiniHTML3")}}) {}
+                    {{}, {QStringLiteral("MiniHTML2"), QStringLiteral("Panel1")}, {QStringLiteral("MiniHTML3")}}) {
+  // Stages 0 and 1 start the board; the row check comes last.
+  SetFinalStage(2);
+}
 
 void TfmBIPascal::PCVGlassButton1Click(QObject*) {
   switch (Stage()) {

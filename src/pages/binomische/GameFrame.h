@@ -30,6 +30,9 @@ class TfmGameFrame : public TForm {
   Q_PROPERTY(TPCVGlass* PCVGlass1 MEMBER PCVGlass1)
   Q_PROPERTY(TLabel* Label2 MEMBER Label2)
   Q_PROPERTY(TTimer* Timer1 MEMBER Timer1)
+  // The tasks solved so far; the praise of the last task wins the game.
+  Q_PROPERTY(int Stage READ Stage STORED false)
+  Q_PROPERTY(int FinalStage READ FinalStage STORED false)
 
  public:
   explicit TfmGameFrame(QWidget* Parent = nullptr);
@@ -48,6 +51,8 @@ class TfmGameFrame : public TForm {
 
   // The game of this page object; it exists once the page is created.
   TTaskGame& Game() const { return *FGame; }
+  int Stage() const { return FGame ? FGame->Solved() : 0; }
+  static int FinalStage() { return TTaskGame::TaskCount - 1; }
   // Shows the game's current task in the task box (after a test or a
   // demonstration posed one).
   void ShowTask();

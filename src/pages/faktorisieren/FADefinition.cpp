@@ -7,7 +7,10 @@
 TfmFADefinition::TfmFADefinition(QWidget* Parent)
     : TExercisePage(Parent, {"MMCombo1", "MMCombo2", "MMCombo3", "MMCombo4", "MMCombo5", "MMCombo6"},
                     {{"XShape1", "XShape2", "XShape3", "XShape4", "XShape5", "XShape6", "MiniHTML2",
-                      "PCPanel2"}}) {}
+                      "PCPanel2"}}) {
+  // The one check reveals the factor shapes.
+  SetFinalStage(0);
+}
 
 TMMTerm* TfmFADefinition::MMTerm(int N) const { return Component<TMMTerm>(QStringLiteral("MMTerm%1").arg(N)); }
 

@@ -37,7 +37,10 @@ TfmINEinfuhrung::TfmINEinfuhrung(QWidget* Parent)
                      {"Label14", "MMTerm5"},
                      {"Label15", "MMTerm6"},
                      {"Label16", "MMTerm7"},
-                     {"Label17"}}) {}
+                     {"Label17"}}) {
+  // The last figure's praise comes before its closing text.
+  SetFinalStage(LastStage);
+}
 
 void TfmINEinfuhrung::FormCreate(QObject*) {
   ResetStage();

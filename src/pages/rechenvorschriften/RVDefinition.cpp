@@ -24,7 +24,10 @@ TfmRVDefinition::TfmRVDefinition(QWidget* Parent)
                     {"UpDown1", "UpDown2", "UpDown3", "UpDown4", "UpDown5", "UpDown6", "UpDown7", "UpDown8",
                      "UpDown9", "UpDown10", "UpDown11", "UpDown12", "UpDown13", "UpDown14", "UpDown15", "MMCombo1",
                      "MMCombo2"},
-                    {{"lbFrage", "lbZuerst", "MMCombo1", "lbDann", "MMCombo2"}, {"lbKlammer", "MiniHTML2"}}) {}
+                    {{"lbFrage", "lbZuerst", "MMCombo1", "lbDann", "MMCombo2"}, {"lbKlammer", "MiniHTML2"}}) {
+  // The sentence check reveals the bracket rule.
+  SetFinalStage(1);
+}
 
 void TfmRVDefinition::FormCreate(QObject*) { ResetStage(); }
 

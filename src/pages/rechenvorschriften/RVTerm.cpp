@@ -4,7 +4,10 @@
 #include "shell/MessageProcs.h"
 
 TfmRVTerm::TfmRVTerm(QWidget* Parent)
-    : TExercisePage(Parent, {"MMCombo1", "MMCombo2", "MMCombo3"}, {{"MiniHTML2"}, {"MiniHTML3"}, {"MiniHTML4"}}) {}
+    : TExercisePage(Parent, {"MMCombo1", "MMCombo2", "MMCombo3"}, {{"MiniHTML2"}, {"MiniHTML3"}, {"MiniHTML4"}}) {
+  // Only the first stage is checked; the others reveal the next text.
+  SetFinalStage(0);
+}
 
 void TfmRVTerm::FormCreate(QObject*) { ResetStage(); }
 
