@@ -1,6 +1,7 @@
 #include "platform/Dialogs.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <utility>
@@ -12,6 +13,11 @@ namespace {
 
 TMessagePresenter& CurrentPresenter() {
   static TMessagePresenter Presenter;
+  return Presenter;
+}
+
+TTextQueryPresenter& CurrentTextQueryPresenter() {
+  static TTextQueryPresenter Presenter;
   return Presenter;
 }
 
@@ -93,4 +99,20 @@ TModalResult ShowMessageBox(const TMessageRequest& Request) {
   for (const auto& [Button, Result] : Results)
     if (Button == Escape) return Result;
   return mrCancel;
+}
+
+TTextQueryPresenter SetTextQueryPresenter(TTextQueryPresenter Presenter) {
+  TTextQueryPresenter Previous = std::move(CurrentTextQueryPresenter());
+  CurrentTextQueryPresenter() = std::move(Presenter);
+  return Previous;
+}
+
+std::optional<QString> InputQuery(const QString& Caption, const QString& Prompt, const QString& Value) {
+  // A copy: the presenter may replace itself.
+  if (TTextQueryPresenter Presenter = CurrentTextQueryPresenter()) return Presenter({Caption, Prompt, Value});
+  bool Ok = false;
+  const QString Answer =
+      QInputDialog::getText(QApplication::activeWindow(), Caption, Prompt, QLineEdit::Normal, Value, &Ok);
+  if (!Ok) return std::nullopt;
+  return Answer;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel };
@@ -65,3 +66,17 @@ TModalResult MessageDlg(const QString& Text, TMsgDlgType Type, TMsgDlgButtons Bu
 
 // The message box itself, what the default presenter shows.
 TModalResult ShowMessageBox(const TMessageRequest& Request);
+
+// Asks for one line of text. The question goes through one replaceable
+// presenter like the messages: Qt's input dialog in the program, a stand-in
+// in tests. The answer, or nothing when the question was cancelled.
+struct TTextQuery {
+  QString Caption;
+  QString Prompt;
+  QString Value;  // proposed answer
+};
+using TTextQueryPresenter = std::function<std::optional<QString>(const TTextQuery& Query)>;
+// Installs a presenter and returns the one before; an empty presenter
+// restores the input dialog.
+TTextQueryPresenter SetTextQueryPresenter(TTextQueryPresenter Presenter);
+std::optional<QString> InputQuery(const QString& Caption, const QString& Prompt, const QString& Value = QString());

@@ -15,7 +15,13 @@ int TTreeNode::Level() const {
   return Depth;
 }
 
+void TTreeNode::SetText(const QString& Value) {
+  FText = Value;
+  FItem->setText(0, Value);
+}
+
 void TTreeNode::SetImageIndex(int Value) {
+  if (Value == FImageIndex) return;
   FImageIndex = Value;
   UpdatePicture();
 }

@@ -20,6 +20,7 @@ class TTreeView;
 class TTreeNode {
  public:
   QString Text() const { return FText; }
+  void SetText(const QString& Value);
   int Data() const { return FData; }
   TTreeNode* Parent() const { return FParent; }
   // 0 for a top node.

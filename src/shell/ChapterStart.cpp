@@ -5,9 +5,11 @@
 
 #include "platform/Image.h"
 #include "platform/Picture.h"
+#include "platform/StdControls.h"
 #include "scene/PCPanel.h"
 #include "scene/PCShape.h"
 #include "shell/ChapterStartLooks.h"
+#include "shell/LernstandText.h"
 #include "shell/MMX.h"
 #include "shell/Pictures.h"
 
@@ -37,6 +39,9 @@ TImage* TfmChapterStart::Image(int Index) const { return Component<TImage>(QStri
 void TfmChapterStart::FormCreate(QObject*) {
   for (int I = 1; I <= ImageCount; ++I)
     if (const TGraphic* Picture = ChapterPicture(I)) Image(I)->Picture()->SetGraphic(Picture);
+  if (MMX)
+    if (const std::optional<TChapterProgress> Chapter = MMX->ChapterProgressOf(MMX->CurrentPage()))
+      Component<TLabel>(QStringLiteral("lbLernstand"))->SetCaption(QString::fromStdString(ChapterSentence(*Chapter)));
   const std::optional<TChapterStartLook> Look = ChapterStartLook(MMX ? MMX->CurrentPage() : 0);
   if (!Look) return;
   TPCPanel* Panel = PCPanel1();

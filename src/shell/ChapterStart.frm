@@ -59,5 +59,19 @@ object fmChapterStart: TfmChapterStart
       Pen.Style = psClear
       ShapeForm = sfEllipse
     end
+    object lbLernstand: TLabel
+      Left = 60
+      Top = 76
+      Width = 680
+      Height = 20
+      Alignment = taCenter
+      AutoSize = False
+      Transparent = True
+      Caption = ''
+      Font.Color = 5248016
+      Font.Height = -15
+      Font.Name = 'Tahoma'
+      Font.Style = [fsBold]
+    end
   end
 end

@@ -1,7 +1,8 @@
 #pragma once
 // The first page of a chapter: the chapter's picture over the whole page
-// and its title on a light glass band. The page finds its chapter from the
-// course object's current page when it is created.
+// and its title on a light glass band, under it how many of the chapter's
+// pages the pupil has solved. The page finds its chapter from the course
+// object's current page when it is created.
 #include "platform/Forms.h"
 
 class TImage;
@@ -20,6 +21,6 @@ class TfmChapterStart : public TForm {
 
  public slots:
   // Fills the five pictures from the program's pictures, then sets the
-  // background and the title of the current page's chapter.
+  // background, the title and the progress of the current page's chapter.
   void FormCreate(QObject* Sender);
 };

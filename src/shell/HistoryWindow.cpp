@@ -16,8 +16,9 @@ void TfmHistory::FormCreate(QObject*) {
   TListBox* List = ListBox2();
   List->Clear();
   const TCourseModel& Model = MMX->Model();
-  for (int Page : Model.History().Items())
-    List->AddItem(QString::fromStdString(Model.Contents().Path(Page)), Page);
+  // The way across lessons; a page this course no longer has is left out.
+  for (int Page : MMX->WayAcrossLessons())
+    if (Model.Contents().Contains(Page)) List->AddItem(QString::fromStdString(Model.Contents().Path(Page)), Page);
   List->SetFocus();
 }
 

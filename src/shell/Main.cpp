@@ -24,6 +24,7 @@
 #include "shell/About.h"
 #include "shell/HelpWindow.h"
 #include "shell/HistoryWindow.h"
+#include "shell/LernstandWindow.h"
 #include "shell/MMX.h"
 #include "shell/PageForms.h"
 #include "shell/PageImage.h"
@@ -256,6 +257,7 @@ void TfmMain::CreateMenu() {
   });
   Extras->addSeparator();
   AddItem(Extras, QStringLiteral("&Statistik..."), QKeySequence(Qt::Key_F10), &TfmMain::Statistik1Click);
+  AddItem(Extras, QStringLiteral("&Lernstand..."), QKeySequence(), &TfmMain::Lernstand1Click);
 
   QMenu* Hilfe = FMenuBar->addMenu(QStringLiteral("&Hilfe"));
   AddItem(Hilfe, QStringLiteral("&Hilfe"), QKeySequence(Qt::Key_F1), &TfmMain::Hilfe1Click);
@@ -306,6 +308,8 @@ void TfmMain::FirstShow() {
   FMMX->GotoPage(10, true);
   // Over the start page, once: the path file named at start-up was unusable.
   FMMX->ShowLearnPathError();
+  // And what went wrong with the stored Lernstand.
+  FMMX->ShowLernstandNotices();
 }
 
 bool TfmMain::event(QEvent* Event) {
@@ -397,6 +401,7 @@ TfmPages& TfmMain::PagesWindow() {
 void TfmMain::sbWoBinIchClick(QObject*) {
   TfmPages& Window = PagesWindow();
   if (Window.Modal()) return;
+  Window.ShowProgress();
   Window.SelectPage(FMMX->CurrentPage());
   Window.ShowModal();
 }
@@ -457,25 +462,7 @@ QImage TfmMain::ClientPicture() {
 }
 
 void TfmMain::Drucken1Click(QObject*) {
-  const QImage Picture = ClientPicture();
-  try {
-    if (HasDefaultPrinter()) {
-      PrintOnDefaultPrinter(Picture);
-      return;
-    }
-    if (MessageDlg(QStringLiteral("Es ist kein Drucker eingerichtet.\r\nSoll die Seite stattdessen als PDF-Datei "
-                                  "gespeichert werden?"),
-                   mtConfirmation, mbYesNo) != mrYes)
-      return;
-    TSaveDialog Dialog;
-    Dialog.SetTitle(QStringLiteral("Seite als PDF-Datei speichern"));
-    Dialog.SetFilter(QStringLiteral("PDF-Dokument (*.pdf)|*.pdf"));
-    Dialog.SetDefaultExt(QStringLiteral("pdf"));
-    if (!Dialog.Execute()) return;
-    PrintToPdf(Picture, Dialog.FileName());
-  } catch (const EPrintError& E) {
-    MessageDlg(QString::fromStdString(E.what()), mtError, mbOKOnly);
-  }
+  PrintOrSaveAsPdf(ClientPicture(), QStringLiteral("die Seite"), QStringLiteral("Seite als PDF-Datei speichern"));
 }
 
 void TfmMain::ExitItemClick(QObject*) { close(); }
@@ -485,6 +472,8 @@ void TfmMain::History1Click(QObject*) { ShowNavigationWindow<TfmHistory>(this); 
 void TfmMain::ton1Click(QObject*) { FMMX->SetSound(!ton1->isChecked()); }
 
 void TfmMain::Statistik1Click(QObject*) { ShowNavigationWindow<TfmStatistik>(this); }
+
+void TfmMain::Lernstand1Click(QObject*) { ShowNavigationWindow<TfmLernstand>(this); }
 
 void TfmMain::Hilfe1Click(QObject*) {
   if (!FHelpWindow) FHelpWindow = new THelpWindow(this);

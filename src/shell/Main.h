@@ -106,6 +106,7 @@ class TfmMain : public QWidget {
   void History1Click(QObject* Sender);
   void ton1Click(QObject* Sender);
   void Statistik1Click(QObject* Sender);
+  void Lernstand1Click(QObject* Sender);
   void Hilfe1Click(QObject* Sender);
   void Literaturlnachweis1Click(QObject* Sender);
   void Bildernachweis1Click(QObject* Sender);

@@ -7,6 +7,9 @@
 #include <QPrinterInfo>
 #include <QSaveFile>
 
+#include "platform/Dialogs.h"
+#include "platform/SaveDialog.h"
+
 namespace {
 constexpr double ScreenDpi = 96.0;
 
@@ -48,4 +51,26 @@ void PrintToPdf(const QImage& Picture, const QString& FileName) {
     PrintPicture(Picture, Writer);
   }
   if (!File.commit()) FailToWrite(FileName, File.errorString());
+}
+
+void PrintOrSaveAsPdf(const QImage& Picture, const QString& What, const QString& DialogTitle) {
+  try {
+    if (HasDefaultPrinter()) {
+      PrintOnDefaultPrinter(Picture);
+      return;
+    }
+    if (MessageDlg(QStringLiteral("Es ist kein Drucker eingerichtet.\r\nSoll %1 stattdessen als PDF-Datei "
+                                  "gespeichert werden?")
+                       .arg(What),
+                   mtConfirmation, mbYesNo) != mrYes)
+      return;
+    TSaveDialog Dialog;
+    Dialog.SetTitle(DialogTitle);
+    Dialog.SetFilter(QStringLiteral("PDF-Dokument (*.pdf)|*.pdf"));
+    Dialog.SetDefaultExt(QStringLiteral("pdf"));
+    if (!Dialog.Execute()) return;
+    PrintToPdf(Picture, Dialog.FileName());
+  } catch (const EPrintError& E) {
+    MessageDlg(QString::fromStdString(E.what()), mtError, mbOKOnly);
+  }
 }

@@ -1,7 +1,7 @@
 #pragma once
-// Printing the main window: its picture at the top left of the first page,
-// as large as it looks on a 96 dpi screen, on the default printer or into a
-// PDF file.
+// Printing the main window (or another picture, the Lernstand): its picture
+// at the top left of the first page, as large as it looks on a 96 dpi
+// screen, on the default printer or into a PDF file.
 #include <QImage>
 #include <QString>
 #include <stdexcept>
@@ -23,3 +23,9 @@ void PrintOnDefaultPrinter(const QImage& Picture);
 // Prints Picture on an A4 page of the PDF file FileName, replacing it only
 // when the whole document was written. Throws EPrintError.
 void PrintToPdf(const QImage& Picture, const QString& FileName);
+
+// What the print command does with Picture: prints it on the default
+// printer; without one it asks whether What ("die Seite") is to be saved as
+// a PDF file instead, asks for the file (DialogTitle) and writes it. A
+// failure is told in a message.
+void PrintOrSaveAsPdf(const QImage& Picture, const QString& What, const QString& DialogTitle);

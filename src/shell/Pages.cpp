@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <functional>
+#include <map>
 
 #include "platform/Dialogs.h"
 #include "platform/SaveDialog.h"
@@ -16,6 +17,7 @@ namespace {
 constexpr int ChapterPicture = 0;
 constexpr int PagePicture = 1;
 constexpr int SelectedPicture = 2;
+constexpr int SolvedPicture = 3;
 constexpr int PictureSize = 16;
 
 QImage NewPicture() {
@@ -62,6 +64,16 @@ QImage ChosenPicture() {
   return Picture;
 }
 
+// The sheet with a green tick over it: "solved".
+QImage SolvedSheetPicture() {
+  QImage Picture = SheetPicture(Qt::white, QColor(160, 160, 160));
+  QPainter P(&Picture);
+  P.setRenderHint(QPainter::Antialiasing);
+  P.setPen(QPen(QColor(20, 140, 40), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  P.drawPolyline(QPolygonF({QPointF(3.5, 8.5), QPointF(7, 12.5), QPointF(14, 3)}));
+  return Picture;
+}
+
 }  // namespace
 
 TfmPages::TfmPages(QWidget* Parent) : TForm(Parent) { setWindowFlags(Qt::Dialog); }
@@ -74,7 +86,7 @@ TMMButton* TfmPages::MMButton2() const { return Component<TMMButton>(QStringLite
 TSaveDialog* TfmPages::SaveDialog1() const { return Component<TSaveDialog>(QStringLiteral("SaveDialog1")); }
 
 QList<QImage> TfmPages::NodePictures() {
-  return {BookPicture(), SheetPicture(Qt::white, QColor(120, 120, 120)), ChosenPicture()};
+  return {BookPicture(), SheetPicture(Qt::white, QColor(120, 120, 120)), ChosenPicture(), SolvedSheetPicture()};
 }
 
 void TfmPages::FormCreate(QObject*) {
@@ -95,6 +107,24 @@ void TfmPages::FormCreate(QObject*) {
     Add(Toc.Root(), nullptr);
   }
   Tree->FullExpand();
+}
+
+void TfmPages::ShowProgress() {
+  const TTableOfContents& Toc = MMX->Model().Contents();
+  const TLernstand& Lernstand = MMX->Lernstand().Lernstand();
+  std::map<int, TChapterProgress> Chapters;
+  for (TChapterProgress& C : ChapterProgress(Toc, MMX->Model().Pages(), Lernstand)) Chapters[C.Page] = std::move(C);
+  for (TTreeNode* Node : TreeView1()->Nodes()) {
+    if (Node->Level() == 1) {
+      if (const auto It = Chapters.find(Node->Data()); It != Chapters.end())
+        Node->SetText(QStringLiteral("%1 (%2/%3)")
+                          .arg(QString::fromStdString(It->second.Title))
+                          .arg(It->second.Solved)
+                          .arg(It->second.Total()));
+    } else if (Node->Level() > 1) {
+      Node->SetImageIndex(Lernstand.IsSolved(Node->Data()) ? SolvedPicture : PagePicture);
+    }
+  }
 }
 
 TTreeNode* TfmPages::NodeOfPage(int Page) const {

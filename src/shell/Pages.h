@@ -4,7 +4,8 @@
 // one for the chosen node. It is made once at start-up and kept, so its
 // selection and expansion stay from one opening to the next. " &Gehe zu"
 // (or a double click, or Enter) closes it and then asks for the chosen page;
-// "&exportieren..." writes the tree as indented text.
+// "&exportieren..." writes the tree as indented text. Solved pages carry a
+// tick, chapters how many of their pages are solved.
 #include <QImage>
 #include <QList>
 
@@ -31,7 +32,11 @@ class TfmPages : public TForm {
   // The node carrying Page, or null.
   TTreeNode* NodeOfPage(int Page) const;
 
-  // The three node pictures: chapter level, page, chosen node.
+  // Ticks the pages the pupil has solved and writes "(3/7)" after each
+  // chapter's title.
+  void ShowProgress();
+
+  // The node pictures: chapter level, page, chosen node, solved page.
   static QList<QImage> NodePictures();
 
  public slots:

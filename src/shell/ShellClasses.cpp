@@ -5,6 +5,7 @@
 #include "shell/Base.h"
 #include "shell/ChapterStart.h"
 #include "shell/HistoryWindow.h"
+#include "shell/LernstandWindow.h"
 #include "shell/Nachricht.h"
 #include "shell/Pages.h"
 #include "shell/Startseite.h"
@@ -21,6 +22,7 @@ void RegisterShellClasses() {
   R.RegisterForm<TfmStartseite>();
   R.RegisterForm<TfmPages>();
   R.RegisterForm<TfmHistory>();
+  R.RegisterForm<TfmLernstand>();
   R.RegisterForm<TfmStichwort>();
   R.RegisterForm<TfmStatistik>();
   R.RegisterForm<TfmWait>();

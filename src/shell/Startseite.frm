@@ -43,9 +43,9 @@ object fmStartseite: TfmStartseite
     object PCVGlassButton1: TPCVGlassButton
       Tag = 100
       Left = 92
-      Top = 262
+      Top = 282
       Width = 300
-      Height = 44
+      Height = 40
       Color = 14737632
       TransparentOX = 0.800000000000000000
       TransparentSX = 0.000000000000000000
@@ -63,9 +63,9 @@ object fmStartseite: TfmStartseite
     object PCVGlassButton2: TPCVGlassButton
       Tag = 200
       Left = 92
-      Top = 318
+      Top = 332
       Width = 300
-      Height = 44
+      Height = 40
       Color = 14737632
       TransparentOX = 0.800000000000000000
       TransparentSX = 0.000000000000000000
@@ -83,9 +83,9 @@ object fmStartseite: TfmStartseite
     object PCVGlassButton3: TPCVGlassButton
       Tag = 300
       Left = 92
-      Top = 374
+      Top = 382
       Width = 300
-      Height = 44
+      Height = 40
       Color = 14737632
       TransparentOX = 0.800000000000000000
       TransparentSX = 0.000000000000000000
@@ -103,9 +103,9 @@ object fmStartseite: TfmStartseite
     object PCVGlassButton4: TPCVGlassButton
       Tag = 28
       Left = 92
-      Top = 430
+      Top = 432
       Width = 300
-      Height = 44
+      Height = 40
       Color = 14737632
       TransparentOX = 0.800000000000000000
       TransparentSX = 0.000000000000000000
@@ -123,9 +123,9 @@ object fmStartseite: TfmStartseite
     object PCVGlassButton5: TPCVGlassButton
       Tag = 37
       Left = 408
-      Top = 262
+      Top = 282
       Width = 300
-      Height = 44
+      Height = 40
       Color = 14737632
       TransparentOX = 0.800000000000000000
       TransparentSX = 0.000000000000000000
@@ -143,9 +143,9 @@ object fmStartseite: TfmStartseite
     object PCVGlassButton6: TPCVGlassButton
       Tag = 800
       Left = 408
-      Top = 318
+      Top = 332
       Width = 300
-      Height = 44
+      Height = 40
       Color = 14737632
       TransparentOX = 0.800000000000000000
       TransparentSX = 0.000000000000000000
@@ -163,9 +163,9 @@ object fmStartseite: TfmStartseite
     object PCVGlassButton7: TPCVGlassButton
       Tag = 900
       Left = 408
-      Top = 374
+      Top = 382
       Width = 300
-      Height = 44
+      Height = 40
       Color = 14737632
       TransparentOX = 0.800000000000000000
       TransparentSX = 0.000000000000000000
@@ -183,9 +183,9 @@ object fmStartseite: TfmStartseite
     object PCVGlassButton8: TPCVGlassButton
       Tag = 1000
       Left = 408
-      Top = 430
+      Top = 432
       Width = 300
-      Height = 44
+      Height = 40
       Color = 14737632
       TransparentOX = 0.800000000000000000
       TransparentSX = 0.000000000000000000
@@ -194,6 +194,26 @@ object fmStartseite: TfmStartseite
       Caption = 'Aufgaben'
       Font.Color = clWhite
       Font.Height = -16
+      Font.Name = 'Tahoma'
+      Font.Style = [fsBold]
+      ShapeForm = sfRectangle
+      Radius = 25
+      OnClick = PCVGlassButton1Click
+    end
+    object PCVGlassButton9: TPCVGlassButton
+      Left = 92
+      Top = 228
+      Width = 616
+      Height = 42
+      Visible = False
+      Color = 42495
+      TransparentOX = 0.800000000000000000
+      TransparentSX = 0.000000000000000000
+      TransparentOY = 2.000000000000000000
+      TransparentSY = 7.000000000000000000
+      Caption = '&Weiter bei'
+      Font.Color = clWhite
+      Font.Height = -17
       Font.Name = 'Tahoma'
       Font.Style = [fsBold]
       ShapeForm = sfRectangle

@@ -15,7 +15,14 @@ TfmStatistik::~TfmStatistik() = default;
 TScrollBox* TfmStatistik::ScrollBox1() const { return Component<TScrollBox>(QStringLiteral("ScrollBox1")); }
 TPaintBox* TfmStatistik::PaintBox1() const { return Component<TPaintBox>(QStringLiteral("PaintBox1")); }
 
-void TfmStatistik::FormCreate(QObject*) { FPages = MMX->Model().Contents().WalkPages(); }
+void TfmStatistik::FormCreate(QObject*) {
+  FPages = MMX->Model().Contents().WalkPages();
+  // The way across lessons may run past the design's width: the box grows
+  // so that the scroll box reaches its end.
+  const TStatisticsChart C = Chart();
+  if (!C.Dots.empty() && C.Dots.back().Box.Right + ChartVisitStep > PaintBox1()->Width())
+    PaintBox1()->SetWidth(C.Dots.back().Box.Right + ChartVisitStep);
+}
 
 void TfmStatistik::FormKeyDown(QObject*, int& Key, int) {
   // Nothing to go to here: Enter closes like Escape.
@@ -29,7 +36,7 @@ TStatisticsChart TfmStatistik::Chart() const {
   const TTableOfContents& Toc = MMX->Model().Contents();
   const QFontMetrics Metrics(PaintBox1()->Font()->ToQFont());
   return LayOutStatisticsChart(
-      FPages, MMX->Model().History().Items(), [&](int Page) { return Toc.ShortPath(Page); },
+      FPages, MMX->WayAcrossLessons(), [&](int Page) { return Toc.ShortPath(Page); },
       [&](const std::string& Text) { return Metrics.horizontalAdvance(QString::fromStdString(Text)); },
       PaintBox1()->Width());
 }

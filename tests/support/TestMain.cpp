@@ -21,6 +21,10 @@ int main(int argc, char** argv) {
   SetMessageWindowPresenter([](const QString& Caption, const QString& Text) {
     ADD_FAILURE() << "unexpected message window \"" << Caption.toStdString() << "\": " << Text.toStdString();
   });
+  SetTextQueryPresenter([](const TTextQuery& Query) -> std::optional<QString> {
+    ADD_FAILURE() << "unexpected question \"" << Query.Caption.toStdString() << "\": " << Query.Prompt.toStdString();
+    return std::nullopt;
+  });
   SetTermInputPresenter([]() -> TTermInput {
     ADD_FAILURE() << "unexpected term input window";
     return std::nullopt;
