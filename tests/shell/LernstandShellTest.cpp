@@ -12,6 +12,7 @@
 
 #include "ShellTestSupport.h"
 #include "components/ComponentClasses.h"
+#include "platform/ComponentRegistry.h"
 #include "platform/FormDesigns.h"
 #include "platform/PlatformClasses.h"
 #include "platform/SaveDialog.h"
@@ -23,6 +24,7 @@
 #include "shell/LernstandJson.h"
 #include "shell/LernstandWindow.h"
 #include "shell/MessageProcs.h"
+#include "shell/PageForms.h"
 #include "shell/Pages.h"
 #include "shell/ShellClasses.h"
 #include "shell/StatusPanels.h"
@@ -137,8 +139,8 @@ TEST(LernstandInTheCourse, BeyondTheFinalStageIsSolvedWithoutPraise) {
   M.Check();
   EXPECT_TRUE(M.Lernstand().IsSolved(120));
   // A stage moved on outside the check (a game's move): leaving the page tells.
-  M.Course().Lernstand().Edit().SetProgress(120, {});
   M.Goto(130);
+  M.Course().Lernstand().Edit().SetProgress(120, {});
   M.Goto(120);
   M.Page().FStage = 2;
   EXPECT_FALSE(M.Lernstand().IsSolved(120));

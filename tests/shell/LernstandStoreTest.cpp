@@ -213,7 +213,7 @@ TEST(LernstandStore, AFolderThatCannotBeWrittenIsToldOnce) {
     EXPECT_TRUE(Notices[0].startsWith(QString::fromUtf8(LernstandNotSavedText))) << Notices[0].toStdString();
     Store.Edit().AddVisit(10);
     Store.Changed();
-    EXPECT_FALSE(Store.Flush());
+    EXPECT_FALSE(Store.Pending());  // a store that cannot write gathers nothing
     EXPECT_TRUE(Store.TakeNotices().isEmpty());
   }
   EXPECT_EQ(ReadAll(Dir.filePath("datei")), "x");

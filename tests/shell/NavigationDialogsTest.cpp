@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <algorithm>
 #include <functional>
 
@@ -99,9 +100,9 @@ void DoubleClick(QAbstractItemView* View, const QModelIndex& Index) {
 }
 
 QTreeWidgetItem* ItemOf(TfmPages& Window, int Page) {
-  QTreeWidget* Tree = Window.TreeView1()->TreeWidget();
-  for (QTreeWidgetItem* Item : Tree->findItems(QStringLiteral("*"), Qt::MatchWildcard | Qt::MatchRecursive))
-    if (Window.TreeView1()->NodeOfItem(Item)->Data() == Page) return Item;
+  // Every item, whatever its text (a wildcard would not match the "/" of "(3/7)").
+  for (QTreeWidgetItemIterator It(Window.TreeView1()->TreeWidget()); *It; ++It)
+    if (Window.TreeView1()->NodeOfItem(*It)->Data() == Page) return *It;
   return nullptr;
 }
 
