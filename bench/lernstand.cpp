@@ -1,7 +1,8 @@
-// The Lernstand's costs: writing the file after a page is solved, and the
-// start-up from creating the main window to the start page shown, without a
-// Lernstand (Arg 0) and with a full one (Arg 1: every page solved, the last
-// 1,000 visits), each in a data folder of its own (VELOTRA_DATA).
+// The Lernstand's costs: writing the file after a page is solved; opening
+// the store, and the start-up from creating the main window to the start
+// page shown, both without a Lernstand (Arg 0) and with a full one (Arg 1:
+// every page solved, the last 1,000 visits), each in a data folder of its
+// own (VELOTRA_DATA).
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -51,6 +52,21 @@ void BM_SaveAfterSolvedPage(benchmark::State& State) {
   }
 }
 BENCHMARK(BM_SaveAfterSolvedPage)->Unit(benchmark::kMicrosecond);
+
+// What a full Lernstand adds to the start-up by itself: lock, read, check.
+void BM_OpenLernstand(benchmark::State& State) {
+  QTemporaryDir Dir;
+  UseDataFolder(Dir.path());
+  QString Error;
+  if (State.range(0) && !WriteLernstandFile(Dir.filePath("lernstand.json"), FullLernstand(), Error))
+    State.SkipWithError("no file");
+  for (auto _ : State) {
+    TLernstandStore Store;
+    Store.Open();
+    benchmark::DoNotOptimize(Store.Lernstand().Visits().size());
+  }
+}
+BENCHMARK(BM_OpenLernstand)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_StartUpWithLernstand(benchmark::State& State) {
   QTemporaryDir Dir;
