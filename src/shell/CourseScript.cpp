@@ -62,7 +62,7 @@ std::string_view StripComment(std::string_view Line) {
 struct TExpectWord {
   std::string_view Word;
   TExpectKind Kind;
-  enum { Nothing, Number, Text, Ref, RefText } Argument;
+  enum { Nothing, Number, Text, TextOrNone, Ref, RefText } Argument;
 };
 
 constexpr TExpectWord ExpectWords[] = {
@@ -80,6 +80,7 @@ constexpr TExpectWord ExpectWords[] = {
     {"enabled", TExpectKind::Enabled, TExpectWord::Ref},
     {"disabled", TExpectKind::Disabled, TExpectWord::Ref},
     {"caption", TExpectKind::Caption, TExpectWord::RefText},
+    {"tip", TExpectKind::Tip, TExpectWord::TextOrNone},
 };
 
 // Reads "expect ..."; an empty string on success, else the reason.
@@ -93,6 +94,9 @@ std::string ReadExpect(std::string_view Rest, TScriptCommand& Command) {
         return Argument.empty() ? "" : "unexpected text after 'expect " + std::string(Word) + "'";
       case TExpectWord::Number:
         return ReadNumber(Argument, Command.Number) ? "" : "bad number '" + std::string(Argument) + "'";
+      case TExpectWord::TextOrNone:
+        if (Argument == "none") return "";
+        [[fallthrough]];
       case TExpectWord::Text:
         if (Argument.empty() || Argument.front() != '"') return "the text must be in double quotes";
         return ReadValue(Argument, Command.Value) ? "" : "unclosed or misplaced double quote";

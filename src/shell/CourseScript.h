@@ -17,6 +17,7 @@
 //   expect caption Label4 "Text"
 //   expect praise / still-wrong / field-error N / error "T" / info "T" /
 //          message "T" / none
+//   expect tip "Für x = 1 ergibt dein Term 3, richtig wäre 2." / tip none
 //   screenshot page120.png
 //
 // This part only reads the text; playing it needs the program.
@@ -41,6 +42,7 @@ enum class TExpectKind {
   Enabled,
   Disabled,
   Caption,
+  Tip,  // the tip line under the message; Value empty for "tip none"
 };
 
 struct TScriptCommand {
