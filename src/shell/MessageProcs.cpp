@@ -25,23 +25,23 @@ void Observe(TMessageProc Proc) {
   if (TMessageObserver Observer = CurrentObserver()) Observer(Proc);
 }
 
-void ShowWindow(const QString& Caption, const QString& Text, TMessageProc Proc, int N) {
+void ShowWindow(const QString& Caption, const QString& Text, const QString& Tip, TMessageProc Proc, int N) {
   // A copy: the capture may replace itself.
   if (TMessageCapture Capture = CurrentCapture()) {
-    Capture({Proc, N, Caption, Text});
+    Capture({Proc, N, Caption, Text, Tip});
     return;
   }
   // A copy: the presenter may replace itself while it shows the message.
   TMessageWindowPresenter Presenter = CurrentPresenter();
   if (Presenter)
-    Presenter(Caption, Text);
+    Presenter(Caption, Text, Tip);
   else
-    TfmNachricht::Execute(Caption, Text);
+    TfmNachricht::Execute(Caption, Text, Tip);
 }
 
-void Present(const TMessageText& Message, TMessageProc Proc, int N = 0) {
+void Present(const TMessageText& Message, TMessageProc Proc, int N = 0, const QString& Tip = {}) {
   Observe(Proc);
-  ShowWindow(QString::fromStdString(Message.Caption), QString::fromStdString(Message.Text), Proc, N);
+  ShowWindow(QString::fromStdString(Message.Caption), QString::fromStdString(Message.Text), Tip, Proc, N);
 }
 }  // namespace
 
@@ -63,16 +63,18 @@ TMessageWindowPresenter SetMessageWindowPresenter(TMessageWindowPresenter Presen
   return Previous;
 }
 
-void ShowMessageWindow(const QString& Caption, const QString& Text) {
+void ShowMessageWindow(const QString& Caption, const QString& Text, const QString& Tip) {
   Observe(TMessageProc::Window);
-  ShowWindow(Caption, Text, TMessageProc::Window, 0);
+  ShowWindow(Caption, Text, Tip, TMessageProc::Window, 0);
 }
 
-void ShowError(const QString& Text) { Present(ErrorMessage(Text.toStdString()), TMessageProc::Error); }
+void ShowError(const QString& Text, const QString& Tip) {
+  Present(ErrorMessage(Text.toStdString()), TMessageProc::Error, 0, Tip);
+}
 void ShowInfo(const QString& Text) { Present(InfoMessage(Text.toStdString()), TMessageProc::Info); }
 void ShowPraise() {
   Present(PraiseMessage(static_cast<std::size_t>(Random(static_cast<int>(PraiseTexts.size())))), TMessageProc::Praise);
 }
-void ShowStillWrong() { Present(StillWrongMessage(), TMessageProc::StillWrong); }
-void ShowFieldError(int N) { Present(FieldErrorMessage(N), TMessageProc::FieldError, N); }
-void ShowLineError(int N) { Present(LineErrorMessage(N), TMessageProc::LineError, N); }
+void ShowStillWrong(const QString& Tip) { Present(StillWrongMessage(), TMessageProc::StillWrong, 0, Tip); }
+void ShowFieldError(int N, const QString& Tip) { Present(FieldErrorMessage(N), TMessageProc::FieldError, N, Tip); }
+void ShowLineError(int N, const QString& Tip) { Present(LineErrorMessage(N), TMessageProc::LineError, N, Tip); }
