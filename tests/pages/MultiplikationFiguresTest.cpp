@@ -8,6 +8,7 @@
 
 #include "FigureMeasure.h"
 #include "pages/PageClasses.h"
+#include "pages/multiplikation/MSSummeMalSumme.h"
 #include "pages/multiplikation/MSZahlMalSumme.h"
 #include "platform/Forms.h"
 
@@ -45,4 +46,33 @@ TEST(MultiplikationFigures, ZahlMalSumme) {
   EXPECT_EQ(Coordinates(Polygon(*Form, "XPolygonGridColumns"), true),
             (std::set<int>{Left + U, Left + 2 * U, Left + 3 * U}));
   EXPECT_EQ(Coordinates(Polygon(*Form, "XPolygonGridRows"), false), (std::set<int>{Top + U, Top + 2 * U}));
+}
+
+TEST(MultiplikationFigures, SummeMalSumme) {
+  RegisterProgramClasses();
+  const std::unique_ptr<TfmMSSummeMalSumme> Form = CreateForm<TfmMSSummeMalSumme>();
+  const TXPolygon &DimA = Polygon(*Form, "XPolygonDimA"), &DimB = Polygon(*Form, "XPolygonDimB"),
+                  &DimC = Polygon(*Form, "XPolygonDimC"), &DimD = Polygon(*Form, "XPolygonDimD");
+  const int A = Length(DimA), B = Length(DimB), C = Length(DimC), D = Length(DimD);
+  // Four letters, four visibly different lengths.
+  EXPECT_EQ(std::set<int>({A, B, C, D}).size(), 4u);
+  // Rows a (top) and b, columns c (left) and d: the dimension lines start
+  // where their parts start.
+  const int Left = *Coordinates(DimC, true).begin(), Top = *Coordinates(DimA, false).begin();
+  EXPECT_EQ(*Coordinates(DimD, true).begin(), Left + C);
+  EXPECT_EQ(*Coordinates(DimB, false).begin(), Top + A);
+  const struct {
+    const char* Part;
+    int X, Y, Width, Height;
+  } Parts[] = {{"XPolygonPart1", Left, Top, C, A},
+               {"XPolygonPart2", Left + C, Top, D, A},
+               {"XPolygonPart3", Left, Top + A, C, B},
+               {"XPolygonPart4", Left + C, Top + A, D, B}};
+  for (const auto& P : Parts) {
+    SCOPED_TRACE(P.Part);
+    const TXPolygon& Part = Polygon(*Form, P.Part);
+    EXPECT_EQ(*Coordinates(Part, true).begin(), P.X);
+    EXPECT_EQ(*Coordinates(Part, false).begin(), P.Y);
+    EXPECT_EQ(TwiceArea(Pixels(Part)), 2L * P.Width * P.Height);
+  }
 }
