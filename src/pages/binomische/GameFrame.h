@@ -31,7 +31,7 @@ class TfmGameFrame : public TForm {
   Q_PROPERTY(TPCVGlass* PCVGlass1 MEMBER PCVGlass1)
   Q_PROPERTY(TLabel* Label2 MEMBER Label2)
   Q_PROPERTY(TTimer* Timer1 MEMBER Timer1)
-  // The tasks solved so far; the praise of the last task wins the game.
+  // The tasks solved so far; the game is won beyond FinalStage.
   Q_PROPERTY(int Stage READ Stage STORED false)
   Q_PROPERTY(int FinalStage READ FinalStage STORED false)
 
@@ -53,8 +53,15 @@ class TfmGameFrame : public TForm {
 
   // The game of this page object; it exists once the page is created.
   TTaskGame& Game() const { return *FGame; }
-  int Stage() const { return FGame ? FGame->Solved() : 0; }
-  static int FinalStage() { return TTaskGame::TaskCount - 1; }
+  // A task's praise comes after the task is counted, and the last task
+  // brings the closing message instead of praise: no praise may fall on
+  // the final stage. The game is won one stage beyond it, once every task
+  // is solved.
+  int Stage() const {
+    const int Solved = FGame ? FGame->Solved() : 0;
+    return Solved >= TTaskGame::TaskCount ? Solved + 1 : Solved;
+  }
+  static int FinalStage() { return TTaskGame::TaskCount; }
   // Shows the game's current task in the task box (after a test or a
   // demonstration posed one).
   void ShowTask();
