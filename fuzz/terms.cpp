@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "terms/SpokenTerm.h"
 #include "terms/Terms.h"
 
 namespace {
@@ -28,6 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   if (!Again) std::abort();
   if (T->IsA<TText>() != Again->IsA<TText>()) std::abort();
   (void)T->ToCompactString();
+  if (SpokenTerm(*T).empty()) std::abort();
   T->SetValue('a', 2);
   Evaluate(*T);
   Evaluate(*Again);
