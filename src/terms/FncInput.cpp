@@ -1,6 +1,7 @@
 #include "terms/FncInput.h"
 
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include "platform/PaintBox.h"
 #include "scene/MMButton.h"
 #include "terms/MMTerm.h"
+#include "terms/SpokenTerm.h"
 
 namespace {
 
@@ -102,7 +104,22 @@ TTermInput TfmFncInput::Execute(const QWidget* Beside) {
   return Edit1()->Text();
 }
 
-void TfmFncInput::FormCreate(QObject*) { setFixedSize(size()); }
+void TfmFncInput::FormCreate(QObject*) {
+  setFixedSize(size());
+  // What a screen reader calls the field, the preview and the input buttons.
+  Edit1()->LineEdit()->setAccessibleName(QStringLiteral("Term"));
+  Edit1()->LineEdit()->setAccessibleDescription(
+      QStringLiteral("Tippe den Term ein; Enter übernimmt ihn, Escape bricht ab."));
+  PaintBox1()->setAccessibleName(QStringLiteral("Vorschau"));
+  static const char* const ButtonNames[] = {"Klammer auf", "Klammer zu", "hoch",  "geteilt durch", "mal",
+                                            "Bruchstrich", "plus",       "minus", "gleich",        "Feld leeren"};
+  for (int N = 1; N <= 10; ++N) MMButton(N)->setAccessibleName(QString::fromUtf8(ButtonNames[N - 1]));
+}
+
+void TfmFncInput::ShowPreviewTerm() {
+  PaintBox1()->setAccessibleDescription(QString::fromStdString(SpokenTerm(*FTerm)));
+  PaintBox1()->update();
+}
 
 void TfmFncInput::FormShow(QObject*) {
   if (FBeside) {
@@ -117,7 +134,7 @@ void TfmFncInput::FormShow(QObject*) {
   Edit1()->Clear();
   FTerm = Placeholder();
   Edit1()->SetFocus();
-  PaintBox1()->update();
+  ShowPreviewTerm();
 }
 
 void TfmFncInput::FormKeyDown(QObject*, int& Key, int) {
@@ -128,7 +145,7 @@ void TfmFncInput::FormKeyDown(QObject*, int& Key, int) {
 
 void TfmFncInput::Edit1Change(QObject*) {
   FTerm = TTerm::ParseTerm(Edit1()->Text().toStdString());
-  PaintBox1()->update();
+  ShowPreviewTerm();
 }
 
 void TfmFncInput::DrawPreview(TCanvas& Canvas) const {

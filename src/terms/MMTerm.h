@@ -30,6 +30,8 @@ class TMMTerm : public TMMButton {
 
  protected:
   void DrawState(TCanvas& Canvas, int AState) override;
+  // Tells screen readers that the term has changed.
+  void CaptionChanged() override;
 };
 
 // Draws Term with its top left corner at X, Y in Canvas's font, with a thin
