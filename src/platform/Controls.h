@@ -114,6 +114,11 @@ class TControl : public QWidget, public TStreamable {
   // "Eingabefeld N". Empty leaves the field its own name (a button's text).
   virtual QString FieldName() const;
 
+ signals:
+  // What the pupil answered with this control changed: its caption (a term
+  // box), its text (a field) or its chosen item (a list).
+  void ValueChanged();
+
  protected:
   virtual void CaptionChanged() { update(); }
   virtual void FontChanged() { update(); }

@@ -4,8 +4,9 @@
 #include "terms/Terms.h"
 
 namespace {
-// A leaf that is read with a leading "minus".
+// A term that is read with a leading "minus": a negation or a negative number.
 bool IsNegative(const TTerm& T) {
+  if (T.IsA<TNeg>()) return true;
   if (T.IsA<TVariable>()) return false;
   if (const auto* C = dynamic_cast<const TConstant*>(&T)) return C->Value() < 0;
   return false;
@@ -34,6 +35,7 @@ std::string Spoken(const TTerm& T) {
     return Text->Text().empty() || Text->Text() == "?" ? "leer" : Text->Text();
   if (const auto* V = dynamic_cast<const TVariable*>(&T)) return std::string(1, V->Name());
   if (const auto* C = dynamic_cast<const TConstant*>(&T)) return Number(C->Value());
+  if (const auto* N = dynamic_cast<const TNeg*>(&T)) return "minus " + Grouped(*N->Operand(), N->NeedsBrackets());
   const auto* D = dynamic_cast<const TDyad*>(&T);
   if (!D) return "leer";
   const TTerm& L = *D->Left();

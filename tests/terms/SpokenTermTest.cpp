@@ -42,6 +42,15 @@ TEST(SpokenTerm, ReadsTypedTermsAsATeacherWould) {
       {"a=b+c", "a gleich b plus c"},
       {"x²", "x hoch 2"},
       {"1,5E-7+a", "1,5 mal 10 hoch minus 7 plus a"},
+      {"-x", "minus x"},
+      {"-x+2", "minus x plus 2"},
+      {"(-3)*a", "Klammer auf minus 3 Klammer zu mal a"},
+      {"2*(-x)", "2 mal Klammer auf minus x Klammer zu"},
+      {"a-(-b)", "a minus Klammer auf minus b Klammer zu"},
+      {"-x^2", "minus x hoch 2"},
+      {"(-x)^2", "Klammer auf minus x Klammer zu hoch 2"},
+      {"-(a+b)", "minus Klammer auf a plus b Klammer zu"},
+      {"-2x", "minus 2 mal x"},
   };
   for (const auto& C : Cases) EXPECT_EQ(SpokenTerm(*TTerm::ParseTerm(C.Typed)), C.Spoken) << C.Typed;
 }
