@@ -252,13 +252,14 @@ TEST_F(NachrichtTest, ReadersHearAnAlertWithTheWholeMessage) {
   const TAccessibleObserver Before =
       SetAccessibleObserver([&Told](QAccessible::Event Type, QObject* Object) { Told.append({Type, Object}); });
   std::unique_ptr<TfmNachricht> Window = CreateForm<TfmNachricht>();
-  Window->SetMessage("Fehler", "Das 3. <B>Eingabefeld</B> enthält noch Fehler.");
+  Window->SetMessage("Fehler", "Das 3. <B>Eingabefeld</B> enthält noch Fehler.", "Für a = 2 gilt das nicht.");
   Window->show();
   SetAccessibleObserver(Before);
   EXPECT_TRUE(Told.contains(qMakePair(QAccessible::Alert, static_cast<QObject*>(Window.get()))));
   QAccessibleInterface* Alert = QAccessible::queryAccessibleInterface(Window.get());
   EXPECT_EQ(Alert->role(), QAccessible::AlertMessage);
   EXPECT_EQ(Alert->text(QAccessible::Name), "Fehler");
-  EXPECT_EQ(Alert->text(QAccessible::Description), "Das 3. Eingabefeld enthält noch Fehler.");
+  EXPECT_EQ(Alert->text(QAccessible::Description),
+            "Das 3. Eingabefeld enthält noch Fehler. Tipp: Für a = 2 gilt das nicht.");
   EXPECT_EQ(Window->focusWidget(), Window->MMButton1());
 }
