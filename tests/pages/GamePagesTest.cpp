@@ -257,6 +257,9 @@ TEST_F(GamePagesTest, TenTasksThenTheClosingMessageOnEveryPress) {
 }
 
 TEST_F(GamePagesTest, TwoCoursePagesShowOneFactoringClassEachWithItsOwnGame) {
+  // The whole program's classes, the start page among them, whichever test
+  // ran before.
+  RegisterProgramClasses();
   QStringList Dialogs;
   TMessagePresenterScope Recorded([&Dialogs](const TMessageRequest& Request) {
     Dialogs << Request.Text;
@@ -277,7 +280,5 @@ TEST_F(GamePagesTest, TwoCoursePagesShowOneFactoringClassEachWithItsOwnGame) {
   EXPECT_EQ(Second->Game().Solved(), 0);
   EXPECT_EQ(Second->PCVGlass1->Width(), 30);
   EXPECT_EQ(Main.MMX().CurrentPage(), 970);
-  // This test program registers the page forms but not the shell's start
-  // page: that refusal is the one dialog on the way, the game pages open.
-  EXPECT_EQ(Dialogs, QStringList{"Seite 10 nicht vorhanden."});
+  EXPECT_TRUE(Dialogs.isEmpty()) << Dialogs.join(QStringLiteral(" | ")).toStdString();
 }
