@@ -140,8 +140,10 @@ TEST(GIFImage, DamagedDataShowWhatWasRead) {
   const TGIFPicture Read =
       DecodeGIF(reinterpret_cast<const std::uint8_t*>(GIF.constData()), static_cast<std::size_t>(GIF.size() / 2));
   ASSERT_EQ(static_cast<int>(Read.Frames.size()), I.FrameCount());
+  ASSERT_GE(I.CurrentFrame(), 1);  // counted from 1
+  ASSERT_LE(I.CurrentFrame(), I.FrameCount());
   std::vector<std::uint32_t> Expected(16, 0);
-  for (int K = 0; K <= I.CurrentFrame(); ++K) {
+  for (int K = 0; K < I.CurrentFrame(); ++K) {
     const TGIFFrame& F = Read.Frames[static_cast<std::size_t>(K)];
     if (F.Indices.size() != 16u) continue;
     for (int P = 0; P < 16; ++P) Expected[static_cast<std::size_t>(P)] = FrameColor(F, P % 4, P / 4);
