@@ -8,6 +8,7 @@
 #include "shell/LernstandWindow.h"
 #include "shell/Nachricht.h"
 #include "shell/Pages.h"
+#include "shell/ShellAccessibles.h"
 #include "shell/Startseite.h"
 #include "shell/Statistik.h"
 #include "shell/Stichwort.h"
@@ -26,4 +27,5 @@ void RegisterShellClasses() {
   R.RegisterForm<TfmStichwort>();
   R.RegisterForm<TfmStatistik>();
   R.RegisterForm<TfmWait>();
+  RegisterShellAccessibles();
 }
