@@ -55,6 +55,8 @@ const std::vector<TKeywordRow>& ShippedKeywordTable() {
       {500, {"Multiplikation von Summen", "Kapitel"}},
       {510, {"Ausmultiplizieren", "Distributivgesetz", "Multiplikation von Summen", "Flächeninhalt"}},
       {520, {"Summe mal Summe", "Ausmultiplizieren", "Multiplikation von Summen", "Flächeninhalt"}},
+      {530, {"Vorzeichenregel", "Ausmultiplizieren", "Multiplikation von Summen", "Vorzeichen"}},
+      {540, {"Produkt", "Ausmultiplizieren", "Multiplikation von Summen", "Binomische Formeln"}},
       {800, {"Binomische Formeln", "Kapitel"}},
       {810, {"Plusformel", "Binomische Formeln", "Quadrat"}},
       {820, {"Minusformel", "Binomische Formeln", "Quadrat"}},

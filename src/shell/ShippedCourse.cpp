@@ -40,6 +40,8 @@ constexpr TCourseRow CourseRows[] = {
     {500, "Multiplikation von Summen", 10, "TfmChapterStart"},
     {510, "Zahl mal Summe", 500, "TfmMSZahlMalSumme"},
     {520, "Summe mal Summe", 500, "TfmMSSummeMalSumme"},
+    {530, "Vorzeichen", 500, "TfmMSVorzeichen"},
+    {540, "Gleiche Faktoren", 500, "TfmMSGleicheFaktoren"},
     {800, "Binomische Formeln", 10, "TfmChapterStart"},
     {810, "Plusformel", 800, "TfmBIAPlusB"},
     {820, "Minusformel", 800, "TfmBIAMinusB"},

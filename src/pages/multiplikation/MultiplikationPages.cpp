@@ -1,6 +1,8 @@
 #include "pages/multiplikation/MultiplikationPages.h"
 
+#include "pages/multiplikation/MSGleicheFaktoren.h"
 #include "pages/multiplikation/MSSummeMalSumme.h"
+#include "pages/multiplikation/MSVorzeichen.h"
 #include "pages/multiplikation/MSZahlMalSumme.h"
 #include "platform/ComponentRegistry.h"
 
@@ -8,4 +10,6 @@ void RegisterMultiplikationPages() {
   TComponentRegistry& R = TComponentRegistry::Instance();
   R.RegisterForm<TfmMSZahlMalSumme>();
   R.RegisterForm<TfmMSSummeMalSumme>();
+  R.RegisterForm<TfmMSVorzeichen>();
+  R.RegisterForm<TfmMSGleicheFaktoren>();
 }
