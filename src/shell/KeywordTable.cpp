@@ -57,6 +57,8 @@ const std::vector<TKeywordRow>& ShippedKeywordTable() {
       {520, {"Summe mal Summe", "Ausmultiplizieren", "Multiplikation von Summen", "Flächeninhalt"}},
       {530, {"Vorzeichenregel", "Ausmultiplizieren", "Multiplikation von Summen", "Vorzeichen"}},
       {540, {"Produkt", "Ausmultiplizieren", "Multiplikation von Summen", "Binomische Formeln"}},
+      {550, {"Fehlersuche", "Ausmultiplizieren", "Multiplikation von Summen", "Vorzeichenregel"}},
+      {560, {"Zusammenfassung", "Multiplikation von Summen", "Distributivgesetz", "Summe mal Summe"}},
       {800, {"Binomische Formeln", "Kapitel"}},
       {810, {"Plusformel", "Binomische Formeln", "Quadrat"}},
       {820, {"Minusformel", "Binomische Formeln", "Quadrat"}},

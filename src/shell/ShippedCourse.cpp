@@ -42,6 +42,8 @@ constexpr TCourseRow CourseRows[] = {
     {520, "Summe mal Summe", 500, "TfmMSSummeMalSumme"},
     {530, "Vorzeichen", 500, "TfmMSVorzeichen"},
     {540, "Gleiche Faktoren", 500, "TfmMSGleicheFaktoren"},
+    {550, "Fehlersuche", 500, "TfmMSFehlersuche"},
+    {560, "Zusammenfassung", 500, "TfmMSZF"},
     {800, "Binomische Formeln", 10, "TfmChapterStart"},
     {810, "Plusformel", 800, "TfmBIAPlusB"},
     {820, "Minusformel", 800, "TfmBIAMinusB"},

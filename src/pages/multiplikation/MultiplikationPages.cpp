@@ -1,8 +1,10 @@
 #include "pages/multiplikation/MultiplikationPages.h"
 
+#include "pages/multiplikation/MSFehlersuche.h"
 #include "pages/multiplikation/MSGleicheFaktoren.h"
 #include "pages/multiplikation/MSSummeMalSumme.h"
 #include "pages/multiplikation/MSVorzeichen.h"
+#include "pages/multiplikation/MSZF.h"
 #include "pages/multiplikation/MSZahlMalSumme.h"
 #include "platform/ComponentRegistry.h"
 
@@ -12,4 +14,6 @@ void RegisterMultiplikationPages() {
   R.RegisterForm<TfmMSSummeMalSumme>();
   R.RegisterForm<TfmMSVorzeichen>();
   R.RegisterForm<TfmMSGleicheFaktoren>();
+  R.RegisterForm<TfmMSFehlersuche>();
+  R.RegisterForm<TfmMSZF>();
 }
