@@ -59,6 +59,7 @@ const std::vector<TKeywordRow>& ShippedKeywordTable() {
       {540, {"Produkt", "Ausmultiplizieren", "Multiplikation von Summen", "Binomische Formeln"}},
       {550, {"Fehlersuche", "Ausmultiplizieren", "Multiplikation von Summen", "Vorzeichenregel"}},
       {560, {"Zusammenfassung", "Multiplikation von Summen", "Distributivgesetz", "Summe mal Summe"}},
+      {570, {"Übung", "Ausmultiplizieren", "Multiplikation von Summen", "Spiel"}},
       {800, {"Binomische Formeln", "Kapitel"}},
       {810, {"Plusformel", "Binomische Formeln", "Quadrat"}},
       {820, {"Minusformel", "Binomische Formeln", "Quadrat"}},

@@ -44,6 +44,7 @@ constexpr TCourseRow CourseRows[] = {
     {540, "Gleiche Faktoren", 500, "TfmMSGleicheFaktoren"},
     {550, "Fehlersuche", 500, "TfmMSFehlersuche"},
     {560, "Zusammenfassung", 500, "TfmMSZF"},
+    {570, "Übung", 500, "TfmMSU0"},
     {800, "Binomische Formeln", 10, "TfmChapterStart"},
     {810, "Plusformel", 800, "TfmBIAPlusB"},
     {820, "Minusformel", 800, "TfmBIAMinusB"},

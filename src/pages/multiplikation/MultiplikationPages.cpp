@@ -3,6 +3,7 @@
 #include "pages/multiplikation/MSFehlersuche.h"
 #include "pages/multiplikation/MSGleicheFaktoren.h"
 #include "pages/multiplikation/MSSummeMalSumme.h"
+#include "pages/multiplikation/MSU0.h"
 #include "pages/multiplikation/MSVorzeichen.h"
 #include "pages/multiplikation/MSZF.h"
 #include "pages/multiplikation/MSZahlMalSumme.h"
@@ -16,4 +17,5 @@ void RegisterMultiplikationPages() {
   R.RegisterForm<TfmMSGleicheFaktoren>();
   R.RegisterForm<TfmMSFehlersuche>();
   R.RegisterForm<TfmMSZF>();
+  R.RegisterForm<TfmMSU0>();
 }
