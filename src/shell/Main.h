@@ -56,8 +56,9 @@ class TfmMain : public QWidget {
   // (which happens right after the window has appeared).
   bool FirstShowPending() const { return FFirstShow; }
   QMenuBar* MainMenu() const { return FMenuBar; }
-  // The page overview "Wo bin ich?": made at its first opening and kept for
-  // the whole run, so its selection and expansion stay.
+  // The page overview "Wo bin ich?": made right after the start page has
+  // first been painted (or at its first opening, should that come sooner)
+  // and kept for the whole run, so its selection and expansion stay.
   TfmPages& PagesWindow();
 
   // Components.
@@ -79,8 +80,9 @@ class TfmMain : public QWidget {
   QToolButton* sbNext;
   QToolButton* sbLast;
   QAction* ton1;
-  // The hidden pictures of the seven chapter backgrounds and the
-  // learning-path arrows ("back", "forward").
+  // The hidden pictures of the seven chapter backgrounds (each read when
+  // its chapter is first shown) and the learning-path arrows ("back",
+  // "forward").
   TGIFImage* GIFImage1;
   TGIFImage* GIFImage2;
   TGIFImage* GIFImage3;
@@ -149,4 +151,6 @@ class TfmMain : public QWidget {
   QPointer<QWidget> FKeyReceiver;
   bool FFirstShow = false;
   bool FFirstShowQueued = false;
+  // Until the page overview has been asked for after the first painting.
+  bool FPagesWindowPending = true;
 };
