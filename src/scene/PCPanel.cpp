@@ -229,18 +229,12 @@ void TPCPanel::RepaintShapesAbove(TPCShape* Shape, const QRect& Area) {
       Passed = true;
       continue;
     }
-    if (Passed && Other->geometry().intersects(Area)) {
-      Other->Render();
-      Other->update();
-    }
+    if (Passed && Other->geometry().intersects(Area)) Other->RenderLater();
   }
 }
 
 void TPCPanel::RepaintAllShapes() {
-  for (TPCShape* Shape : Shapes()) {
-    Shape->Render();
-    Shape->update();
-  }
+  for (TPCShape* Shape : Shapes()) Shape->RenderLater();
 }
 
 std::unique_ptr<TBitmap> TPCPanel::BackgroundPart(const TPCShape* Shape, const QRect& Area) {

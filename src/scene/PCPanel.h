@@ -61,10 +61,10 @@ class TPCPanel : public TControl {
 
   // Renders the background buffer.
   virtual void PaintBackground();
-  // Renders and repaints every shape after Shape in z-order whose bounds
-  // meet Area (panel coordinates).
+  // Marks out of date and repaints every shape after Shape in z-order whose
+  // bounds meet Area (panel coordinates).
   virtual void RepaintShapesAbove(TPCShape* Shape, const QRect& Area);
-  // Renders and repaints every shape, bottom first.
+  // Marks out of date and repaints every shape.
   virtual void RepaintAllShapes();
   virtual void InvalidateArea(const QRect& Area, bool Erase);
 
