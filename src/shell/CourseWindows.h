@@ -1,7 +1,8 @@
 #pragma once
 // The windows the course opens at start-up and keeps for the whole run: the
-// main window and the term input window that pages show modally. The
-// program and the start-up benchmark open them the same way.
+// main window and the term input window that pages show modally (made right
+// after the start page is first painted). The program and the start-up
+// benchmark open them the same way.
 #include <memory>
 
 class TfmFncInput;

@@ -104,6 +104,8 @@ TfmMain::TfmMain(QWidget* Parent) : QWidget(Parent), FMenuBar(new QMenuBar(this)
   AlignControls();
   qApp->installEventFilter(this);
   FFirstShow = true;
+  // The page overview is made once the pupil sees the start page.
+  AfterFirstPaint([this] { PagesWindow(); });
 }
 
 TfmMain::~TfmMain() {
@@ -364,13 +366,12 @@ void TfmMain::HideDiagnosticBar() {
 }
 
 bool TfmMain::eventFilter(QObject* Watched, QEvent* Event) {
-  if (FPagesWindowPending && !FFirstShow && Event->type() == QEvent::Paint) {
-    // The start page is on the screen: the overview is made now, once the
-    // pupil sees something, instead of delaying the first picture.
+  if (!FFirstPainted && !FFirstShow && Event->type() == QEvent::Paint) {
+    // The start page is being painted: what waited for it runs next.
     const auto* Widget = qobject_cast<QWidget*>(Watched);
     if (Widget && Widget->window() == this) {
-      FPagesWindowPending = false;
-      QMetaObject::invokeMethod(this, [this] { PagesWindow(); }, Qt::QueuedConnection);
+      FFirstPainted = true;
+      QMetaObject::invokeMethod(this, &TfmMain::RunAfterFirstPaint, Qt::QueuedConnection);
     }
   }
   if ((Watched == Panel1 || Watched == StatusBar1) &&
@@ -408,9 +409,24 @@ void TfmMain::sbForwardClick(QObject*) { FMMX->Navigate(3, true); }
 void TfmMain::sbSuperClick(QObject* Sender) { FMMX->Navigate(TagOf(Sender), true); }
 
 TfmPages& TfmMain::PagesWindow() {
-  FPagesWindowPending = false;
   if (!FPagesWindow) FPagesWindow = CreateForm<TfmPages>(this);
   return *FPagesWindow;
+}
+
+void TfmMain::AfterFirstPaint(std::function<void()> Work) {
+  FAfterFirstPaint.push_back(std::move(Work));
+  if (FFirstPainted && FAfterFirstPaint.size() == 1)
+    QMetaObject::invokeMethod(this, &TfmMain::RunAfterFirstPaint, Qt::QueuedConnection);
+}
+
+void TfmMain::RunAfterFirstPaint() {
+  // One piece at a time, so that events of the pupil get through between
+  // them and a piece that fails stops none of the others.
+  if (FAfterFirstPaint.empty()) return;
+  const std::function<void()> Work = std::move(FAfterFirstPaint.front());
+  FAfterFirstPaint.pop_front();
+  if (!FAfterFirstPaint.empty()) QMetaObject::invokeMethod(this, &TfmMain::RunAfterFirstPaint, Qt::QueuedConnection);
+  Work();
 }
 
 void TfmMain::sbWoBinIchClick(QObject*) {

@@ -16,6 +16,8 @@
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
+#include <deque>
 #include <memory>
 
 #include "shell/Calculator.h"
@@ -60,6 +62,10 @@ class TfmMain : public QWidget {
   // first been painted (or at its first opening, should that come sooner)
   // and kept for the whole run, so its selection and expansion stay.
   TfmPages& PagesWindow();
+  // Work that can wait until the pupil sees the start page: each piece runs
+  // once, in the order given, right after the first painting of the window
+  // with the start page on it (soon after, when that has happened already).
+  void AfterFirstPaint(std::function<void()> Work);
 
   // Components.
   TPanel* Panel1;
@@ -126,6 +132,7 @@ class TfmMain : public QWidget {
  private:
   // The first show's work: the learning path, then page 10.
   void FirstShow();
+  void RunAfterFirstPaint();
   void CreatePictures();
   void CreateToolBar();
   void CreateStatusBars();
@@ -151,6 +158,7 @@ class TfmMain : public QWidget {
   QPointer<QWidget> FKeyReceiver;
   bool FFirstShow = false;
   bool FFirstShowQueued = false;
-  // Until the page overview has been asked for after the first painting.
-  bool FPagesWindowPending = true;
+  // What waits for the first painting; FFirstPainted once it has come.
+  std::deque<std::function<void()>> FAfterFirstPaint;
+  bool FFirstPainted = false;
 };
