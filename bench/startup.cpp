@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   TApplication App(argc, argv);
   SetMessagePresenter([](const TMessageRequest&) { return mrOk; });
-  SetMessageWindowPresenter([](const QString&, const QString&) {});
+  SetMessageWindowPresenter([](const QString&, const QString&, const QString&) {});
   RegisterProgramClasses();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
