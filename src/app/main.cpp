@@ -7,7 +7,6 @@
 #include <QTranslator>
 #include <cstdio>
 #include <unistd.h>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,9 +17,9 @@
 #include "shell/CoursePlayer.h"
 #include "shell/LernstandCommands.h"
 #include "shell/LernstandStore.h"
+#include "shell/CourseWindows.h"
 #include "shell/Main.h"
 #include "shell/ProgramOptions.h"
-#include "terms/FncInput.h"
 
 namespace {
 
@@ -79,11 +78,8 @@ int main(int argc, char* argv[]) {
     TLernstandStore::SetDefaultPlace(TLernstandStore::TPlace::User);
   // A script's timers tick only when the script says so.
   if (Options.Action == TProgramOptions::Play) TTimer::SetScriptedTime(true);
-  TfmMain Main;
-  // The page overview is made now, hidden, and kept for the whole run.
-  Main.PagesWindow();
-  // The term input window lives for the whole run; pages show it modally.
-  const std::unique_ptr<TfmFncInput> FncInput = CreateForm<TfmFncInput>();
+  const TCourseWindows Windows;
+  TfmMain& Main = Windows.Main();
   Main.show();
   if (Options.Action == TProgramOptions::Play) {
     const QString Script = QString::fromLocal8Bit(Options.Script.c_str());
