@@ -112,14 +112,14 @@ void TfmMain::CreatePictures() {
     if (*File) Control->LoadFromData(PictureFile(QString::fromLatin1(File)));
     return Control;
   };
-  // The backgrounds of the chapters that have pages (0 ... 3); the pictures
-  // of chapters 4 ... 6 stay empty.
+  // The backgrounds of the chapters that have pages (0 ... 4); the pictures
+  // of chapters 5 and 6 stay empty.
   GIFImage1 = Picture("GIFImage1", "chapter0.gif");
   GIFImage2 = Picture("GIFImage2", "");
   GIFImage3 = Picture("GIFImage3", "chapter2.gif");
   GIFImage4 = Picture("GIFImage4", "chapter1.gif");
   GIFImage5 = Picture("GIFImage5", "chapter3.gif");
-  GIFImage6 = Picture("GIFImage6", "");
+  GIFImage6 = Picture("GIFImage6", "chapter4.gif");
   GIFImage7 = Picture("GIFImage7", "");
   giLSide = Picture("giLSide", "pathback.gif");
   giRSide = Picture("giRSide", "pathforward.gif");
