@@ -12,10 +12,11 @@
 #include "shell/Pictures.h"
 
 namespace {
-// The picture files behind Image1 ... Image6.
+// The picture files behind Image1 ... Image7.
 constexpr const char* ImageFiles[] = {"chapterstart8.gif", "chapterstart1.gif",  "chapterstart2.gif",
-                                      "chapterstart9.gif", "chapterstart10.gif", "chapterstart4.gif"};
-constexpr int ImageCount = 6;
+                                      "chapterstart9.gif", "chapterstart10.gif", "chapterstart5.gif",
+                                      "chapterstart4.gif"};
+constexpr int ImageCount = 7;
 
 // Each picture is decoded once per run: every visit shares its pixels, so
 // the panel also finds its stretched background from the visit before.

@@ -15,11 +15,11 @@ class TfmChapterStart : public TForm {
 
   TPCPanel* PCPanel1() const;
   TPCShape* PCShape1() const;
-  // Index 1 ... 6: the hidden pictures the backgrounds come from.
+  // Index 1 ... 7: the hidden pictures the backgrounds come from.
   TImage* Image(int Index) const;
 
  public slots:
-  // Fills the six pictures from the program's pictures, then sets the
+  // Fills the seven pictures from the program's pictures, then sets the
   // background and the title of the current page's chapter.
   void FormCreate(QObject* Sender);
 };

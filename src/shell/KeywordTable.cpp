@@ -57,6 +57,7 @@ const std::vector<TKeywordRow>& ShippedKeywordTable() {
       {420, {"Äquivalenz", "äquivalent", "gleichwertig", "Definition"}},
       {430, {"Gegenbeispiel", "äquivalent"}},
       {440, {"Rechengesetze", "Kommutativgesetz", "Assoziativgesetz", "Distributivgesetz"}},
+      {500, {"Multiplikation von Summen", "Kapitel"}},
       {800, {"Binomische Formeln", "Kapitel"}},
       {810, {"Plusformel", "Binomische Formeln", "Quadrat"}},
       {820, {"Minusformel", "Binomische Formeln", "Quadrat"}},

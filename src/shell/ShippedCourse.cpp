@@ -42,6 +42,7 @@ constexpr TCourseRow CourseRows[] = {
     {420, "Definition", 400, "TfmAEDefinition"},
     {430, "Gegenbeispiel", 400, "TfmAEGegenbeispiel"},
     {440, "Rechengesetze", 400, "TfmAERechengesetze"},
+    {500, "Multiplikation von Summen", 10, "TfmChapterStart"},
     {800, "Binomische Formeln", 10, "TfmChapterStart"},
     {810, "Plusformel", 800, "TfmBIAPlusB"},
     {820, "Minusformel", 800, "TfmBIAMinusB"},
