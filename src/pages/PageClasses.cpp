@@ -8,6 +8,7 @@
 #include "pages/binomische/BinomialGamePages.h"
 #include "pages/faktorisieren/FactoringGamePages.h"
 #include "pages/interpretieren/InterpretierenPages.h"
+#include "pages/multiplikation/MultiplikationPages.h"
 #include "pages/rechenvorschriften/RechenvorschriftenPages.h"
 #include "platform/PlatformClasses.h"
 #include "scene/SceneControls.h"
@@ -21,6 +22,7 @@ void RegisterPageClasses() {
   RegisterAufstellenPages();
   RegisterInterpretierenPages();
   RegisterAequivalenzPages();
+  RegisterMultiplikationPages();
   RegisterBinomialGamePages();
   RegisterFactoringGamePages();
   RegisterAufgabenPages();

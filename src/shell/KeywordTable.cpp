@@ -58,6 +58,8 @@ const std::vector<TKeywordRow>& ShippedKeywordTable() {
       {430, {"Gegenbeispiel", "äquivalent"}},
       {440, {"Rechengesetze", "Kommutativgesetz", "Assoziativgesetz", "Distributivgesetz"}},
       {500, {"Multiplikation von Summen", "Kapitel"}},
+      {510, {"Ausmultiplizieren", "Distributivgesetz", "Multiplikation von Summen", "Flächeninhalt"}},
+      {520, {"Summe mal Summe", "Ausmultiplizieren", "Multiplikation von Summen", "Flächeninhalt"}},
       {800, {"Binomische Formeln", "Kapitel"}},
       {810, {"Plusformel", "Binomische Formeln", "Quadrat"}},
       {820, {"Minusformel", "Binomische Formeln", "Quadrat"}},

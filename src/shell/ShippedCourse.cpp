@@ -43,6 +43,8 @@ constexpr TCourseRow CourseRows[] = {
     {430, "Gegenbeispiel", 400, "TfmAEGegenbeispiel"},
     {440, "Rechengesetze", 400, "TfmAERechengesetze"},
     {500, "Multiplikation von Summen", 10, "TfmChapterStart"},
+    {510, "Zahl mal Summe", 500, "TfmMSZahlMalSumme"},
+    {520, "Summe mal Summe", 500, "TfmMSSummeMalSumme"},
     {800, "Binomische Formeln", 10, "TfmChapterStart"},
     {810, "Plusformel", 800, "TfmBIAPlusB"},
     {820, "Minusformel", 800, "TfmBIAMinusB"},
