@@ -19,7 +19,8 @@ class TfmChapterStart : public TForm {
   TImage* Image(int Index) const;
 
  public slots:
-  // Fills the seven pictures from the program's pictures, then sets the
-  // background and the title of the current page's chapter.
+  // Fills the hidden picture of the current page's chapter from the
+  // program's pictures (the others stay empty), then sets the background
+  // and the title.
   void FormCreate(QObject* Sender);
 };
