@@ -38,6 +38,7 @@
 #include "shell/ShellClasses.h"
 #include "shell/Statistik.h"
 #include "shell/Stichwort.h"
+#include "shell/TableOfContents.h"
 
 namespace {
 
