@@ -26,7 +26,7 @@ namespace {
 // --progress and --class: text on the console, no window.
 int RunLernstandCommand(const TProgramOptions& Options, int argc, char* argv[]) {
   QCoreApplication App(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("velotra"));
+  QCoreApplication::setApplicationName(QStringLiteral("Velotra"));
   QTextStream Out(stdout);
   QTextStream Err(stderr);
   const QString Target = QString::fromLocal8Bit(Options.Lernstand.c_str());
@@ -58,8 +58,8 @@ int main(int argc, char* argv[]) {
   const bool CheckForms = Options.Action == TProgramOptions::CheckForms;
   if (CheckForms && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   TApplication App(argc, argv);
-  // The name of the data folder ($XDG_DATA_HOME/velotra); windows show the title.
-  TApplication::setApplicationName(QStringLiteral("velotra"));
+  // The name screen readers announce.
+  TApplication::setApplicationName(QStringLiteral("Velotra"));
   App.SetTitle(QStringLiteral("Velotra"));
   // Qt's own dialogs (file, print) speak German like the course.
   QTranslator QtGerman;

@@ -48,7 +48,10 @@ TLernstandStore::TPlace TLernstandStore::DefaultPlace() { return StoredDefaultPl
 QString TLernstandStore::FolderOf(TPlace Place) {
   const QString Data = qEnvironmentVariable("VELOTRA_DATA");
   if (!Data.isEmpty()) return Data;
-  if (Place == TPlace::User) return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  // The folder is named "velotra" whatever the application's name (screen
+  // readers announce that one).
+  if (Place == TPlace::User)
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("velotra"));
   return {};
 }
 
