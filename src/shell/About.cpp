@@ -239,7 +239,7 @@ int TfmAbout::ExportPagePictures(TMMX& Course, const QString& Folder, QWidget* P
 
 void TfmAbout::ExportPicturesAsked() {
   if (!MMX) return;
-  if (MessageDlg(QStringLiteral("Hiermit erzeugen Sie ein jeweils ein Gif-Image von allen Seiten"), mtWarning, mbYesNo) !=
+  if (MessageDlg(QStringLiteral("Hiermit erzeugen Sie von jeder Seite ein GIF-Bild. Fortfahren?"), mtWarning, mbYesNo) !=
       mrYes)
     return;
   const std::optional<QString> Folder = ChooseFolder(QDir::currentPath());

@@ -10,7 +10,7 @@ object fmTAVavorever: TfmTAVavorever
     object Label3: TLabel
       Left = 27
       Top = 6
-      Caption = 'Vavorever'
+      Caption = 'VavoRever'
       Font.Color = 8388608
       Font.Name = 'Tahoma'
       Font.Height = -32

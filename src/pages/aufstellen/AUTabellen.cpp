@@ -27,10 +27,10 @@ TCheck TfmAUTabellen::TableCheck(int Index) const {
   TCheck Check;
   switch (Index) {
     case 0:
-      return Check.Error(QStringLiteral("Das ist noch nicht richtig; Zu dem x wird offenbar 1 dazugezählt!"),
+      return Check.Error(QStringLiteral("Das ist noch nicht richtig; zu dem x wird offenbar 1 dazugezählt!"),
                          TextIsOneOf(Term(1), {"x+1"}));
     case 1:
-      return Check.Error(QStringLiteral("Falsch! Hast du gesehen, dass in der 2.Zeile Quadratzahlen stehen?"),
+      return Check.Error(QStringLiteral("Falsch! Hast du gesehen, dass in der 2. Zeile Quadratzahlen stehen?"),
                          TextIsOneOf(Term(2), {"x^2"}));
     case 2: return Check.StillWrong(TextIsOneOf(Term(3), {"x/2", "0,5*x"}));
     case 3: return Check.StillWrong(TextIsOneOf(Term(4), {"x-2,5"}));

@@ -3,10 +3,7 @@ object fmRVBeispiele: TfmRVBeispiele
   ClientHeight = 482
   OnCreate = FormCreate
   object PCPanel1: TPCPanel
-    Left = 0
-    Top = 0
-    Width = 736
-    Height = 482
+    Align = alClient
     BackgroundMode = bmHFloat
     Color = 14676718
     Color2 = 16777215
@@ -34,7 +31,7 @@ object fmRVBeispiele: TfmRVBeispiele
         '+Das Volumen eines Quaders.'
         'Den Umfang eines Dreiecks.'
         'Die Oberfläche eines Quaders.'
-        'Den Bremsweg eines Autos.'
+        'Den Anhalteweg eines Autos.'
         'Den Mittelwert aus drei Zahlen.'
         'Die Summe aus drei Zahlen.'
         'Den Flächeninhalt eines Dreiecks.')

@@ -3,10 +3,7 @@ object fmRVTerm: TfmRVTerm
   ClientHeight = 482
   OnCreate = FormCreate
   object PCPanel1: TPCPanel
-    Left = 0
-    Top = 0
-    Width = 736
-    Height = 482
+    Align = alClient
     BackgroundMode = bmHFloat
     Color = 14676718
     Color2 = 16777215
@@ -215,7 +212,7 @@ object fmRVTerm: TfmRVTerm
       Font.Name = 'Tahoma'
       Font.Height = -14
       Cells.Strings = (
-        '<B>Bremsweg</B>'
+        '<B>Anhalteweg</B>'
         '3·(20:10)+(20:10)²'
         '3·(40:10)+(40:10)²'
         '3·(90:10)+(90:10)²'
