@@ -6,6 +6,7 @@
 
 #include "common/Random.h"
 #include "pages/GameMessagePrint.h"
+#include "pages/binomische/BinomialGame.h"
 #include "pages/faktorisieren/FactoringGame.h"
 
 namespace {
@@ -53,7 +54,7 @@ TEST(CommonFactorGame, DrawnTasksStayInTheirRangesAndVary) {
       Factors.insert(N);
     }
     ASSERT_GE(T.X, 'a');
-    ASSERT_LE(T.X, 'w');
+    ASSERT_LE(T.X, 'x');
     ASSERT_EQ(T.P() % T.D(), 0);
     ASSERT_EQ(T.Q() % T.D(), 0);
     EXPECT_EQ(Game.TaskCaption(), TCommonFactorGame::Caption(T));
@@ -119,8 +120,9 @@ TEST(BinomialFactorGame, DrawnTasksAreWellFormedAndFactorableTwiceAsOften) {
     ASSERT_LE(T.p, 10);
     ASSERT_GE(T.q, T.p);  // the second square is never the smaller one
     ASSERT_LE(T.q, 19);
-    ASSERT_GE(T.Y - T.X, 1);
-    ASSERT_LE(T.Y - T.X, 3);
+    const auto Place = [](char C) { return static_cast<int>(TaskLetters.find(C)); };
+    ASSERT_GE(Place(T.Y) - Place(T.X), 1);
+    ASSERT_LE(Place(T.Y) - Place(T.X), 3);
     EXPECT_EQ(Game.TaskCaption(), TBinomialFactorGame::Caption(T));
     ++KindCounts[T.Kind];
   }
@@ -165,4 +167,20 @@ TEST(BinomialFactorGame, Answers) {
     EXPECT_EQ(R.Message, Expected) << Game.TaskCaption() << " = " << Answer << ": " << R.Message.Text;
     EXPECT_EQ(R.Solved, Expected.Kind == gmPraise) << Answer;
   }
+}
+
+TEST(TaskGames, NoDrawnTaskShowsTheLettersThatReadAsDigits) {
+  // i, l and o pass for 1, I and 0 in a task like "(2*l+12*o)^2".
+  const auto Check = [](const std::string& Caption) {
+    EXPECT_EQ(Caption.find_first_of("ilo"), std::string::npos) << Caption;
+  };
+  for (unsigned Seed = 0; Seed < 600; ++Seed) {
+    RandomSeed(Seed);
+    Check(TBinomialGame().TaskCaption());
+    Check(TCommonFactorGame().TaskCaption());
+    Check(TBinomialFactorGame().TaskCaption());
+  }
+  EXPECT_EQ(TaskLetterAfter('h', 1), 'j');
+  EXPECT_EQ(TaskLetterAfter('k', 2), 'n');
+  EXPECT_EQ(TaskLetterAfter('x', 5), 'z');  // the row ends at z
 }

@@ -24,8 +24,8 @@ std::string TBinomialGame::MakeTask() {
   FTask.Kind = Random(3);
   FTask.A = 2 + Random(13);
   FTask.B = 2 + Random(13);
-  FTask.X = static_cast<char>('a' + Random(20));
-  FTask.Y = static_cast<char>(FTask.X + 1 + Random(4));
+  FTask.X = TaskLetter(Random(19));
+  FTask.Y = TaskLetterAfter(FTask.X, 1 + Random(4));
   return Caption(FTask);
 }
 

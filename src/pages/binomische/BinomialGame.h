@@ -26,8 +26,9 @@ class TBinomialGame final : public TTaskGame {
   static std::string Caption(const TBinomialTask& Task);
 
  protected:
-  // Draws, in this order: the kind (0..2), A and B (2..14 each), X ("a".."t")
-  // and the distance of Y behind X (1..4).
+  // Draws, in this order: the kind (0..2), A and B (2..14 each), X (one of
+  // the first 19 task letters, "a".."v") and how many task letters Y comes
+  // after X (1..4).
   std::string MakeTask() override;
   // Only a sum or difference is judged; it must be equivalent to the task.
   TGameMessage Judge(const std::string& AnswerCaption) const override;

@@ -1,5 +1,7 @@
 #include "pages/binomische/TaskGame.h"
 
+#include <algorithm>
+
 void TTaskGame::Tick() {
   if (FTimerRunning) ++FSeconds;
 }
@@ -25,4 +27,13 @@ TGameReply TTaskGame::Check(const std::string& AnswerCaption, const TGamePresent
   Reply.ProgressWidth = ProgressWidth();
   Reply.TaskCaption = FTaskCaption;
   return Reply;
+}
+
+char TaskLetter(int Index) {
+  return TaskLetters[static_cast<std::size_t>(std::clamp(Index, 0, static_cast<int>(TaskLetters.size()) - 1))];
+}
+
+char TaskLetterAfter(char Letter, int Steps) {
+  const std::size_t At = TaskLetters.find(Letter);
+  return TaskLetter(At == std::string_view::npos ? 0 : static_cast<int>(At) + Steps);
 }

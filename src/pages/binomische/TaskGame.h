@@ -27,6 +27,7 @@
 // Without a presenter the page may show R.Message itself after Check.
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "pages/GameMessage.h"
@@ -93,6 +94,14 @@ class TTaskGame {
   int FSeconds = 0;
   bool FTimerRunning = true;
 };
+
+// The letters a task may show: the alphabet without i, l and o, which a
+// pupil reads as 1, I and 0 in a task like "(2·l + 12·o)²".
+inline constexpr std::string_view TaskLetters = "abcdefghjkmnpqrstuvwxyz";
+// The Index-th letter of TaskLetters (clamped to the row).
+char TaskLetter(int Index);
+// The letter Steps places after Letter in TaskLetters (clamped to the row).
+char TaskLetterAfter(char Letter, int Steps);
 
 // Texts shared by the game checks.
 inline constexpr const char* NotEquivalentText = "Die Terme sind wohl nicht äquivalent!";

@@ -9,7 +9,6 @@
 
 namespace {
 std::string Str(int N) { return std::to_string(N); }
-char LetterFrom(char First, int Count) { return static_cast<char>(First + Random(Count)); }
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -32,14 +31,14 @@ void TCommonFactorGame::SetTask(const TCommonFactorTask& Task) {
 std::string TCommonFactorGame::Caption(const TCommonFactorTask& Task) {
   const std::string Suffix = Task.WithCommonLetter ? std::string("*") + Task.W() : std::string();
   return Str(Task.P()) + "*" + Task.X + Suffix + (Task.Minus ? "-" : "+") + Str(Task.Q()) + "*" +
-         static_cast<char>(Task.X + 1) + Suffix;
+         TaskLetterAfter(Task.X, 1) + Suffix;
 }
 
 std::string TCommonFactorGame::MakeTask() {
   FTask.F = 2 + Random(13);
   FTask.G = 2 + Random(13);
   FTask.H = 2 + Random(13);
-  FTask.X = LetterFrom('a', 23);
+  FTask.X = TaskLetter(Random(21));
   FTask.WithCommonLetter = Random(2) == 1;
   FTask.Minus = Random(2) == 1;
   return Caption(FTask);
@@ -104,8 +103,8 @@ std::string TBinomialFactorGame::MakeTask() {
     case 3: FTask.q = p % 2 != 0 ? p + 6 : p + 7; break;
     default: FTask.q = p % 3 != 0 ? p + 3 : p + 8; break;
   }
-  FTask.X = LetterFrom('a', 20);
-  FTask.Y = static_cast<char>(FTask.X + 1 + Random(3));
+  FTask.X = TaskLetter(Random(20));
+  FTask.Y = TaskLetterAfter(FTask.X, 1 + Random(3));
   return Caption(FTask);
 }
 

@@ -25,9 +25,9 @@ struct TCommonFactorTask {
   int Q() const { return F * H; }
   // The greatest common divisor of P and Q: the number to take out.
   int D() const;
-  // The letter two places after X: the only letter allowed as a factor of
-  // the answer (also when the products do not share it).
-  char W() const { return static_cast<char>(X + 2); }
+  // The task letter two places after X: the only letter allowed as a factor
+  // of the answer (also when the products do not share it).
+  char W() const { return TaskLetterAfter(X, 2); }
 };
 
 class TCommonFactorGame final : public TTaskGame {
@@ -36,13 +36,14 @@ class TCommonFactorGame final : public TTaskGame {
 
   const TCommonFactorTask& Task() const { return FTask; }
   void SetTask(const TCommonFactorTask& Task);
-  // P*X S op Q*(X+1) S with S = "*W" or empty: "24*a*c+36*b*c", "24*a-36*b".
+  // P*X S op Q*X' S with X' the task letter after X and S = "*W" or empty:
+  // "24*a*c+36*b*c", "24*a-36*b".
   static std::string Caption(const TCommonFactorTask& Task);
 
  protected:
-  // Draws, in this order: F, G, H (2..14 each), X ("a".."w"), whether the
-  // products share W (when Random(2) is 1) and the operator ("-" when
-  // Random(2) is 1).
+  // Draws, in this order: F, G, H (2..14 each), X (one of the first 21 task
+  // letters, "a".."x"), whether the products share W (when Random(2) is 1)
+  // and the operator ("-" when Random(2) is 1).
   std::string MakeTask() override;
   // The answer must be a product (quotients count); among its factors each
   // number must be D and each letter W, other factors are not examined;
@@ -77,7 +78,8 @@ class TBinomialFactorGame final : public TTaskGame {
 
  protected:
   // Draws, in this order: the kind (0..8, above 5 less 5), p (1..10), the
-  // rule for q (0..4), X ("a".."t") and the distance of Y behind X (1..3).
+  // rule for q (0..4), X (one of the first 20 task letters, "a".."w") and
+  // how many task letters Y comes after X (1..3).
   std::string MakeTask() override;
   // The answer caption "?" says that the sum cannot be factored. For a
   // binomial formula the answer must be a product, a power, or another
