@@ -1,5 +1,6 @@
 #include "components/MyHtml.h"
 
+#include <QImage>
 #include <QMouseEvent>
 #include <algorithm>
 
@@ -8,6 +9,36 @@
 #include "platform/Forms.h"
 
 namespace {
+// Measures instead of drawing: remembers the box around every word written.
+class TTextBoundsCanvas final : public TCoreCanvas {
+ public:
+  explicit TTextBoundsCanvas(TCoreCanvas& Measure) : FMeasure(Measure) {}
+  TFontSpec GetFont() const override { return FMeasure.GetFont(); }
+  void SetFont(const TFontSpec& Font) override { FMeasure.SetFont(Font); }
+  TSize TextExtent(const std::string& Text) override { return FMeasure.TextExtent(Text); }
+  void TextOut(int X, int Y, const std::string& Text) override {
+    const TSize S = FMeasure.TextExtent(Text);
+    if (S.cx <= 0 || Text.find_first_not_of(' ') == std::string::npos) return;
+    const TRect Word{X, Y, X + S.cx, Y + S.cy};
+    FBounds = FEmpty ? Word
+                     : TRect{std::min(FBounds.Left, Word.Left), std::min(FBounds.Top, Word.Top),
+                             std::max(FBounds.Right, Word.Right), std::max(FBounds.Bottom, Word.Bottom)};
+    FEmpty = false;
+  }
+  TColor PenColor() const override { return FPen; }
+  void SetPenColor(TColor Color) override { FPen = Color; }
+  void MoveTo(int, int) override {}
+  void LineTo(int, int) override {}
+  void Polyline(const std::vector<TPoint>&) override {}
+  std::optional<TRect> Bounds() const { return FEmpty ? std::nullopt : std::optional<TRect>(FBounds); }
+
+ private:
+  TCoreCanvas& FMeasure;
+  TColor FPen = 0;
+  TRect FBounds;
+  bool FEmpty = true;
+};
+
 // Text with an opaque background: each word's cell is painted in the
 // control's colour before the word. Everything else goes to the canvas as is.
 class TOpaqueTextCanvas final : public TCoreCanvas {
@@ -110,6 +141,19 @@ void TMiniHTML::Layout(TCanvas& Canvas) {
   TCoreCanvas& Core = FTransparent ? static_cast<TCoreCanvas&>(Canvas.Core()) : Opaque;
   THTMLParser Parser(FTokens, FLinks, LinkFont, Headers, Width(), Core);
   Parser.Parse();
+}
+
+std::optional<TRect> TMiniHTML::TextBounds() {
+  QImage Scratch(1, 1, QImage::Format_RGB32);
+  TCanvas Canvas(&Scratch);
+  Canvas.SetFont(*Font());
+  THTMLParser::THeaderFonts Headers;
+  for (std::size_t I = 0; I < Headers.size(); ++I) Headers[I] = FHeaders[I]->FontSpec();
+  THyperLinkList Links;
+  TTextBoundsCanvas Bounds(Canvas.Core());
+  THTMLParser Parser(FTokens, Links, FHyperlinks->FontSpec(), Headers, Width(), Bounds);
+  Parser.Parse();
+  return Bounds.Bounds();
 }
 
 void TMiniHTML::DrawContent(TCanvas& Canvas, bool Buffered, TCopyMode Rop, const TRect& R) {

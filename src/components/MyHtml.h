@@ -12,6 +12,7 @@
 // words are painted.
 #include <QStringList>
 #include <array>
+#include <optional>
 
 #include "components/MyHtmlParser.h"
 #include "platform/Canvas.h"
@@ -75,6 +76,10 @@ class TMiniHTML : public TControl {
   // of the control's size and combines the top-left R.Width() x R.Height()
   // of it into Canvas at R's top-left corner with the raster operation Rop.
   virtual void DrawContent(TCanvas& Canvas, bool Buffered, TCopyMode Rop, const TRect& R);
+
+  // The box around the words as the text is laid out now (control
+  // coordinates); none for a text without words.
+  std::optional<TRect> TextBounds();
 
   // The links found by the last drawing, with their rectangles.
   const THyperLinkList& Links() const { return FLinks; }
