@@ -9,34 +9,29 @@
 #include "platform/Forms.h"
 
 namespace {
-// Measures instead of drawing: remembers the box around every word written.
-class TTextBoundsCanvas final : public TCoreCanvas {
+// Measures instead of drawing: remembers the box of every word written.
+class TWordBoxCanvas final : public TCoreCanvas {
  public:
-  explicit TTextBoundsCanvas(TCoreCanvas& Measure) : FMeasure(Measure) {}
+  explicit TWordBoxCanvas(TCoreCanvas& Measure) : FMeasure(Measure) {}
   TFontSpec GetFont() const override { return FMeasure.GetFont(); }
   void SetFont(const TFontSpec& Font) override { FMeasure.SetFont(Font); }
   TSize TextExtent(const std::string& Text) override { return FMeasure.TextExtent(Text); }
   void TextOut(int X, int Y, const std::string& Text) override {
     const TSize S = FMeasure.TextExtent(Text);
     if (S.cx <= 0 || Text.find_first_not_of(' ') == std::string::npos) return;
-    const TRect Word{X, Y, X + S.cx, Y + S.cy};
-    FBounds = FEmpty ? Word
-                     : TRect{std::min(FBounds.Left, Word.Left), std::min(FBounds.Top, Word.Top),
-                             std::max(FBounds.Right, Word.Right), std::max(FBounds.Bottom, Word.Bottom)};
-    FEmpty = false;
+    FBoxes.push_back({X, Y, X + S.cx, Y + S.cy});
   }
   TColor PenColor() const override { return FPen; }
   void SetPenColor(TColor Color) override { FPen = Color; }
   void MoveTo(int, int) override {}
   void LineTo(int, int) override {}
   void Polyline(const std::vector<TPoint>&) override {}
-  std::optional<TRect> Bounds() const { return FEmpty ? std::nullopt : std::optional<TRect>(FBounds); }
+  std::vector<TRect> Boxes() && { return std::move(FBoxes); }
 
  private:
   TCoreCanvas& FMeasure;
   TColor FPen = 0;
-  TRect FBounds;
-  bool FEmpty = true;
+  std::vector<TRect> FBoxes;
 };
 
 // Text with an opaque background: each word's cell is painted in the
@@ -143,17 +138,17 @@ void TMiniHTML::Layout(TCanvas& Canvas) {
   Parser.Parse();
 }
 
-std::optional<TRect> TMiniHTML::TextBounds() {
+std::vector<TRect> TMiniHTML::WordBoxes() {
   QImage Scratch(1, 1, QImage::Format_RGB32);
   TCanvas Canvas(&Scratch);
   Canvas.SetFont(*Font());
   THTMLParser::THeaderFonts Headers;
   for (std::size_t I = 0; I < Headers.size(); ++I) Headers[I] = FHeaders[I]->FontSpec();
   THyperLinkList Links;
-  TTextBoundsCanvas Bounds(Canvas.Core());
-  THTMLParser Parser(FTokens, Links, FHyperlinks->FontSpec(), Headers, Width(), Bounds);
+  TWordBoxCanvas Boxes(Canvas.Core());
+  THTMLParser Parser(FTokens, Links, FHyperlinks->FontSpec(), Headers, Width(), Boxes);
   Parser.Parse();
-  return Bounds.Bounds();
+  return std::move(Boxes).Boxes();
 }
 
 void TMiniHTML::DrawContent(TCanvas& Canvas, bool Buffered, TCopyMode Rop, const TRect& R) {

@@ -12,7 +12,7 @@
 // words are painted.
 #include <QStringList>
 #include <array>
-#include <optional>
+#include <vector>
 
 #include "components/MyHtmlParser.h"
 #include "platform/Canvas.h"
@@ -77,9 +77,9 @@ class TMiniHTML : public TControl {
   // of it into Canvas at R's top-left corner with the raster operation Rop.
   virtual void DrawContent(TCanvas& Canvas, bool Buffered, TCopyMode Rop, const TRect& R);
 
-  // The box around the words as the text is laid out now (control
-  // coordinates); none for a text without words.
-  std::optional<TRect> TextBounds();
+  // The box of every word as the text is laid out now (control
+  // coordinates), in reading order.
+  std::vector<TRect> WordBoxes();
 
   // The links found by the last drawing, with their rectangles.
   const THyperLinkList& Links() const { return FLinks; }

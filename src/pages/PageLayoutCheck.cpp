@@ -118,30 +118,36 @@ class TLayoutInspector {
     AddFootprint(L, Drawn.intersected(L.rect()));
   }
 
+  // The words of a text, and the room they need from the text's corner.
+  static QSize Extent(const std::vector<TRect>& Words) {
+    QSize Need;
+    for (const TRect& W : Words) Need = Need.expandedTo(QSize(W.Right, W.Bottom));
+    return Need;
+  }
+
   void InspectHtml(TMiniHTML& H) {
-    const std::optional<TRect> Words = H.TextBounds();
-    if (!Words) return;
-    const QRect Drawn(Words->Left, Words->Top, Words->Width(), Words->Height());
-    if (Drawn.right() >= H.width() || Drawn.bottom() >= H.height())
-      TooSmall(H, QStringLiteral("text"), QSize(Drawn.right() + 1, Drawn.bottom() + 1), H.size());
-    AddFootprint(H, Drawn.intersected(H.rect()));
+    const std::vector<TRect> Words = H.WordBoxes();
+    const QSize Need = Extent(Words);
+    if (Need.width() > H.width() || Need.height() > H.height()) TooSmall(H, QStringLiteral("text"), Need, H.size());
+    for (const TRect& W : Words) AddFootprint(H, QRect(W.Left, W.Top, W.Width(), W.Height()).intersected(H.rect()));
   }
 
   void InspectGrid(TRRGrid& G) {
     const int Cols = std::max(1, G.ColCount());
     for (int I = 0; I < G.Cells().size(); ++I) {
       TMiniHTML* Text = G.CellText(I);
-      const std::optional<TRect> Words = Text ? Text->TextBounds() : std::nullopt;
-      if (!Words) continue;
+      const std::vector<TRect> Words = Text ? Text->WordBoxes() : std::vector<TRect>();
+      if (Words.empty()) continue;
       const TRect Cell = G.CellRect(I % Cols, I / Cols);
       // Cell texts start at the grid's text offsets and end one pixel before
       // the cell's right and bottom edge.
       const QPoint Origin(G.ClientOffset() + Cell.Left + G.XCellTextOffset(), G.ClientOffset() + Cell.Top + G.YCellTextOffset());
       const QSize Room(Cell.Width() - G.XCellTextOffset() - 1, Cell.Height() - G.YCellTextOffset() - 1);
-      if (Words->Right > Room.width() || Words->Bottom > Room.height())
-        TooSmall(G, QStringLiteral("cell %1, %2").arg(I % Cols).arg(I / Cols), QSize(Words->Right, Words->Bottom), Room);
-      const QRect Drawn(Origin + QPoint(Words->Left, Words->Top), QSize(Words->Width(), Words->Height()));
-      AddFootprint(G, Drawn.intersected(QRect(Origin, Room)));
+      const QSize Need = Extent(Words);
+      if (Need.width() > Room.width() || Need.height() > Room.height())
+        TooSmall(G, QStringLiteral("cell %1, %2").arg(I % Cols).arg(I / Cols), Need, Room);
+      for (const TRect& W : Words)
+        AddFootprint(G, QRect(Origin + QPoint(W.Left, W.Top), QSize(W.Width(), W.Height())).intersected(QRect(Origin, Room)));
     }
   }
 

@@ -812,16 +812,16 @@ object fmBIPascal: TfmBIPascal
     end
     object MiniHTML3: TMiniHTML
       Left = 16
-      Top = 412
+      Top = 424
       Width = 520
-      Height = 56
+      Height = 50
       Transparent = True
       Visible = False
       Font.Name = 'Tahoma'
       Font.Height = -17
       Lines = (
-        'Was hat das mit den binomischen Formeln zu tun? <br>'
-        '->')
+        'Was hat das mit den binomischen Formeln zu tun? '
+        'Das zeigt dir die nächste Seite.')
     end
     object PCVGlassButton1: TPCVGlassButton
       Left = 558
@@ -836,6 +836,21 @@ object fmBIPascal: TfmBIPascal
       Font.Color = clNavy
       EnhancedColor = clRed
       OnClick = PCVGlassButton1Click
+    end
+    object PCVGlassButton2: TPCVGlassButton
+      Left = 232
+      Top = 100
+      Width = 100
+      Height = 30
+      Visible = False
+      Color = 10510368
+      Caption = '&Schneller'
+      Font.Name = 'Tahoma'
+      Font.Height = -13
+      Font.Style = [fsBold]
+      Font.Color = clNavy
+      EnhancedColor = clRed
+      OnClick = PCVGlassButton2Click
     end
   end
   object Timer1: TTimer

@@ -480,7 +480,7 @@ object fmFAEinfuhrung: TfmFAEinfuhrung
     object MMCombo4: TMMCombo
       Left = 428
       Top = 386
-      Width = 292
+      Width = 326
       Height = 26
       Visible = False
       Font.Name = 'Tahoma'

@@ -61,9 +61,9 @@ object fmRVBeispiele: TfmRVBeispiele
       Visible = False
     end
     object lbKontext1: TLabel
-      Left = 20
+      Left = 16
       Top = 191
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Textaufgabe'
@@ -89,9 +89,9 @@ object fmRVBeispiele: TfmRVBeispiele
         'G')
     end
     object lbKontext2: TLabel
-      Left = 20
+      Left = 16
       Top = 224
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Rätselaufgabe'
@@ -117,9 +117,9 @@ object fmRVBeispiele: TfmRVBeispiele
         '+G')
     end
     object lbKontext3: TLabel
-      Left = 20
+      Left = 16
       Top = 257
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Erklärung am Bau'
@@ -145,9 +145,9 @@ object fmRVBeispiele: TfmRVBeispiele
         'G')
     end
     object lbKontext4: TLabel
-      Left = 20
+      Left = 16
       Top = 290
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Taschenrechner'
@@ -173,9 +173,9 @@ object fmRVBeispiele: TfmRVBeispiele
         'G')
     end
     object lbKontext5: TLabel
-      Left = 20
+      Left = 16
       Top = 323
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Computer-Maschinensprache'
@@ -201,9 +201,9 @@ object fmRVBeispiele: TfmRVBeispiele
         'G')
     end
     object lbKontext6: TLabel
-      Left = 20
+      Left = 16
       Top = 356
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Computer-Programm'
@@ -229,9 +229,9 @@ object fmRVBeispiele: TfmRVBeispiele
         'G')
     end
     object lbKontext7: TLabel
-      Left = 20
+      Left = 16
       Top = 389
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Mathem. Formulierung'

@@ -348,11 +348,11 @@ object fmRVDefinition: TfmRVDefinition
     object RRGrid1: TRRGrid
       Left = 390
       Top = 98
-      Width = 329
+      Width = 381
       Height = 187
       ColCount = 4
       RowCount = 6
-      DefaultColWidth = 81
+      DefaultColWidth = 94
       DefaultRowHeight = 30
       BorderStyle = bsNone
       ScrollBars = ssNone
@@ -390,7 +390,7 @@ object fmRVDefinition: TfmRVDefinition
         '')
     end
     object Edit1: TEdit
-      Left = 478
+      Left = 491
       Top = 132
       Width = 52
       Height = 24
@@ -399,7 +399,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown1: TUpDown
-      Left = 530
+      Left = 543
       Top = 132
       Width = 17
       Height = 24
@@ -409,7 +409,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit2: TEdit
-      Left = 560
+      Left = 586
       Top = 132
       Width = 52
       Height = 24
@@ -418,7 +418,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown2: TUpDown
-      Left = 612
+      Left = 638
       Top = 132
       Width = 17
       Height = 24
@@ -428,7 +428,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit3: TEdit
-      Left = 642
+      Left = 681
       Top = 132
       Width = 52
       Height = 24
@@ -437,7 +437,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown3: TUpDown
-      Left = 694
+      Left = 733
       Top = 132
       Width = 17
       Height = 24
@@ -447,7 +447,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit4: TEdit
-      Left = 478
+      Left = 491
       Top = 163
       Width = 52
       Height = 24
@@ -456,7 +456,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown4: TUpDown
-      Left = 530
+      Left = 543
       Top = 163
       Width = 17
       Height = 24
@@ -466,7 +466,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit5: TEdit
-      Left = 560
+      Left = 586
       Top = 163
       Width = 52
       Height = 24
@@ -475,7 +475,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown5: TUpDown
-      Left = 612
+      Left = 638
       Top = 163
       Width = 17
       Height = 24
@@ -485,7 +485,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit6: TEdit
-      Left = 642
+      Left = 681
       Top = 163
       Width = 52
       Height = 24
@@ -494,7 +494,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown6: TUpDown
-      Left = 694
+      Left = 733
       Top = 163
       Width = 17
       Height = 24
@@ -504,7 +504,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit7: TEdit
-      Left = 478
+      Left = 491
       Top = 194
       Width = 52
       Height = 24
@@ -513,7 +513,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown7: TUpDown
-      Left = 530
+      Left = 543
       Top = 194
       Width = 17
       Height = 24
@@ -523,7 +523,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit8: TEdit
-      Left = 560
+      Left = 586
       Top = 194
       Width = 52
       Height = 24
@@ -532,7 +532,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown8: TUpDown
-      Left = 612
+      Left = 638
       Top = 194
       Width = 17
       Height = 24
@@ -542,7 +542,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit9: TEdit
-      Left = 642
+      Left = 681
       Top = 194
       Width = 52
       Height = 24
@@ -551,7 +551,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown9: TUpDown
-      Left = 694
+      Left = 733
       Top = 194
       Width = 17
       Height = 24
@@ -561,7 +561,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit10: TEdit
-      Left = 478
+      Left = 491
       Top = 225
       Width = 52
       Height = 24
@@ -570,7 +570,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown10: TUpDown
-      Left = 530
+      Left = 543
       Top = 225
       Width = 17
       Height = 24
@@ -580,7 +580,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit11: TEdit
-      Left = 560
+      Left = 586
       Top = 225
       Width = 52
       Height = 24
@@ -589,7 +589,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown11: TUpDown
-      Left = 612
+      Left = 638
       Top = 225
       Width = 17
       Height = 24
@@ -599,7 +599,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit12: TEdit
-      Left = 642
+      Left = 681
       Top = 225
       Width = 52
       Height = 24
@@ -608,7 +608,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown12: TUpDown
-      Left = 694
+      Left = 733
       Top = 225
       Width = 17
       Height = 24
@@ -618,7 +618,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit13: TEdit
-      Left = 478
+      Left = 491
       Top = 256
       Width = 52
       Height = 24
@@ -627,7 +627,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown13: TUpDown
-      Left = 530
+      Left = 543
       Top = 256
       Width = 17
       Height = 24
@@ -637,7 +637,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit14: TEdit
-      Left = 560
+      Left = 586
       Top = 256
       Width = 52
       Height = 24
@@ -646,7 +646,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown14: TUpDown
-      Left = 612
+      Left = 638
       Top = 256
       Width = 17
       Height = 24
@@ -656,7 +656,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit15: TEdit
-      Left = 642
+      Left = 681
       Top = 256
       Width = 52
       Height = 24
@@ -665,7 +665,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown15: TUpDown
-      Left = 694
+      Left = 733
       Top = 256
       Width = 17
       Height = 24
@@ -703,7 +703,7 @@ object fmRVDefinition: TfmRVDefinition
     object MMCombo1: TMMCombo
       Left = 156
       Top = 333
-      Width = 290
+      Width = 340
       Visible = False
       Font.Name = 'Tahoma'
       Font.Height = -14
@@ -736,7 +736,7 @@ object fmRVDefinition: TfmRVDefinition
     object MMCombo2: TMMCombo
       Left = 156
       Top = 371
-      Width = 290
+      Width = 340
       Visible = False
       Font.Name = 'Tahoma'
       Font.Height = -14
@@ -755,9 +755,9 @@ object fmRVDefinition: TfmRVDefinition
         'die Dreiecke zählen.“')
     end
     object lbKlammer: TLabel
-      Left = 452
+      Left = 500
       Top = 318
-      Width = 30
+      Width = 36
       Height = 84
       AutoSize = False
       Caption = '}'
@@ -768,9 +768,9 @@ object fmRVDefinition: TfmRVDefinition
       Font.Color = 8388608
     end
     object MiniHTML2: TMiniHTML
-      Left = 488
+      Left = 540
       Top = 346
-      Width = 240
+      Width = 250
       Height = 50
       Transparent = True
       Visible = False

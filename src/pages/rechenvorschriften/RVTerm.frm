@@ -60,12 +60,12 @@ object fmRVTerm: TfmRVTerm
     object RRGrid2: TRRGrid
       Left = 205
       Top = 100
-      Width = 132
+      Width = 232
       Height = 156
       ColCount = 1
       RowCount = 5
       FixedCols = 0
-      DefaultColWidth = 130
+      DefaultColWidth = 230
       DefaultRowHeight = 30
       BorderStyle = bsNone
       ScrollBars = ssNone
@@ -86,7 +86,7 @@ object fmRVTerm: TfmRVTerm
     object MMCombo1: TMMCombo
       Left = 207
       Top = 226
-      Width = 128
+      Width = 228
       Font.Name = 'Tahoma'
       Font.Height = -14
       Items.Strings = (
@@ -97,7 +97,7 @@ object fmRVTerm: TfmRVTerm
         'Länge mal Breite mal Höhe')
     end
     object RRGrid3: TRRGrid
-      Left = 376
+      Left = 476
       Top = 100
       Width = 127
       Height = 156
@@ -128,7 +128,7 @@ object fmRVTerm: TfmRVTerm
         '<B>b</B>')
     end
     object RRGrid4: TRRGrid
-      Left = 502
+      Left = 602
       Top = 100
       Width = 142
       Height = 156
@@ -154,7 +154,7 @@ object fmRVTerm: TfmRVTerm
         '')
     end
     object MMCombo2: TMMCombo
-      Left = 504
+      Left = 604
       Top = 226
       Width = 138
       Font.Name = 'Tahoma'
