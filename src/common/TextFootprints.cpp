@@ -10,8 +10,9 @@ std::vector<std::pair<std::size_t, std::size_t>> CrowdedFootprints(const std::ve
     for (std::size_t J = I + 1; J < Footprints.size(); ++J) {
       const TTextFootprint& B = Footprints[J];
       if (B.Control == A.Control || Empty(B.Rect)) continue;
-      const bool Apart = A.Rect.Right + MinGap <= B.Rect.Left || B.Rect.Right + MinGap <= A.Rect.Left ||
-                         A.Rect.Bottom + MinGap <= B.Rect.Top || B.Rect.Bottom + MinGap <= A.Rect.Top;
+      const int Gap = A.Framed && B.Framed ? 0 : MinGap;
+      const bool Apart = A.Rect.Right + Gap <= B.Rect.Left || B.Rect.Right + Gap <= A.Rect.Left ||
+                         A.Rect.Bottom + Gap <= B.Rect.Top || B.Rect.Bottom + Gap <= A.Rect.Top;
       if (!Apart) Crowded.emplace_back(I, J);
     }
   }

@@ -79,7 +79,7 @@ class TLayoutInspector {
       } else if (qobject_cast<TPCVGlassButton*>(W) || qobject_cast<TMMButton*>(W)) {
         InspectButton(*static_cast<TControl*>(W));
       } else if (W->objectName().startsWith(QLatin1String("LearnPath"))) {
-        AddFootprint(*W, W->rect());  // the learning path's arrows lie over the page
+        AddFootprint(*W, W->rect(), true);  // the learning path's arrows lie over the page
       }
     }
     for (const auto& [I, J] : CrowdedFootprints(FFootprints, MinTextGap))
@@ -100,11 +100,12 @@ class TLayoutInspector {
                    .arg(Room.height()));
   }
 
-  // Local is in W's pixels; it must also lie on the page.
-  void AddFootprint(const QWidget& W, const QRect& Local) {
+  // Local is in W's pixels; it must also lie on the page. A framed
+  // footprint is a field or box whose frame holds its text.
+  void AddFootprint(const QWidget& W, const QRect& Local, bool Framed = false) {
     const QRect OnPage(W.mapTo(&FPage, Local.topLeft()), Local.size());
     if (!FPage.rect().contains(OnPage)) Problem(W, QStringLiteral("reaches beyond the page"));
-    FFootprints.push_back({W.objectName().toStdString(), ToTRect(OnPage)});
+    FFootprints.push_back({W.objectName().toStdString(), ToTRect(OnPage), Framed});
   }
 
   void InspectLabel(const TLabel& L) {
@@ -163,7 +164,7 @@ class TLayoutInspector {
       if (Metrics.horizontalAdvance(Text) > Room)
         TooSmall(Control, QStringLiteral("\"%1\"").arg(Text), QSize(Metrics.horizontalAdvance(Text), Metrics.height()),
                  QSize(Room, Contents.height()));
-    AddFootprint(Control, Control.rect());
+    AddFootprint(Control, Control.rect(), true);
   }
 
   void InspectCombo(const TMMCombo& C) {
@@ -180,7 +181,7 @@ class TLayoutInspector {
       if (Need > Field.width())
         TooSmall(C, QStringLiteral("item \"%1\"").arg(Box.itemText(I)), QSize(Need, Metrics.height()), Field.size());
     }
-    AddFootprint(C, C.rect());
+    AddFootprint(C, C.rect(), true);
   }
 
   void InspectButton(const TControl& B) {
@@ -190,14 +191,14 @@ class TLayoutInspector {
     const QSize Room(B.width() - ButtonTextMargin, B.height());
     if (!Text.isEmpty() && (Need.width() > Room.width() || Need.height() > Room.height()))
       TooSmall(B, QStringLiteral("caption"), Need, Room);
-    AddFootprint(B, B.rect());
+    AddFootprint(B, B.rect(), true);
   }
 
   void InspectTerm(const TMMTerm& T) {
     bool Fits = true;
     T.CaptionFont(&Fits);
     if (!Fits) Problem(T, QStringLiteral("the term \"%1\" does not fit even at the smallest size").arg(T.Caption()));
-    AddFootprint(T, T.rect());
+    AddFootprint(T, T.rect(), true);
   }
 
   QWidget& FPage;

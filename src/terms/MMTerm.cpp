@@ -1,7 +1,10 @@
 #include "terms/MMTerm.h"
 
 #include <QImage>
+#include <algorithm>
 #include <exception>
+
+#include "terms/TermFace.h"
 
 namespace {
 
@@ -22,7 +25,7 @@ TSize TMMTerm::TermRoom() const {
 namespace {
 // Sets Canvas's font to the one in which Box shows Term; true when it fits.
 bool UseCaptionFont(TCanvas& Canvas, const TMMTerm& Box, const TTerm& Term) {
-  Canvas.Font().SetSpec(Box.Font()->FontSpec());
+  Canvas.Font().SetSpec(TermFont(Box.Font()->FontSpec()));
   try {
     return FitTermFont(Canvas.Core(), Term, Box.TermRoom(), TMMTerm::MinFontHeight);
   } catch (const std::exception&) {
@@ -80,5 +83,12 @@ void TMMTerm::DrawState(TCanvas& Canvas, int AState) {
   if (Caption().isEmpty()) return;
   std::unique_ptr<TTerm> Term = GetTerm();
   UseCaptionFont(Canvas, *this, *Term);
-  DrawTermAt(Canvas, *Term, 4, 4);
+  // From the left as designed, centred between the top and the bottom.
+  int Top = 4;
+  try {
+    Top = std::max(2, (H - Term->Measure(Canvas.Core()).cy) / 2);
+  } catch (const std::exception&) {
+    // drawn as "?" from the top
+  }
+  DrawTermAt(Canvas, *Term, 4, Top);
 }

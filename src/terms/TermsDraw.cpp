@@ -1,7 +1,9 @@
-// Mathematical layout of term trees: fractions with a bar and smaller parts,
-// raised smaller exponents, a centred dot for products, brackets drawn as
-// lines. Everything is drawn through the core canvas, so the rules can be
-// checked with fixed character metrics.
+// Mathematical layout of term trees, set as in an exercise book: fractions
+// with a bar and smaller parts, exponents raised, smaller and tight to their
+// base, a centred dot for products, the minus sign "−" in the plus sign's
+// cell, variables in italics, brackets drawn as lines. Everything is drawn
+// through the core canvas, so the rules can be checked with fixed character
+// metrics.
 #include <algorithm>
 #include <cmath>
 
@@ -10,11 +12,12 @@
 
 namespace {
 
-const std::string MulDot = "\xC2\xB7";  // the centred dot of products
+const std::string MulDot = "\xC2\xB7";      // the centred dot of products
+const std::string MinusSign = "\xE2\x88\x92";  // U+2212, not the hyphen
 
 // The gap on each side of an operator symbol of text width W.
 int SymbolGap(const std::string& Op, int W) {
-  if (Op == "+" || Op == "-") return W / 2;
+  if (Op == "+" || Op == MinusSign) return W / 2;
   if (Op == ":" || Op == "/" || Op == MulDot) return W / 3;
   if (Op == "^") return 1;
   return W;
@@ -24,7 +27,7 @@ const std::string& DrawnSymbol(const std::string& Op) { return Op == "*" ? MulDo
 
 // The symbol a dyad class shows between its children.
 std::string DyadSymbol(const TDyad& Dyad) {
-  if (Dyad.IsA<TDif>()) return "-";
+  if (Dyad.IsA<TDif>()) return MinusSign;
   if (Dyad.IsA<TSum>()) return "+";
   if (Dyad.IsA<TDiv>()) return ":";
   if (Dyad.IsA<TMul>()) return MulDot;
@@ -55,6 +58,39 @@ int ExponentSize(const TCoreCanvas& Canvas) {
   return static_cast<int>(std::nearbyint(Canvas.GetFont().Size() * 0.7L));
 }
 
+// The cell an operator symbol takes: the minus sign takes the plus sign's,
+// so that "a − b" and "a + b" are spaced alike.
+TSize SymbolCell(TCoreCanvas& Canvas, const std::string& Symbol) {
+  return Canvas.TextExtent(Symbol == MinusSign ? std::string("+") : Symbol);
+}
+
+// Writes Symbol centred in its cell at X, Y.
+void DrawSymbol(TCoreCanvas& Canvas, int X, int Y, const std::string& Symbol) {
+  const int Offset = Symbol == MinusSign ? (SymbolCell(Canvas, Symbol).cx - Canvas.TextExtent(Symbol).cx) / 2 : 0;
+  Canvas.TextOut(X + Offset, Y, Symbol);
+}
+
+// Variables are set in italics, everything else upright, as in print.
+class TLeafStyleScope {
+ public:
+  TLeafStyleScope(TCoreCanvas& Canvas, const TTerm& Leaf) : FCanvas(Canvas), FSaved(Canvas.GetFont()) {
+    if (!Leaf.IsA<TVariable>()) return;
+    TFontSpec Font = FSaved;
+    Font.Style |= fsItalic;
+    FCanvas.SetFont(Font);
+  }
+  ~TLeafStyleScope() { FCanvas.SetFont(FSaved); }
+  TLeafStyleScope(const TLeafStyleScope&) = delete;
+  TLeafStyleScope& operator=(const TLeafStyleScope&) = delete;
+
+ private:
+  TCoreCanvas& FCanvas;
+  TFontSpec FSaved;
+};
+
+// Between a base and its exponent: one pixel, so that they read as one.
+constexpr int ExponentGap = 1;
+
 // Lines of brackets and fraction bars: thin and solid in the font colour.
 void UseFontColorPen(TCoreCanvas& Canvas) { Canvas.SetPenColor(Canvas.GetFont().Color); }
 
@@ -69,7 +105,10 @@ void ClosingBracket(TCoreCanvas& Canvas, int X, int Top, int H) {
 
 // ------------------------------------------------------------------ leaves
 
-TSize TTerm::Measure(TCoreCanvas& Canvas) const { return Canvas.TextExtent(ToString()); }
+TSize TTerm::Measure(TCoreCanvas& Canvas) const {
+  const TLeafStyleScope Style(Canvas, *this);
+  return Canvas.TextExtent(ToString());
+}
 
 TVerticalExtent TTerm::GetVerticalExtent(TCoreCanvas& Canvas) const { return {Measure(Canvas).cy, 0}; }
 
@@ -77,7 +116,10 @@ void TTerm::DrawText(TCoreCanvas& Canvas, int X, int Y, const std::string& Text)
   Canvas.TextOut(X, Y, Text);  // the core canvas writes without background
 }
 
-void TTerm::Draw(TCoreCanvas& Canvas, int X, int Y) const { DrawText(Canvas, X, Y, ToString()); }
+void TTerm::Draw(TCoreCanvas& Canvas, int X, int Y) const {
+  const TLeafStyleScope Style(Canvas, *this);
+  DrawText(Canvas, X, Y, ToString());
+}
 
 // ------------------------------------------------------------------- dyads
 
@@ -95,7 +137,7 @@ void TDyad::DrawDyad(TCoreCanvas& Canvas, int X, int Y, const std::string& Op) c
   const std::string& Symbol = DrawnSymbol(Op);
   const TSize Left = L().Measure(Canvas);
   const TSize Right = R().Measure(Canvas);
-  const TSize Sym = Canvas.TextExtent(Symbol);
+  const TSize Sym = SymbolCell(Canvas, Symbol);
   const int H = std::max({Left.cy, Right.cy, Sym.cy});
   const int Gap = SymbolGap(Symbol, Sym.cx);
   UseFontColorPen(Canvas);
@@ -116,7 +158,7 @@ void TDyad::DrawDyad(TCoreCanvas& Canvas, int X, int Y, const std::string& Op) c
   };
   DrawChild(L(), Left, NeedsBrackets(0));
   X += Gap;
-  DrawText(Canvas, X, Y + H - Sym.cy, Symbol);
+  DrawSymbol(Canvas, X, Y + H - Sym.cy, Symbol);
   X += Sym.cx + Gap;
   DrawChild(R(), Right, NeedsBrackets(1));
 }
@@ -127,7 +169,7 @@ TSize TDyad::MeasureDyad(TCoreCanvas& Canvas, const std::string& Op) const {
   if (NeedsBrackets(0)) Left.cx += 8;
   if (NeedsBrackets(1)) Right.cx += 8;
   const std::string& Symbol = DrawnSymbol(Op);
-  const TSize Sym = Canvas.TextExtent(Symbol);
+  const TSize Sym = SymbolCell(Canvas, Symbol);
   return {Left.cx + Right.cx + Sym.cx + 2 * SymbolGap(Symbol, Sym.cx), std::max({Left.cy, Right.cy, Sym.cy})};
 }
 
@@ -172,7 +214,7 @@ TSize TPower::Measure(TCoreCanvas& Canvas) const {
   {
     TFontSizeScope Small(Canvas, ExponentSize(Canvas));
     E = R().Measure(Canvas);
-    E.cx += Canvas.TextExtent("_").cx;
+    E.cx += ExponentGap;
   }
   E.cy += B.cy / 2;
   return {B.cx + E.cx, std::max(B.cy, E.cy)};
@@ -194,7 +236,7 @@ void TPower::Draw(TCoreCanvas& Canvas, int X, int Y) const {
     X += 4;
   }
   TFontSizeScope Small(Canvas, ExponentSize(Canvas));
-  X += Canvas.TextExtent("_").cx;
+  X += ExponentGap;
   R().Draw(Canvas, X, Y);  // the exponent's top meets the power's top
 }
 

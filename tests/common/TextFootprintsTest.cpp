@@ -27,6 +27,15 @@ TEST(TextFootprints, OverlappingAndTouchingTextsCrowdEachOther) {
   EXPECT_EQ(CrowdedFootprints({{"Label1", Label}, {"Edit1", {61, 10, 100, 26}}}, 2), (TPairs{{0, 1}}));
 }
 
+TEST(TextFootprints, FramedBoxesMayTouchButNotOverlap) {
+  const TRect Box{0, 0, 80, 39};
+  EXPECT_TRUE(CrowdedFootprints({{"Cell1", Box, true}, {"Cell2", {0, 40, 80, 79}, true}}, 3).empty());
+  EXPECT_TRUE(CrowdedFootprints({{"Cell1", Box, true}, {"Cell2", {80, 0, 160, 39}, true}}, 3).empty());
+  EXPECT_EQ(CrowdedFootprints({{"Cell1", Box, true}, {"Cell2", {79, 0, 160, 39}, true}}, 3).size(), 1u);
+  // A bare text next to a box keeps its distance.
+  EXPECT_EQ(CrowdedFootprints({{"Cell1", Box, true}, {"Label", {81, 10, 120, 26}, false}}, 3).size(), 1u);
+}
+
 TEST(TextFootprints, PartsOfOneControlNeverCrowdEachOther) {
   // The cells of one grid share their borders.
   const TPairs Found = CrowdedFootprints(

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPalette>
 
+#include "platform/Canvas.h"
 #include "platform/ComponentRegistry.h"
 #include "platform/Convert.h"
 #include "terms/MMTerm.h"
@@ -62,13 +63,50 @@ TEST(MMTerm, EmptyCaptionPaintsTheFaceOnly) {
   EXPECT_TRUE(InkBounds(T.Image()).isNull());
 }
 
-TEST(MMTerm, TermIsDrawnFromFourFour) {
-  TTermBox T("(a+b)^2/(c+d)");
-  const QRect Ink = InkBounds(T.Image());
-  ASSERT_FALSE(Ink.isNull());
-  EXPECT_GE(Ink.left(), 4);
-  EXPECT_GE(Ink.top(), 4);
-  EXPECT_LE(Ink.left(), 6);
+TEST(MMTerm, TermStartsAtTheLeftAndStandsInTheMiddle) {
+  // The bracket lines span the term's box from its top to its bottom,
+  // which lies as far from the box's top as from its bottom.
+  for (const char* Caption : {"(a+b)", "(a+b)^2", "(a-b)/(c+d)"}) {
+    TTermBox T(Caption);
+    QImage Scratch(1, 1, QImage::Format_RGB32);
+    TCanvas Canvas(&Scratch);
+    Canvas.Font().SetSpec(T.Box->CaptionFont());
+    const int Height = T.Box->GetTerm()->Measure(Canvas.Core()).cy;
+    const int Top = (60 - Height) / 2;
+    const QRect Ink = InkBounds(T.Image());
+    ASSERT_FALSE(Ink.isNull()) << Caption;
+    EXPECT_GE(Ink.left(), 4) << Caption;
+    EXPECT_LE(Ink.left(), 6) << Caption;
+    EXPECT_NEAR(Ink.top(), Top, 1) << Caption;
+    EXPECT_NEAR(Ink.bottom(), Top + Height, 1) << Caption;
+  }
+}
+
+// The ink of the box's columns From..To.
+QRect InkIn(const QImage& I, int From, int To) {
+  QRect R;
+  for (int Y = 3; Y < I.height() - 3; ++Y)
+    for (int X = From; X <= To; ++X)
+      if (At(I, X, Y) != Face) R |= QRect(X, Y, 1, 1);
+  return R;
+}
+
+TEST(MMTerm, MinusSignHasThePlusSignsWidthAndSpacing) {
+  const QImage Plus = TTermBox("a+b").Image();
+  const QImage Minus = TTermBox("a-b").Image();
+  const QRect A = InkBounds(TTermBox("a").Image());
+  const QRect PlusInk = InkBounds(Plus);
+  const QRect MinusInk = InkBounds(Minus);
+  // The same overall width, b at the same place.
+  EXPECT_EQ(PlusInk.left(), MinusInk.left());
+  EXPECT_NEAR(PlusInk.right(), MinusInk.right(), 1);
+  // Between a and b: a bar as wide as the plus sign's, not a short hyphen.
+  const QRect PlusSign = InkIn(Plus, A.right() + 2, PlusInk.right() - A.width() - 1);
+  const QRect MinusSign = InkIn(Minus, A.right() + 2, MinusInk.right() - A.width() - 1);
+  ASSERT_FALSE(MinusSign.isNull());
+  EXPECT_NEAR(MinusSign.width(), PlusSign.width(), 1);
+  EXPECT_NEAR(MinusSign.center().x(), PlusSign.center().x(), 1);
+  EXPECT_LE(MinusSign.height(), 2);
 }
 
 TEST(MMTerm, FractionBarIsAHorizontalLineInTheFontColour) {

@@ -811,14 +811,14 @@ object fmBIPascal: TfmBIPascal
       end
     end
     object MiniHTML3: TMiniHTML
-      Left = 16
-      Top = 424
-      Width = 520
+      Left = 40
+      Top = 422
+      Width = 500
       Height = 50
       Transparent = True
       Visible = False
       Font.Name = 'Tahoma'
-      Font.Height = -17
+      Font.Height = -16
       Lines = (
         'Was hat das mit den binomischen Formeln zu tun? '
         'Das zeigt dir die nächste Seite.')

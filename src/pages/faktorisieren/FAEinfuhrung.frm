@@ -23,7 +23,7 @@ object fmFAEinfuhrung: TfmFAEinfuhrung
     end
     object Label10: TLabel
       Left = 72
-      Top = 82
+      Top = 86
       Width = 610
       Height = 22
       Visible = False

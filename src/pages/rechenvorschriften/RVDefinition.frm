@@ -346,13 +346,13 @@ object fmRVDefinition: TfmRVDefinition
       Font.Color = 3158064
     end
     object RRGrid1: TRRGrid
-      Left = 390
+      Left = 386
       Top = 98
-      Width = 381
+      Width = 405
       Height = 187
       ColCount = 4
       RowCount = 6
-      DefaultColWidth = 94
+      DefaultColWidth = 100
       DefaultRowHeight = 30
       BorderStyle = bsNone
       ScrollBars = ssNone
@@ -390,7 +390,7 @@ object fmRVDefinition: TfmRVDefinition
         '')
     end
     object Edit1: TEdit
-      Left = 491
+      Left = 493
       Top = 132
       Width = 52
       Height = 24
@@ -399,7 +399,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown1: TUpDown
-      Left = 543
+      Left = 545
       Top = 132
       Width = 17
       Height = 24
@@ -409,7 +409,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit2: TEdit
-      Left = 586
+      Left = 594
       Top = 132
       Width = 52
       Height = 24
@@ -418,7 +418,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown2: TUpDown
-      Left = 638
+      Left = 646
       Top = 132
       Width = 17
       Height = 24
@@ -428,7 +428,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit3: TEdit
-      Left = 681
+      Left = 695
       Top = 132
       Width = 52
       Height = 24
@@ -437,7 +437,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown3: TUpDown
-      Left = 733
+      Left = 747
       Top = 132
       Width = 17
       Height = 24
@@ -447,7 +447,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit4: TEdit
-      Left = 491
+      Left = 493
       Top = 163
       Width = 52
       Height = 24
@@ -456,7 +456,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown4: TUpDown
-      Left = 543
+      Left = 545
       Top = 163
       Width = 17
       Height = 24
@@ -466,7 +466,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit5: TEdit
-      Left = 586
+      Left = 594
       Top = 163
       Width = 52
       Height = 24
@@ -475,7 +475,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown5: TUpDown
-      Left = 638
+      Left = 646
       Top = 163
       Width = 17
       Height = 24
@@ -485,7 +485,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit6: TEdit
-      Left = 681
+      Left = 695
       Top = 163
       Width = 52
       Height = 24
@@ -494,7 +494,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown6: TUpDown
-      Left = 733
+      Left = 747
       Top = 163
       Width = 17
       Height = 24
@@ -504,7 +504,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit7: TEdit
-      Left = 491
+      Left = 493
       Top = 194
       Width = 52
       Height = 24
@@ -513,7 +513,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown7: TUpDown
-      Left = 543
+      Left = 545
       Top = 194
       Width = 17
       Height = 24
@@ -523,7 +523,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit8: TEdit
-      Left = 586
+      Left = 594
       Top = 194
       Width = 52
       Height = 24
@@ -532,7 +532,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown8: TUpDown
-      Left = 638
+      Left = 646
       Top = 194
       Width = 17
       Height = 24
@@ -542,7 +542,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit9: TEdit
-      Left = 681
+      Left = 695
       Top = 194
       Width = 52
       Height = 24
@@ -551,7 +551,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown9: TUpDown
-      Left = 733
+      Left = 747
       Top = 194
       Width = 17
       Height = 24
@@ -561,7 +561,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit10: TEdit
-      Left = 491
+      Left = 493
       Top = 225
       Width = 52
       Height = 24
@@ -570,7 +570,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown10: TUpDown
-      Left = 543
+      Left = 545
       Top = 225
       Width = 17
       Height = 24
@@ -580,7 +580,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit11: TEdit
-      Left = 586
+      Left = 594
       Top = 225
       Width = 52
       Height = 24
@@ -589,7 +589,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown11: TUpDown
-      Left = 638
+      Left = 646
       Top = 225
       Width = 17
       Height = 24
@@ -599,7 +599,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit12: TEdit
-      Left = 681
+      Left = 695
       Top = 225
       Width = 52
       Height = 24
@@ -608,7 +608,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown12: TUpDown
-      Left = 733
+      Left = 747
       Top = 225
       Width = 17
       Height = 24
@@ -618,7 +618,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit13: TEdit
-      Left = 491
+      Left = 493
       Top = 256
       Width = 52
       Height = 24
@@ -627,7 +627,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown13: TUpDown
-      Left = 543
+      Left = 545
       Top = 256
       Width = 17
       Height = 24
@@ -637,7 +637,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit14: TEdit
-      Left = 586
+      Left = 594
       Top = 256
       Width = 52
       Height = 24
@@ -646,7 +646,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown14: TUpDown
-      Left = 638
+      Left = 646
       Top = 256
       Width = 17
       Height = 24
@@ -656,7 +656,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit15: TEdit
-      Left = 681
+      Left = 695
       Top = 256
       Width = 52
       Height = 24
@@ -665,7 +665,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown15: TUpDown
-      Left = 733
+      Left = 747
       Top = 256
       Width = 17
       Height = 24

@@ -577,7 +577,7 @@ object fmRVU1: TfmRVU1
     end
     object Label15: TLabel
       Left = 520
-      Top = 260
+      Top = 258
       Width = 52
       Height = 16
       Alignment = taCenter
@@ -651,7 +651,7 @@ object fmRVU1: TfmRVU1
     end
     object Label16: TLabel
       Left = 315
-      Top = 374
+      Top = 372
       Width = 70
       Height = 14
       Alignment = taCenter
