@@ -54,7 +54,9 @@ TMaskEdit::TMaskEdit(QWidget* Parent) : TControl(Parent), FEdit(new QLineEdit(th
   SetBounds(0, 0, 121, 21);
   connect(FEdit, &QLineEdit::textChanged, this, [this] {
     UpdateBlank();
-    if (!FUpdatingBlank) OnChange(this);
+    if (FUpdatingBlank) return;
+    OnChange(this);
+    emit ValueChanged();
   });
   FEdit->installEventFilter(this);
   FontChanged();
