@@ -84,7 +84,8 @@ class TLayoutInspector {
     }
     for (const auto& [I, J] : CrowdedFootprints(FFootprints, MinTextGap))
       FProblems << QStringLiteral("%1 and %2 overlap or touch")
-                       .arg(QString::fromStdString(FFootprints[I].Control), QString::fromStdString(FFootprints[J].Control));
+                       .arg(QString::fromStdString(FFootprints[I].Control),
+                            QString::fromStdString(FFootprints[J].Control));
     return FProblems;
   }
 
@@ -142,13 +143,15 @@ class TLayoutInspector {
       const TRect Cell = G.CellRect(I % Cols, I / Cols);
       // Cell texts start at the grid's text offsets and end one pixel before
       // the cell's right and bottom edge.
-      const QPoint Origin(G.ClientOffset() + Cell.Left + G.XCellTextOffset(), G.ClientOffset() + Cell.Top + G.YCellTextOffset());
+      const QPoint Origin(G.ClientOffset() + Cell.Left + G.XCellTextOffset(),
+                          G.ClientOffset() + Cell.Top + G.YCellTextOffset());
       const QSize Room(Cell.Width() - G.XCellTextOffset() - 1, Cell.Height() - G.YCellTextOffset() - 1);
       const QSize Need = Extent(Words);
       if (Need.width() > Room.width() || Need.height() > Room.height())
         TooSmall(G, QStringLiteral("cell %1, %2").arg(I % Cols).arg(I / Cols), Need, Room);
       for (const TRect& W : Words)
-        AddFootprint(G, QRect(Origin + QPoint(W.Left, W.Top), QSize(W.Width(), W.Height())).intersected(QRect(Origin, Room)));
+        AddFootprint(G, QRect(Origin + QPoint(W.Left, W.Top), QSize(W.Width(), W.Height()))
+                            .intersected(QRect(Origin, Room)));
     }
   }
 

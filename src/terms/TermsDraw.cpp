@@ -123,23 +123,24 @@ void TTerm::Draw(TCoreCanvas& Canvas, int X, int Y) const {
 
 // --------------------------------------------------------------- negation
 
-// The sign stands before its operand with the gap a minus has between two
-// terms on its right only; a bracketed operand gets drawn brackets.
+// The sign (the minus sign in the plus sign's cell, as between two terms)
+// stands before its operand with half the gap a minus has between two terms
+// on its right only; a bracketed operand gets drawn brackets.
 TSize TNeg::Measure(TCoreCanvas& Canvas) const {
-  const TSize Sign = Canvas.TextExtent("-");
+  const TSize Sign = SymbolCell(Canvas, MinusSign);
   TSize Op = Operand()->Measure(Canvas);
   if (NeedsBrackets()) Op.cx += 8;
-  return {Sign.cx + SymbolGap("-", Sign.cx) / 2 + Op.cx, std::max(Sign.cy, Op.cy)};
+  return {Sign.cx + SymbolGap(MinusSign, Sign.cx) / 2 + Op.cx, std::max(Sign.cy, Op.cy)};
 }
 
 TVerticalExtent TNeg::GetVerticalExtent(TCoreCanvas& Canvas) const { return Operand()->GetVerticalExtent(Canvas); }
 
 void TNeg::Draw(TCoreCanvas& Canvas, int X, int Y) const {
-  const TSize Sign = Canvas.TextExtent("-");
+  const TSize Sign = SymbolCell(Canvas, MinusSign);
   const TSize Op = Operand()->Measure(Canvas);
   const int H = std::max(Sign.cy, Op.cy);
-  DrawText(Canvas, X, Y + H - Sign.cy, "-");
-  X += Sign.cx + SymbolGap("-", Sign.cx) / 2;
+  DrawSymbol(Canvas, X, Y + H - Sign.cy, MinusSign);
+  X += Sign.cx + SymbolGap(MinusSign, Sign.cx) / 2;
   UseFontColorPen(Canvas);
   const bool Bracketed = NeedsBrackets();
   const int Below = Operand()->GetVerticalExtent(Canvas).Below;

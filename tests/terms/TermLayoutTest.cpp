@@ -223,6 +223,12 @@ TEST(TermLayout, MinusIsTheMinusSignInThePlusSignsCell) {
   const auto& Minus = C.TextOf("\xE2\x88\x92");
   EXPECT_EQ(Minus.X, 7 + 3 + 1);            // centred in the 7 pixels of "+"
   EXPECT_EQ(C.TextOf("b").X, 7 + 3 + 7 + 3);
+  // A negated term starts with the same sign in the same cell.
+  TRecordingCanvas N = MakeCanvas();
+  N.MinusWidth = 5;
+  Parse("-x")->Draw(N, 0, 0);
+  EXPECT_EQ(N.TextOf("\xE2\x88\x92").X, 1);
+  EXPECT_EQ(N.TextOf("x").X, 7 + 3 / 2);
 }
 
 TEST(TermLayout, BracketsInASumReachBelowTheLine) {
