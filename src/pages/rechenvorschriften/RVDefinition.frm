@@ -18,7 +18,7 @@ object fmRVDefinition: TfmRVDefinition
       Lines.Strings = (
         '<B>Wie groß sind die Dreiecke?</B> <BR>'
         'Jedes rechtwinklige Dreieck ist genau die Hälfte eines Rechtecks mit derselben Länge und Breite (Maße in cm). '
-        'Gefragt ist der Flächeninhalt der Dreiecke A, B, C, D und E. '
+        'Gefragt ist der Flächeninhalt der Dreiecke A, B, C, D und E in cm². '
         'Versuche die entsprechende Tabelle zu füllen.')
     end
     object XShapeKarte1: TXShape
@@ -367,7 +367,7 @@ object fmRVDefinition: TfmRVDefinition
         ''
         'Länge'
         'Breite'
-        'Flächeninhalt in cm²'
+        'Flächeninhalt'
         '<B>A</B>'
         ''
         ''
