@@ -381,7 +381,6 @@ TEST(StatisticsWindow, DrawsTheCoursePagesAndTheWay) {
                              const TStatisticsChart Chart = W.Chart();
                              ASSERT_EQ(Chart.Dots.size(), 7u);
                              const QImage Shot = W.grab().toImage();
-                             Shot.save("/tmp/looks/stat.png");  // TEMP
                              // The dot of the last visit (210) is red at its centre.
                              const TRect Dot = Chart.Dots.back().Box;
                              const QPoint Centre = Box->mapTo(&W, QPoint((Dot.Left + Dot.Right) / 2, (Dot.Top + Dot.Bottom) / 2));
