@@ -359,7 +359,7 @@ object fmBIPascal: TfmBIPascal
       Transparent = False
       Color = clWhite
       Font.Name = 'Tahoma'
-      Font.Height = -17
+      Font.Height = -14
       Font.Style = [fsBold]
     end
     object Label2: TLabel
@@ -374,7 +374,7 @@ object fmBIPascal: TfmBIPascal
       Transparent = False
       Color = clWhite
       Font.Name = 'Tahoma'
-      Font.Height = -17
+      Font.Height = -14
       Font.Style = [fsBold]
     end
     object Label3: TLabel
@@ -389,7 +389,7 @@ object fmBIPascal: TfmBIPascal
       Transparent = False
       Color = clWhite
       Font.Name = 'Tahoma'
-      Font.Height = -17
+      Font.Height = -14
       Font.Style = [fsBold]
     end
     object Label4: TLabel
@@ -404,7 +404,7 @@ object fmBIPascal: TfmBIPascal
       Transparent = False
       Color = clWhite
       Font.Name = 'Tahoma'
-      Font.Height = -17
+      Font.Height = -14
       Font.Style = [fsBold]
     end
     object Label5: TLabel
@@ -419,7 +419,7 @@ object fmBIPascal: TfmBIPascal
       Transparent = False
       Color = clWhite
       Font.Name = 'Tahoma'
-      Font.Height = -17
+      Font.Height = -14
       Font.Style = [fsBold]
     end
     object Label6: TLabel
@@ -434,7 +434,7 @@ object fmBIPascal: TfmBIPascal
       Transparent = False
       Color = clWhite
       Font.Name = 'Tahoma'
-      Font.Height = -17
+      Font.Height = -14
       Font.Style = [fsBold]
     end
     object Label7: TLabel
@@ -449,7 +449,7 @@ object fmBIPascal: TfmBIPascal
       Transparent = False
       Color = clWhite
       Font.Name = 'Tahoma'
-      Font.Height = -17
+      Font.Height = -14
       Font.Style = [fsBold]
     end
     object Label8: TLabel
