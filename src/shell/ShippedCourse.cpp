@@ -56,7 +56,7 @@ constexpr TCourseRow CourseRows[] = {
     {940, "Zusammenfassung", 900, "TfmFAZF"},
     {950, "Übung 1", 900, "TfmFAU0"},
     {960, "Übung 2", 900, "TfmFAU1"},
-    {970, "Übung 3", 900, "TfmFAU1"},
+    {970, "Übung 3", 900, "TfmFAU2"},
     {1000, "Aufgaben", 10, "TfmChapterStart"},
     {1010, "VavoRever", 1000, "TfmTAVavorever"},
 };

@@ -149,7 +149,7 @@ TEST(PageTable, ShippedRowsMatchTheTree) {
   EXPECT_EQ(Pages.ClassOf(10), "TfmStartseite");
   EXPECT_EQ(Pages.ClassOf(300), "TfmChapterStart");
   EXPECT_EQ(Pages.ClassOf(960), "TfmFAU1");
-  EXPECT_EQ(Pages.ClassOf(970), "TfmFAU1");
+  EXPECT_EQ(Pages.ClassOf(970), "TfmFAU2");
   EXPECT_EQ(Pages.ClassOf(1010), "TfmTAVavorever");
   EXPECT_EQ(Pages.ClassOf(1000), "TfmChapterStart");  // the tasks' chapter start
   EXPECT_FALSE(Pages.Has(0));
