@@ -38,6 +38,8 @@ constexpr TCourseRow CourseRows[] = {
     {320, "Bewegungen", 300, "TfmINBewegung"},
     {330, "Farben", 300, "TfmINfarben"},
     {500, "Multiplikation von Summen", 10, "TfmChapterStart"},
+    {510, "Zahl mal Summe", 500, "TfmMSZahlMalSumme"},
+    {520, "Summe mal Summe", 500, "TfmMSSummeMalSumme"},
     {800, "Binomische Formeln", 10, "TfmChapterStart"},
     {810, "Plusformel", 800, "TfmBIAPlusB"},
     {820, "Minusformel", 800, "TfmBIAMinusB"},
