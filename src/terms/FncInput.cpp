@@ -170,7 +170,7 @@ void TfmFncInput::DrawPreview(TCanvas& Canvas) const {
       if (Width > RoomWidth) X = Left + RoomWidth - Width;
     }
     // Centred between the top and the bottom of the preview.
-    Top = std::max(MinTop, (PaintBox1()->height() - FTerm->Measure(Canvas.Core()).cy) / 2);
+    Top = CentredTermTop(Canvas, *FTerm, PaintBox1()->height(), MinTop);
   } catch (const std::exception&) {
     // DrawTermAt shows "?" for a term that cannot be drawn.
   }

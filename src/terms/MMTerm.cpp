@@ -66,6 +66,34 @@ void DrawTermAt(TCanvas& Canvas, const TTerm& Term, int X, int Y) {
   }
 }
 
+int CentredTermTop(TCanvas& Canvas, const TTerm& Term, int Height, int MinTop) {
+  TSize Size;
+  try {
+    Size = Term.Measure(Canvas.Core());
+  } catch (const std::exception&) {
+    return MinTop;  // drawn as "?" from the top
+  }
+  // Lines and leaning letters may reach a little out of the term's cells.
+  constexpr int Spare = 4;
+  QImage Scratch(std::max(1, Size.cx + 2 * Spare), std::max(1, Size.cy + 2 * Spare), QImage::Format_ARGB32);
+  Scratch.fill(Qt::transparent);
+  {
+    TCanvas Ink(&Scratch);
+    Ink.Font().SetSpec(Canvas.Core().GetFont());
+    DrawTermAt(Ink, Term, Spare, Spare);
+  }
+  int First = -1, Last = -1;
+  for (int Y = 0; Y < Scratch.height(); ++Y) {
+    const auto* Row = reinterpret_cast<const QRgb*>(Scratch.constScanLine(Y));
+    if (std::any_of(Row, Row + Scratch.width(), [](QRgb P) { return qAlpha(P) != 0; })) {
+      if (First < 0) First = Y;
+      Last = Y;
+    }
+  }
+  if (First < 0) return std::max(MinTop, (Height - Size.cy) / 2);
+  return std::max(MinTop, (Height - (Last - First + 1)) / 2 - (First - Spare));
+}
+
 void TMMTerm::DrawState(TCanvas& Canvas, int AState) {
   const int W = Width();
   const int H = Height();
@@ -96,11 +124,5 @@ void TMMTerm::DrawState(TCanvas& Canvas, int AState) {
   std::unique_ptr<TTerm> Term = GetTerm();
   UseCaptionFont(Canvas, *this, *Term);
   // From the left as designed, centred between the top and the bottom.
-  int Top = 4;
-  try {
-    Top = std::max(2, (H - Term->Measure(Canvas.Core()).cy) / 2);
-  } catch (const std::exception&) {
-    // drawn as "?" from the top
-  }
-  DrawTermAt(Canvas, *Term, 4, Top);
+  DrawTermAt(Canvas, *Term, 4, CentredTermTop(Canvas, *Term, H, 2));
 }

@@ -88,8 +88,6 @@ class TLeafStyleScope {
   TFontSpec FSaved;
 };
 
-// Between a base and its exponent: one pixel, so that they read as one.
-constexpr int ExponentGap = 1;
 
 // Lines of brackets and fraction bars: thin and solid in the font colour.
 void UseFontColorPen(TCoreCanvas& Canvas) { Canvas.SetPenColor(Canvas.GetFont().Color); }
@@ -238,22 +236,60 @@ void TFrac::Draw(TCoreCanvas& Canvas, int X, int Y) const {
 
 // ------------------------------------------------------------------ powers
 
+namespace {
+
+// The text a term's drawing starts with on the left, or null when it starts
+// with a line or a sign (a bracket, a fraction bar, a minus sign).
+const TTerm* LeadingLeaf(const TTerm& T) {
+  if (T.IsA<TConstant>() || T.IsA<TText>()) return &T;
+  if (T.IsA<TFrac>()) return nullptr;
+  if (const auto* D = dynamic_cast<const TDyad*>(&T)) return D->NeedsBrackets(0) ? nullptr : LeadingLeaf(*D->Left());
+  return nullptr;
+}
+
+// The ink of a leaf's text, in the style the leaf is drawn in.
+TInkSpan LeafInk(TCoreCanvas& Canvas, const TTerm& Leaf) {
+  const TLeafStyleScope Style(Canvas, Leaf);
+  return Canvas.TextInk(Leaf.ToString());
+}
+
+// The exponent's cell starts this far right of the base's cell (brackets
+// included), so that between the last ink of the base (an italic "f" leans
+// out of its cell, a "2" ends inside) and the first ink of the exponent (a
+// "1" starts well inside) there stays a gap of a pixel, two in large print:
+// the two read as one. The canvas font is the base's.
+int ExponentOffset(TCoreCanvas& Canvas, const TPower& Power) {
+  const TTerm& Base = *Power.Left();
+  // A bracketed base ends with the closing bracket's line, on its cell's edge.
+  const bool Leaf = Base.IsA<TConstant>() || Base.IsA<TText>();
+  const int Overhang = Leaf && !Power.NeedsBrackets(0) ? LeafInk(Canvas, Base).Right - Base.Measure(Canvas).cx : 0;
+  const int Pixels = std::abs(Canvas.GetFont().Height);
+  const int Gap = std::max(1, Pixels / 14);
+  TFontSizeScope Small(Canvas, ExponentSize(Canvas));
+  const TTerm* Lead = LeadingLeaf(*Power.Right());
+  const int Bearing = Lead ? LeafInk(Canvas, *Lead).Left : 0;
+  return Overhang + Gap - Bearing;
+}
+
+}  // namespace
+
 TSize TPower::Measure(TCoreCanvas& Canvas) const {
   TSize B = L().Measure(Canvas);
   if (NeedsBrackets(0)) B.cx += 8;
+  const int Offset = ExponentOffset(Canvas, *this);
   TSize E;
   {
     TFontSizeScope Small(Canvas, ExponentSize(Canvas));
     E = R().Measure(Canvas);
-    E.cx += ExponentGap;
   }
   E.cy += B.cy / 2;
-  return {B.cx + E.cx, std::max(B.cy, E.cy)};
+  return {std::max(B.cx, B.cx + Offset + E.cx), std::max(B.cy, E.cy)};
 }
 
 void TPower::Draw(TCoreCanvas& Canvas, int X, int Y) const {
   const int H = Measure(Canvas).cy;
   const TSize B = L().Measure(Canvas);
+  const int Offset = ExponentOffset(Canvas, *this);
   const bool Bracketed = NeedsBrackets(0);
   UseFontColorPen(Canvas);
   if (Bracketed) {
@@ -267,8 +303,7 @@ void TPower::Draw(TCoreCanvas& Canvas, int X, int Y) const {
     X += 4;
   }
   TFontSizeScope Small(Canvas, ExponentSize(Canvas));
-  X += ExponentGap;
-  R().Draw(Canvas, X, Y);  // the exponent's top meets the power's top
+  R().Draw(Canvas, X + Offset, Y);  // the exponent's top meets the power's top
 }
 
 bool FitTermFont(TCoreCanvas& Canvas, const TTerm& Term, TSize Room, int MinHeight) {
