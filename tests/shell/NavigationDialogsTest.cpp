@@ -143,7 +143,7 @@ TEST(PagesWindow, ShowsTheCourseTreeAndGoesToTheChosenPage) {
   WhileShown<TfmPages>([&] { MenuItem(*M.Main, "&Wo bin ich...")->trigger(); },
                        [&](TfmPages& W) {
                          Kept = &W;
-                         EXPECT_EQ(W.windowTitle(), "fmPages");
+                         EXPECT_EQ(W.windowTitle(), "Wo bin ich?");
                          TTreeView* Tree = W.TreeView1();
                          EXPECT_EQ(Tree->Count(), M.Course().Model().Contents().NodeCount());
                          // The current page is chosen and shown with the "chosen" picture.

@@ -52,7 +52,7 @@ object fmGameFrame: TfmGameFrame
     object MMTerm2: TMMTerm
       Left = 390
       Top = 164
-      Width = 318
+      Width = 332
       Height = 56
       Caption = '?'
       State = 0
