@@ -48,6 +48,8 @@ class TExercisePage : public TForm {
   int RevealCount() const { return static_cast<int>(FReveals.size()); }
   // The stage whose praise solves the page; -1 when there is nothing to check.
   int FinalStage() const;
+  // The components each stage reveals, stage after stage.
+  const std::vector<QStringList>& Reveals() const { return FReveals; }
 
   // Answer control K (1-based, as in the list); EFormError when the design
   // has no such control of that kind.

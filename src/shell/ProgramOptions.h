@@ -3,6 +3,7 @@
 //   --help               the usage text
 //   --version            the version
 //   --check-forms [F...] load every design of the program (or the files F)
+//   --check-layout [P...] check the layout of every page (or the pages P)
 //   --screenshot FILE    save a picture of the main window shortly after start
 //   --play FILE          play a course script and exit with its status
 //   --progress [FILE]    print the Lernstand (the pupil's own, or FILE)
@@ -13,12 +14,13 @@
 #include <vector>
 
 struct TProgramOptions {
-  enum TAction { Run, Help, Version, CheckForms, Play, Progress, Class, Unknown };
+  enum TAction { Run, Help, Version, CheckForms, CheckLayout, Play, Progress, Class, Unknown };
   TAction Action = Run;
   std::string Screenshot;          // --screenshot
   std::string Script;              // --play
   std::vector<std::string> Files;  // --check-forms
   std::string Lernstand;           // --progress (empty: the pupil's own), --class
+  std::vector<int> Pages;          // --check-layout
   std::string Problem;             // the unknown or incomplete option
 };
 

@@ -185,9 +185,9 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Font.Color = 3939860
     end
     object LabelThree: TLabel
-      Left = 16
+      Left = 12
       Top = 196
-      Width = 70
+      Width = 76
       Height = 18
       Visible = False
       AutoSize = False
@@ -199,9 +199,9 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Font.Color = 3939860
     end
     object LabelTen: TLabel
-      Left = 16
+      Left = 12
       Top = 228
-      Width = 70
+      Width = 76
       Height = 18
       Visible = False
       AutoSize = False
@@ -220,7 +220,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Text = '0'
       Font.Name = 'Tahoma'
-      Font.Height = -13
+      Font.Height = -12
     end
     object UpDown1: TUpDown
       Left = 136
@@ -230,7 +230,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit1
       Min = 0
-      Max = 100000
+      Max = 99999
       Position = 0
     end
     object Edit2: TEdit
@@ -241,7 +241,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Text = '0'
       Font.Name = 'Tahoma'
-      Font.Height = -13
+      Font.Height = -12
     end
     object UpDown2: TUpDown
       Left = 204
@@ -251,7 +251,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit2
       Min = 0
-      Max = 100000
+      Max = 99999
       Position = 0
     end
     object Edit3: TEdit
@@ -262,7 +262,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Text = '0'
       Font.Name = 'Tahoma'
-      Font.Height = -13
+      Font.Height = -12
     end
     object UpDown3: TUpDown
       Left = 272
@@ -272,7 +272,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit3
       Min = 0
-      Max = 100000
+      Max = 99999
       Position = 0
     end
     object Edit4: TEdit
@@ -283,7 +283,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Text = '0'
       Font.Name = 'Tahoma'
-      Font.Height = -13
+      Font.Height = -12
     end
     object UpDown4: TUpDown
       Left = 340
@@ -293,7 +293,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit4
       Min = 0
-      Max = 100000
+      Max = 99999
       Position = 0
     end
     object Edit5: TEdit
@@ -304,7 +304,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Text = '0'
       Font.Name = 'Tahoma'
-      Font.Height = -13
+      Font.Height = -12
     end
     object UpDown5: TUpDown
       Left = 136
@@ -314,7 +314,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit5
       Min = 0
-      Max = 100000
+      Max = 99999
       Position = 0
     end
     object Edit6: TEdit
@@ -325,7 +325,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Text = '0'
       Font.Name = 'Tahoma'
-      Font.Height = -13
+      Font.Height = -12
     end
     object UpDown6: TUpDown
       Left = 204
@@ -335,7 +335,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit6
       Min = 0
-      Max = 100000
+      Max = 99999
       Position = 0
     end
     object Edit7: TEdit
@@ -346,7 +346,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Text = '0'
       Font.Name = 'Tahoma'
-      Font.Height = -13
+      Font.Height = -12
     end
     object UpDown7: TUpDown
       Left = 272
@@ -356,7 +356,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit7
       Min = 0
-      Max = 100000
+      Max = 99999
       Position = 0
     end
     object Edit8: TEdit
@@ -367,7 +367,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Text = '0'
       Font.Name = 'Tahoma'
-      Font.Height = -13
+      Font.Height = -12
     end
     object UpDown8: TUpDown
       Left = 340
@@ -377,7 +377,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit8
       Min = 0
-      Max = 100000
+      Max = 99999
       Position = 0
     end
     object LabelLockTerm: TLabel
@@ -516,9 +516,9 @@ object fmAUKombinatorik: TfmAUKombinatorik
         'Jede Mannschaft spielt gegen jede andere zweimal: einmal zu Hause und einmal auswärts. Wie viele Spiele gibt es bei <B>n</B> Mannschaften?')
     end
     object LabelTeams: TLabel
-      Left = 380
+      Left = 376
       Top = 196
-      Width = 96
+      Width = 101
       Height = 18
       Visible = False
       AutoSize = False
@@ -530,9 +530,9 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Font.Color = 3939860
     end
     object LabelGames: TLabel
-      Left = 380
+      Left = 376
       Top = 220
-      Width = 96
+      Width = 101
       Height = 18
       Visible = False
       AutoSize = False
@@ -576,7 +576,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit9
       Min = 0
-      Max = 1000
+      Max = 99
       Position = 0
     end
     object LabelTeams3: TLabel
@@ -612,7 +612,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit10
       Min = 0
-      Max = 1000
+      Max = 99
       Position = 0
     end
     object LabelTeams4: TLabel
@@ -648,7 +648,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit11
       Min = 0
-      Max = 1000
+      Max = 99
       Position = 0
     end
     object LabelTeams5: TLabel
@@ -684,7 +684,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit12
       Min = 0
-      Max = 1000
+      Max = 99
       Position = 0
     end
     object LabelTeams6: TLabel
@@ -720,13 +720,13 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit13
       Min = 0
-      Max = 1000
+      Max = 99
       Position = 0
     end
     object LabelLeagueTerm: TLabel
       Left = 380
       Top = 276
-      Width = 120
+      Width = 128
       Height = 18
       Visible = False
       AutoSize = False

@@ -188,7 +188,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label6: TLabel
       Left = 370
-      Top = 74
+      Top = 84
       Width = 100
       Height = 26
       Alignment = taLeftJustify
@@ -201,7 +201,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label21: TLabel
       Left = 380
-      Top = 113
+      Top = 121
       Width = 24
       Height = 20
       Alignment = taRightJustify
@@ -213,7 +213,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object MMTerm1: TMMTerm
       Left = 410
-      Top = 104
+      Top = 112
       Width = 236
       Height = 38
       Caption = 'a*c'
@@ -225,7 +225,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label11: TLabel
       Left = 654
-      Top = 108
+      Top = 116
       Width = 30
       Height = 30
       AutoSize = False
@@ -238,7 +238,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label22: TLabel
       Left = 380
-      Top = 156
+      Top = 164
       Width = 24
       Height = 20
       Alignment = taRightJustify
@@ -250,7 +250,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object MMTerm2: TMMTerm
       Left = 410
-      Top = 147
+      Top = 155
       Width = 236
       Height = 38
       Caption = 'a*c/2'
@@ -262,7 +262,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label12: TLabel
       Left = 654
-      Top = 151
+      Top = 159
       Width = 30
       Height = 30
       AutoSize = False
@@ -275,7 +275,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label23: TLabel
       Left = 380
-      Top = 199
+      Top = 207
       Width = 24
       Height = 20
       Alignment = taRightJustify
@@ -287,7 +287,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object MMTerm3: TMMTerm
       Left = 410
-      Top = 190
+      Top = 198
       Width = 236
       Height = 38
       Caption = '(a+b/2)*c'
@@ -299,7 +299,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label13: TLabel
       Left = 654
-      Top = 194
+      Top = 202
       Width = 30
       Height = 30
       AutoSize = False
@@ -312,7 +312,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label24: TLabel
       Left = 380
-      Top = 242
+      Top = 250
       Width = 24
       Height = 20
       Alignment = taRightJustify
@@ -324,7 +324,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object MMTerm4: TMMTerm
       Left = 410
-      Top = 233
+      Top = 241
       Width = 236
       Height = 38
       Caption = 'b*c'
@@ -336,7 +336,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label14: TLabel
       Left = 654
-      Top = 237
+      Top = 245
       Width = 30
       Height = 30
       AutoSize = False
@@ -349,7 +349,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label25: TLabel
       Left = 380
-      Top = 285
+      Top = 293
       Width = 24
       Height = 20
       Alignment = taRightJustify
@@ -361,7 +361,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object MMTerm5: TMMTerm
       Left = 410
-      Top = 276
+      Top = 284
       Width = 236
       Height = 38
       Caption = '(a+b)*(c+d)-0,5*b*c-d^2'
@@ -373,7 +373,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label15: TLabel
       Left = 654
-      Top = 280
+      Top = 288
       Width = 30
       Height = 30
       AutoSize = False
@@ -386,7 +386,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label26: TLabel
       Left = 380
-      Top = 328
+      Top = 336
       Width = 24
       Height = 20
       Alignment = taRightJustify
@@ -398,7 +398,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object MMTerm6: TMMTerm
       Left = 410
-      Top = 319
+      Top = 327
       Width = 236
       Height = 38
       Caption = '1/2*(a+b)*c'
@@ -410,7 +410,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label16: TLabel
       Left = 654
-      Top = 323
+      Top = 331
       Width = 30
       Height = 30
       AutoSize = False
@@ -423,7 +423,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label27: TLabel
       Left = 380
-      Top = 371
+      Top = 379
       Width = 24
       Height = 20
       Alignment = taRightJustify
@@ -435,7 +435,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object MMTerm7: TMMTerm
       Left = 410
-      Top = 362
+      Top = 370
       Width = 236
       Height = 38
       Caption = 'a*(2*c+d)-(a*c)/2'
@@ -447,7 +447,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label17: TLabel
       Left = 654
-      Top = 366
+      Top = 374
       Width = 30
       Height = 30
       AutoSize = False

@@ -3,10 +3,7 @@ object fmRVBeispiele: TfmRVBeispiele
   ClientHeight = 482
   OnCreate = FormCreate
   object PCPanel1: TPCPanel
-    Left = 0
-    Top = 0
-    Width = 736
-    Height = 482
+    Align = alClient
     BackgroundMode = bmHFloat
     Color = 14676718
     Color2 = 16777215
@@ -34,7 +31,7 @@ object fmRVBeispiele: TfmRVBeispiele
         '+Das Volumen eines Quaders.'
         'Den Umfang eines Dreiecks.'
         'Die Oberfläche eines Quaders.'
-        'Den Bremsweg eines Autos.'
+        'Den Anhalteweg eines Autos.'
         'Den Mittelwert aus drei Zahlen.'
         'Die Summe aus drei Zahlen.'
         'Den Flächeninhalt eines Dreiecks.')
@@ -64,9 +61,9 @@ object fmRVBeispiele: TfmRVBeispiele
       Visible = False
     end
     object lbKontext1: TLabel
-      Left = 20
+      Left = 16
       Top = 191
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Textaufgabe'
@@ -92,9 +89,9 @@ object fmRVBeispiele: TfmRVBeispiele
         'G')
     end
     object lbKontext2: TLabel
-      Left = 20
+      Left = 16
       Top = 224
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Rätselaufgabe'
@@ -120,9 +117,9 @@ object fmRVBeispiele: TfmRVBeispiele
         '+G')
     end
     object lbKontext3: TLabel
-      Left = 20
+      Left = 16
       Top = 257
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Erklärung am Bau'
@@ -148,9 +145,9 @@ object fmRVBeispiele: TfmRVBeispiele
         'G')
     end
     object lbKontext4: TLabel
-      Left = 20
+      Left = 16
       Top = 290
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Taschenrechner'
@@ -176,9 +173,9 @@ object fmRVBeispiele: TfmRVBeispiele
         'G')
     end
     object lbKontext5: TLabel
-      Left = 20
+      Left = 16
       Top = 323
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Computer-Maschinensprache'
@@ -204,9 +201,9 @@ object fmRVBeispiele: TfmRVBeispiele
         'G')
     end
     object lbKontext6: TLabel
-      Left = 20
+      Left = 16
       Top = 356
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Computer-Programm'
@@ -232,9 +229,9 @@ object fmRVBeispiele: TfmRVBeispiele
         'G')
     end
     object lbKontext7: TLabel
-      Left = 20
+      Left = 16
       Top = 389
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Mathem. Formulierung'

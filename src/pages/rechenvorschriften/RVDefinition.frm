@@ -3,10 +3,7 @@ object fmRVDefinition: TfmRVDefinition
   ClientHeight = 482
   OnCreate = FormCreate
   object PCPanel1: TPCPanel
-    Left = 0
-    Top = 0
-    Width = 736
-    Height = 482
+    Align = alClient
     BackgroundMode = bmHFloat
     Color = 14676718
     Color2 = 16777215
@@ -21,7 +18,7 @@ object fmRVDefinition: TfmRVDefinition
       Lines.Strings = (
         '<B>Wie groß sind die Dreiecke?</B> <BR>'
         'Jedes rechtwinklige Dreieck ist genau die Hälfte eines Rechtecks mit derselben Länge und Breite (Maße in cm). '
-        'Gefragt ist der Flächeninhalt der Dreiecke A, B, C, D und E. '
+        'Gefragt ist der Flächeninhalt der Dreiecke A, B, C, D und E in cm². '
         'Versuche die entsprechende Tabelle zu füllen.')
     end
     object XShapeKarte1: TXShape
@@ -349,13 +346,13 @@ object fmRVDefinition: TfmRVDefinition
       Font.Color = 3158064
     end
     object RRGrid1: TRRGrid
-      Left = 390
+      Left = 386
       Top = 98
-      Width = 329
+      Width = 405
       Height = 187
       ColCount = 4
       RowCount = 6
-      DefaultColWidth = 81
+      DefaultColWidth = 100
       DefaultRowHeight = 30
       BorderStyle = bsNone
       ScrollBars = ssNone
@@ -370,7 +367,7 @@ object fmRVDefinition: TfmRVDefinition
         ''
         'Länge'
         'Breite'
-        'Flächeninh.'
+        'Flächeninhalt'
         '<B>A</B>'
         ''
         ''
@@ -393,7 +390,7 @@ object fmRVDefinition: TfmRVDefinition
         '')
     end
     object Edit1: TEdit
-      Left = 478
+      Left = 493
       Top = 132
       Width = 52
       Height = 24
@@ -402,7 +399,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown1: TUpDown
-      Left = 530
+      Left = 545
       Top = 132
       Width = 17
       Height = 24
@@ -412,7 +409,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit2: TEdit
-      Left = 560
+      Left = 594
       Top = 132
       Width = 52
       Height = 24
@@ -421,7 +418,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown2: TUpDown
-      Left = 612
+      Left = 646
       Top = 132
       Width = 17
       Height = 24
@@ -431,7 +428,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit3: TEdit
-      Left = 642
+      Left = 695
       Top = 132
       Width = 52
       Height = 24
@@ -440,7 +437,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown3: TUpDown
-      Left = 694
+      Left = 747
       Top = 132
       Width = 17
       Height = 24
@@ -450,7 +447,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit4: TEdit
-      Left = 478
+      Left = 493
       Top = 163
       Width = 52
       Height = 24
@@ -459,7 +456,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown4: TUpDown
-      Left = 530
+      Left = 545
       Top = 163
       Width = 17
       Height = 24
@@ -469,7 +466,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit5: TEdit
-      Left = 560
+      Left = 594
       Top = 163
       Width = 52
       Height = 24
@@ -478,7 +475,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown5: TUpDown
-      Left = 612
+      Left = 646
       Top = 163
       Width = 17
       Height = 24
@@ -488,7 +485,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit6: TEdit
-      Left = 642
+      Left = 695
       Top = 163
       Width = 52
       Height = 24
@@ -497,7 +494,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown6: TUpDown
-      Left = 694
+      Left = 747
       Top = 163
       Width = 17
       Height = 24
@@ -507,7 +504,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit7: TEdit
-      Left = 478
+      Left = 493
       Top = 194
       Width = 52
       Height = 24
@@ -516,7 +513,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown7: TUpDown
-      Left = 530
+      Left = 545
       Top = 194
       Width = 17
       Height = 24
@@ -526,7 +523,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit8: TEdit
-      Left = 560
+      Left = 594
       Top = 194
       Width = 52
       Height = 24
@@ -535,7 +532,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown8: TUpDown
-      Left = 612
+      Left = 646
       Top = 194
       Width = 17
       Height = 24
@@ -545,7 +542,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit9: TEdit
-      Left = 642
+      Left = 695
       Top = 194
       Width = 52
       Height = 24
@@ -554,7 +551,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown9: TUpDown
-      Left = 694
+      Left = 747
       Top = 194
       Width = 17
       Height = 24
@@ -564,7 +561,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit10: TEdit
-      Left = 478
+      Left = 493
       Top = 225
       Width = 52
       Height = 24
@@ -573,7 +570,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown10: TUpDown
-      Left = 530
+      Left = 545
       Top = 225
       Width = 17
       Height = 24
@@ -583,7 +580,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit11: TEdit
-      Left = 560
+      Left = 594
       Top = 225
       Width = 52
       Height = 24
@@ -592,7 +589,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown11: TUpDown
-      Left = 612
+      Left = 646
       Top = 225
       Width = 17
       Height = 24
@@ -602,7 +599,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit12: TEdit
-      Left = 642
+      Left = 695
       Top = 225
       Width = 52
       Height = 24
@@ -611,7 +608,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown12: TUpDown
-      Left = 694
+      Left = 747
       Top = 225
       Width = 17
       Height = 24
@@ -621,7 +618,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit13: TEdit
-      Left = 478
+      Left = 493
       Top = 256
       Width = 52
       Height = 24
@@ -630,7 +627,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown13: TUpDown
-      Left = 530
+      Left = 545
       Top = 256
       Width = 17
       Height = 24
@@ -640,7 +637,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit14: TEdit
-      Left = 560
+      Left = 594
       Top = 256
       Width = 52
       Height = 24
@@ -649,7 +646,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown14: TUpDown
-      Left = 612
+      Left = 646
       Top = 256
       Width = 17
       Height = 24
@@ -659,7 +656,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit15: TEdit
-      Left = 642
+      Left = 695
       Top = 256
       Width = 52
       Height = 24
@@ -668,7 +665,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown15: TUpDown
-      Left = 694
+      Left = 747
       Top = 256
       Width = 17
       Height = 24
@@ -706,7 +703,7 @@ object fmRVDefinition: TfmRVDefinition
     object MMCombo1: TMMCombo
       Left = 156
       Top = 333
-      Width = 290
+      Width = 340
       Visible = False
       Font.Name = 'Tahoma'
       Font.Height = -14
@@ -739,7 +736,7 @@ object fmRVDefinition: TfmRVDefinition
     object MMCombo2: TMMCombo
       Left = 156
       Top = 371
-      Width = 290
+      Width = 340
       Visible = False
       Font.Name = 'Tahoma'
       Font.Height = -14
@@ -758,9 +755,9 @@ object fmRVDefinition: TfmRVDefinition
         'die Dreiecke zählen.“')
     end
     object lbKlammer: TLabel
-      Left = 452
+      Left = 500
       Top = 318
-      Width = 30
+      Width = 36
       Height = 84
       AutoSize = False
       Caption = '}'
@@ -771,9 +768,9 @@ object fmRVDefinition: TfmRVDefinition
       Font.Color = 8388608
     end
     object MiniHTML2: TMiniHTML
-      Left = 488
+      Left = 540
       Top = 346
-      Width = 240
+      Width = 250
       Height = 50
       Transparent = True
       Visible = False

@@ -3,10 +3,7 @@ object fmRVTerm: TfmRVTerm
   ClientHeight = 482
   OnCreate = FormCreate
   object PCPanel1: TPCPanel
-    Left = 0
-    Top = 0
-    Width = 736
-    Height = 482
+    Align = alClient
     BackgroundMode = bmHFloat
     Color = 14676718
     Color2 = 16777215
@@ -63,12 +60,12 @@ object fmRVTerm: TfmRVTerm
     object RRGrid2: TRRGrid
       Left = 205
       Top = 100
-      Width = 132
+      Width = 232
       Height = 156
       ColCount = 1
       RowCount = 5
       FixedCols = 0
-      DefaultColWidth = 130
+      DefaultColWidth = 230
       DefaultRowHeight = 30
       BorderStyle = bsNone
       ScrollBars = ssNone
@@ -89,7 +86,7 @@ object fmRVTerm: TfmRVTerm
     object MMCombo1: TMMCombo
       Left = 207
       Top = 226
-      Width = 128
+      Width = 228
       Font.Name = 'Tahoma'
       Font.Height = -14
       Items.Strings = (
@@ -100,7 +97,7 @@ object fmRVTerm: TfmRVTerm
         'Länge mal Breite mal Höhe')
     end
     object RRGrid3: TRRGrid
-      Left = 376
+      Left = 476
       Top = 100
       Width = 127
       Height = 156
@@ -131,7 +128,7 @@ object fmRVTerm: TfmRVTerm
         '<B>b</B>')
     end
     object RRGrid4: TRRGrid
-      Left = 502
+      Left = 602
       Top = 100
       Width = 142
       Height = 156
@@ -157,7 +154,7 @@ object fmRVTerm: TfmRVTerm
         '')
     end
     object MMCombo2: TMMCombo
-      Left = 504
+      Left = 604
       Top = 226
       Width = 138
       Font.Name = 'Tahoma'
@@ -215,7 +212,7 @@ object fmRVTerm: TfmRVTerm
       Font.Name = 'Tahoma'
       Font.Height = -14
       Cells.Strings = (
-        '<B>Bremsweg</B>'
+        '<B>Anhalteweg</B>'
         '3·(20:10)+(20:10)²'
         '3·(40:10)+(40:10)²'
         '3·(90:10)+(90:10)²'
