@@ -1,5 +1,5 @@
 #pragma once
-// What the first page of a chapter shows: which of the page's four stored
+// What the first page of a chapter shows: which of the page's five stored
 // pictures lies behind it and the chapter's title.
 #include <optional>
 

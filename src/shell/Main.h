@@ -56,8 +56,9 @@ class TfmMain : public QWidget {
   // (which happens right after the window has appeared).
   bool FirstShowPending() const { return FFirstShow; }
   QMenuBar* MainMenu() const { return FMenuBar; }
-  // The page overview "Wo bin ich?": made at its first opening and kept for
-  // the whole run, so its selection and expansion stay.
+  // The page overview "Wo bin ich?": made at start-up (the first call makes
+  // it), hidden, and kept for the whole run, so its selection and expansion
+  // stay.
   TfmPages& PagesWindow();
 
   // Components.
