@@ -15,6 +15,12 @@ TMMCombo* TExercisePage::Combo(int K) const { return Component<TMMCombo>(FAnswer
 TUpDown* TExercisePage::Number(int K) const { return Component<TUpDown>(FAnswers.value(K - 1)); }
 TMaskEdit* TExercisePage::Masked(int K) const { return Component<TMaskEdit>(FAnswers.value(K - 1)); }
 
+void TExercisePage::DoCreate() {
+  FStage = 0;
+  for (const QStringList& Names : FReveals) ShowComponents(Names, false);
+  TForm::DoCreate();
+}
+
 void TExercisePage::Advance() {
   if (FStage < RevealCount()) ShowComponents(FReveals[static_cast<size_t>(FStage)]);
   ++FStage;

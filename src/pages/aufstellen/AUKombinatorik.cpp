@@ -28,8 +28,6 @@ TfmAUKombinatorik::TfmAUKombinatorik(QWidget* Parent)
                       "UpDown11", "Edit12", "UpDown12", "Edit13", "UpDown13"},
                      {"LabelLeagueTerm", "MMTerm2"}}) {}
 
-void TfmAUKombinatorik::FormCreate(QObject*) { ResetStage(); }
-
 void TfmAUKombinatorik::MMTerm1Click(QObject* Sender) { EnterTerm(Sender); }
 
 void TfmAUKombinatorik::PCVGlassButton1Click(QObject*) {

@@ -26,8 +26,6 @@ TfmRVDefinition::TfmRVDefinition(QWidget* Parent)
                      "MMCombo2"},
                     {{"lbFrage", "lbZuerst", "MMCombo1", "lbDann", "MMCombo2"}, {"lbKlammer", "MiniHTML2"}}) {}
 
-void TfmRVDefinition::FormCreate(QObject*) { ResetStage(); }
-
 void TfmRVDefinition::PCVGlassButton1Click(QObject*) {
   TCheck Check;
   switch (Stage()) {

@@ -6,8 +6,6 @@
 TfmRVTerm::TfmRVTerm(QWidget* Parent)
     : TExercisePage(Parent, {"MMCombo1", "MMCombo2", "MMCombo3"}, {{"MiniHTML2"}, {"MiniHTML3"}, {"MiniHTML4"}}) {}
 
-void TfmRVTerm::FormCreate(QObject*) { ResetStage(); }
-
 void TfmRVTerm::PCVGlassButton1Click(QObject*) {
   if (Stage() == 0) {
     if (TCheck()
