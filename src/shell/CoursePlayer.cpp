@@ -1,6 +1,7 @@
 #include "shell/CoursePlayer.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QWidget>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -82,11 +84,18 @@ class TCoursePlayer {
   void Click(QWidget* Control);
   void Type(QLineEdit* Edit, const QString& Text);
   void Record(TSeen Message) { FSeen.push_back(std::move(Message)); }
+  // Counts a verdict and says it in the command's output line.
+  void Verdict(bool Ok, const QString& Got);
+  // Messages of the last action that no expectation looked at fail the
+  // script: a pupil would have seen them.
+  void ReportUnchecked();
 
   TfmMain& FMain;
   QString FFile;
   QTextStream& FOut;
   std::vector<TSeen> FSeen;       // since the last command that acts
+  bool FSeenChecked = true;       // a message expectation looked at FSeen
+  int FActionLine = 0;            // the line of the last command that acts
   std::optional<QString> FTerm;   // what the term input window answers next
   QString FResult;                // what the command did, for the output line
   int FPassed = 0;
@@ -185,10 +194,19 @@ void TCoursePlayer::Goto(const TScriptCommand& C) {
   FMain.MMX().PostGotoPage(Target, true);
   const QDeadlineTimer Deadline(10000);
   // Shown, refused with a message, or given up after ten seconds.
-  while ((PageNumber() != Target || FMain.MMX().Navigating()) && FSeen.empty() && !Deadline.hasExpired())
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  auto Shown = [this, Target] { return PageNumber() == Target && !FMain.MMX().Navigating(); };
+  auto Refused = [this] { return !FSeen.empty() && !FMain.MMX().Navigating(); };
+  while (!Shown() && !Refused() && !Deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   Settle();
-  FResult = PageNumber() == Target ? QStringLiteral("shown") : QStringLiteral("not shown");
+  if (Shown()) {
+    FResult = QStringLiteral("shown");
+    return;
+  }
+  // A page that does not come is a failed expectation; the message that
+  // refused it (listed after the verdict) belongs to it.
+  FSeenChecked = true;
+  Verdict(false, FSeen.empty() ? QStringLiteral("page %1 not shown within 10 s").arg(Target)
+                               : QStringLiteral("page %1 refused").arg(Target));
 }
 
 void TCoursePlayer::Answer(const TScriptCommand& C) {
@@ -287,6 +305,22 @@ void TCoursePlayer::Key(const TScriptCommand& C) {
                                                                         : Target->objectName());
 }
 
+void TCoursePlayer::Verdict(bool Ok, const QString& Got) {
+  (Ok ? FPassed : FFailed)++;
+  const QString Text = Ok ? QStringLiteral("ok") : QStringLiteral("FAILED, got %1").arg(Got);
+  FResult = FResult.isEmpty() ? Text : FResult + QStringLiteral("; ") + Text;
+}
+
+void TCoursePlayer::ReportUnchecked() {
+  if (FSeenChecked) return;
+  FSeenChecked = true;
+  for (const TSeen& M : FSeen) {
+    ++FFailed;
+    FOut << QStringLiteral("[%1] FAILED, unexpected %2 after line %3").arg(PageNumber()).arg(Describe(M)).arg(FActionLine)
+         << Qt::endl;
+  }
+}
+
 bool Matches(const TScriptCommand& C, const TSeen& M) {
   const QString Text = QString::fromStdString(C.Value);
   switch (C.Expect) {
@@ -301,6 +335,20 @@ bool Matches(const TScriptCommand& C, const TSeen& M) {
   }
 }
 
+// The text of a design property such as "Brush.Color": each part but the
+// last names a component property that holds an object.
+QString PropertyText(QObject* Object, const TScriptCommand& C) {
+  const QStringList Path = QString::fromStdString(C.Property).split(QLatin1Char('.'));
+  QVariant Value;
+  for (qsizetype I = 0; I < Path.size(); ++I) {
+    Value = Object ? Object->property(Path[I].toLatin1().constData()) : QVariant();
+    if (!Value.isValid())
+      throw EBroken{QStringLiteral("'%1' has no property %2").arg(QString::fromStdString(C.Ref), QString::fromStdString(C.Property))};
+    if (I + 1 < Path.size()) Object = qvariant_cast<QObject*>(Value);
+  }
+  return Value.toString();
+}
+
 void TCoursePlayer::Expect(const TScriptCommand& C) {
   bool Ok = false;
   QString Got;
@@ -309,32 +357,43 @@ void TCoursePlayer::Expect(const TScriptCommand& C) {
     for (const TSeen& M : FSeen) Seen << Describe(M);
     Got = Seen.isEmpty() ? QStringLiteral("no message") : Seen.join(QStringLiteral(", "));
     Ok = C.Expect == TExpectKind::None ? FSeen.empty() : FSeen.size() == 1 && Matches(C, FSeen.front());
+    FSeenChecked = true;
   } else if (C.Expect == TExpectKind::Page) {
     Ok = PageNumber() == C.Number;
     Got = QStringLiteral("page %1").arg(PageNumber());
+  } else if (C.Expect == TExpectKind::Enabled || C.Expect == TExpectKind::Disabled) {
+    // Controls, and components such as timers that are switched on and off.
+    QObject* Object = ResolveObject(C.Ref);
+    bool Enabled = false;
+    if (auto* W = qobject_cast<QWidget*>(Object))
+      Enabled = W->isEnabled();
+    else if (const QVariant Flag = Object->property("Enabled"); Flag.isValid())
+      Enabled = Flag.toBool();
+    else
+      throw EBroken{QStringLiteral("'%1' cannot be enabled or disabled").arg(QString::fromStdString(C.Ref))};
+    Got = Enabled ? QStringLiteral("enabled") : QStringLiteral("disabled");
+    Ok = Enabled == (C.Expect == TExpectKind::Enabled);
+  } else if (C.Expect == TExpectKind::Property) {
+    const QString Value = PropertyText(ResolveObject(C.Ref), C);
+    Got = QStringLiteral("%1 \"%2\"").arg(QString::fromStdString(C.Property), Value);
+    Ok = Value == QString::fromStdString(C.Value);
   } else {
     QWidget* W = Resolve(C.Ref);
-    switch (C.Expect) {
-      case TExpectKind::Visible:
-      case TExpectKind::Hidden:
-        Got = W->isVisible() ? QStringLiteral("visible") : QStringLiteral("hidden");
-        Ok = W->isVisible() == (C.Expect == TExpectKind::Visible);
-        break;
-      case TExpectKind::Enabled:
-      case TExpectKind::Disabled:
-        Got = W->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled");
-        Ok = W->isEnabled() == (C.Expect == TExpectKind::Enabled);
-        break;
-      default: {
-        QVariant Caption = W->property("Caption");
-        if (!Caption.isValid()) Caption = W->property("Text");
-        Got = QStringLiteral("caption \"%1\"").arg(Caption.toString());
-        Ok = Caption.toString() == QString::fromStdString(C.Value);
-      }
+    if (C.Expect == TExpectKind::Visible || C.Expect == TExpectKind::Hidden) {
+      Got = W->isVisible() ? QStringLiteral("visible") : QStringLiteral("hidden");
+      Ok = W->isVisible() == (C.Expect == TExpectKind::Visible);
+    } else {
+      QVariant Caption = W->property("Caption");
+      if (!Caption.isValid()) Caption = W->property("Text");
+      Got = QStringLiteral("caption \"%1\"").arg(Caption.toString());
+      // "today": the German short date ("9.12.2026") of the moment the
+      // check runs.
+      const QString Wanted =
+          C.Today ? QDate::currentDate().toString(QStringLiteral("d.M.yyyy")) : QString::fromStdString(C.Value);
+      Ok = Caption.toString() == Wanted;
     }
   }
-  (Ok ? FPassed : FFailed)++;
-  FResult = Ok ? QStringLiteral("ok") : QStringLiteral("FAILED, got %1").arg(Got);
+  Verdict(Ok, Got);
 }
 
 void TCoursePlayer::Run(const TScriptCommand& C) {
@@ -343,7 +402,10 @@ void TCoursePlayer::Run(const TScriptCommand& C) {
     Expect(C);
     return;
   }
+  ReportUnchecked();
   FSeen.clear();
+  FSeenChecked = false;
+  FActionLine = C.Line;
   switch (C.Verb) {
     case TScriptVerb::Goto: Goto(C); break;
     case TScriptVerb::Answer: Answer(C); break;
@@ -374,6 +436,7 @@ void TCoursePlayer::Run(const TScriptCommand& C) {
   QStringList Seen;
   for (const TSeen& M : FSeen) Seen << Describe(M);
   if (!Seen.isEmpty()) FResult += (FResult.isEmpty() ? QString() : QStringLiteral("; ")) + Seen.join(QStringLiteral("; "));
+  if (FSeen.empty()) FSeenChecked = true;
 }
 
 int TCoursePlayer::Play(const TCourseScript& Script) {
@@ -412,6 +475,7 @@ int TCoursePlayer::Play(const TCourseScript& Script) {
                 .arg(QString::fromStdString(C.Source), FResult.isEmpty() ? QStringLiteral("done") : FResult)
          << Qt::endl;
   }
+  if (Status != PlayBroken) ReportUnchecked();
   FOut << QStringLiteral("%1 passed, %2 failed").arg(FPassed).arg(FFailed) << Qt::endl;
 
   SetTermInputPresenter(OldInput);
@@ -426,8 +490,12 @@ int PlayCourseScript(TfmMain& Main, const QString& File, QTextStream& Out) {
   QFile In(File);
   // A script is a short text; anything far larger is no script.
   constexpr qint64 MaxScriptSize = 4 * 1024 * 1024;
-  if (!In.open(QIODevice::ReadOnly) || In.size() > MaxScriptSize) {
+  if (!In.open(QIODevice::ReadOnly)) {
     Out << QStringLiteral("%1: cannot read the script").arg(File) << Qt::endl;
+    return PlayBroken;
+  }
+  if (In.size() > MaxScriptSize) {
+    Out << QStringLiteral("%1: the script is larger than 4 MiB").arg(File) << Qt::endl;
     return PlayBroken;
   }
   const QByteArray Text = In.readAll();
@@ -435,6 +503,13 @@ int PlayCourseScript(TfmMain& Main, const QString& File, QTextStream& Out) {
   if (!Script.Errors.empty()) {
     for (const TScriptError& E : Script.Errors)
       Out << QStringLiteral("%1:%2: %3").arg(File).arg(E.Line).arg(QString::fromStdString(E.Reason)) << Qt::endl;
+    return PlayBroken;
+  }
+  // A script that states nothing it expects would pass whatever happens.
+  const bool ExpectsSomething = std::any_of(Script.Commands.begin(), Script.Commands.end(),
+                                            [](const TScriptCommand& C) { return C.Verb == TScriptVerb::Expect; });
+  if (!ExpectsSomething) {
+    Out << QStringLiteral("%1: the script has no expect line").arg(File) << Qt::endl;
     return PlayBroken;
   }
   TCoursePlayer Player(Main, File, Out);

@@ -43,18 +43,35 @@ bool ReadValue(std::string_view S, std::string& Value) {
   return true;
 }
 
-// A line without its comment: "#" starts one unless it opens a reference
-// ("#3") or stands inside double quotes.
+// Which word of a line may name an answer control as "#k": the one after
+// answer, click or tick, and the one after "expect visible" and its kin;
+// -1 when no word may.
+int ReferenceWord(std::string_view Line) {
+  const auto [Verb, Rest] = SplitWord(Line);
+  if (Verb == "answer" || Verb == "click" || Verb == "tick") return 1;
+  if (Verb != "expect") return -1;
+  const std::string_view Kind = SplitWord(Rest).first;
+  for (std::string_view K : {"visible", "hidden", "enabled", "disabled", "caption", "property"})
+    if (Kind == K) return 2;
+  return -1;
+}
+
+// A line without its comment: "#" at the start of a word starts one unless
+// it stands inside double quotes or is the reference ("#3") of a command
+// that names a control.
 std::string_view StripComment(std::string_view Line) {
+  const int Reference = ReferenceWord(Line);
   bool Quoted = false;
+  int Word = -1;
   for (std::size_t I = 0; I < Line.size(); ++I) {
     const char C = Line[I];
-    if (C == '"') Quoted = !Quoted;
-    if (C == '#' && !Quoted) {
-      const bool StartsWord = I == 0 || IsBlank(Line[I - 1]);
-      const bool Reference = I + 1 < Line.size() && Line[I + 1] >= '0' && Line[I + 1] <= '9' && I > 0;
-      if (StartsWord && !Reference) return Line.substr(0, I);
+    const bool StartsWord = !IsBlank(C) && (I == 0 || IsBlank(Line[I - 1]));
+    if (StartsWord && !Quoted) ++Word;
+    if (C == '#' && StartsWord && !Quoted) {
+      const bool Digit = I + 1 < Line.size() && Line[I + 1] >= '0' && Line[I + 1] <= '9';
+      if (!(Word == Reference && Digit)) return Line.substr(0, I);
     }
+    if (C == '"') Quoted = !Quoted;
   }
   return Line;
 }
@@ -62,7 +79,7 @@ std::string_view StripComment(std::string_view Line) {
 struct TExpectWord {
   std::string_view Word;
   TExpectKind Kind;
-  enum { Nothing, Number, Text, Ref, RefText } Argument;
+  enum { Nothing, Number, Text, Ref, RefText, RefProperty } Argument;
 };
 
 constexpr TExpectWord ExpectWords[] = {
@@ -80,6 +97,7 @@ constexpr TExpectWord ExpectWords[] = {
     {"enabled", TExpectKind::Enabled, TExpectWord::Ref},
     {"disabled", TExpectKind::Disabled, TExpectWord::Ref},
     {"caption", TExpectKind::Caption, TExpectWord::RefText},
+    {"property", TExpectKind::Property, TExpectWord::RefProperty},
 };
 
 // Reads "expect ..."; an empty string on success, else the reason.
@@ -107,8 +125,21 @@ std::string ReadExpect(std::string_view Rest, TScriptCommand& Command) {
         const auto [Ref, Text] = SplitWord(Argument);
         if (Ref.empty()) return "a component is missing";
         Command.Ref.assign(Ref);
-        if (Text.empty() || Text.front() != '"') return "the caption must be in double quotes";
+        if (Text == "today") {
+          Command.Today = true;
+          return "";
+        }
+        if (Text.empty() || Text.front() != '"') return "the caption must be in double quotes or 'today'";
         return ReadValue(Text, Command.Value) ? "" : "unclosed or misplaced double quote";
+      }
+      case TExpectWord::RefProperty: {
+        const auto [Ref, Rest] = SplitWord(Argument);
+        const auto [Name, Value] = SplitWord(Rest);
+        if (Name.empty()) return "a component and a property are needed";
+        Command.Ref.assign(Ref);
+        Command.Property.assign(Name);
+        if (Value.empty()) return "the value is missing";
+        return ReadValue(Value, Command.Value) ? "" : "unclosed or misplaced double quote";
       }
     }
   }

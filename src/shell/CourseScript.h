@@ -1,7 +1,8 @@
 #pragma once
 // Course scripts: a pupil's session as text, one command per line, played
-// by the program (velotra --play FILE). "#" starts a comment; blank lines
-// are skipped.
+// by the program (velotra --play FILE). "#" at the start of a word begins
+// a comment, except for the "#k" that names a control; blank lines are
+// skipped.
 //
 //   goto 120
 //   answer UpDown1 18          # number field, combo item, term or text
@@ -15,9 +16,16 @@
 //   seed 7
 //   expect page 120 / visible X / hidden X / enabled X / disabled X
 //   expect caption Label4 "Text"
+//   expect caption lbDatum today   # today's date as the pages write it
+//   expect property XShape10 Brush.Color 65535   # a design property
 //   expect praise / still-wrong / field-error N / error "T" / info "T" /
 //          message "T" / none
-//   screenshot page120.png
+//   screenshot page120.png        # relative to where the script runs
+//
+// Every message an action brings (goto, answer, click, check, tick, key)
+// must be looked at by a message expectation before the next action; one
+// expectation covers exactly one message. A goto whose page does not come
+// fails, and a script without any expect line is broken.
 //
 // This part only reads the text; playing it needs the program.
 #include <string>
@@ -41,6 +49,7 @@ enum class TExpectKind {
   Enabled,
   Disabled,
   Caption,
+  Property,
 };
 
 struct TScriptCommand {
@@ -51,6 +60,8 @@ struct TScriptCommand {
   std::string Ref;       // component name or "#k"; timer name; key; file
   std::string Value;     // answer value; expected text
   long long Number = 0;  // page, seed, tick count, line or field number
+  bool Today = false;    // expect caption X today
+  std::string Property;  // expect property X Brush.Color 65535
 };
 
 struct TScriptError {

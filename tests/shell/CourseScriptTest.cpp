@@ -68,6 +68,42 @@ TEST(CourseScript, EveryBadLineIsReportedWithItsNumber) {
   EXPECT_EQ(S.Commands.size(), 1u);
 }
 
+// "#k" names a control only where a command names one; anywhere else a
+// "#" at the start of a word begins a comment, so a note such as "#3 next"
+// never becomes part of an answer.
+TEST(CourseScript, CommentsEndWhereNoControlCanBeNamed) {
+  struct Case {
+    const char* Line;
+    const char* Ref;
+    const char* Value;
+    long long Number;
+  } Cases[] = {
+      {"answer #3 xy    # the third piece", "#3", "xy", 0},
+      {"answer #2 7 #3 comes next", "#2", "7", 0},
+      {"click #1 #2", "#1", "", 0},
+      {"tick #4 3 # seconds", "#4", "", 3},
+      {"expect visible #3  # still shown", "#3", "", 0},
+      {"expect caption #2 \"a # b\" # quoted", "#2", "a # b", 0},
+      {"expect page 910 #3", "", "", 910},
+      {"goto 120 #7 is next", "", "", 120},
+      {"expect property XShape10 Brush.Color 65535 # yellow", "XShape10", "65535", 0},
+  };
+  for (const Case& C : Cases) {
+    const TCourseScript S = ParseCourseScript(C.Line);
+    ASSERT_TRUE(S.Errors.empty()) << C.Line << ": " << S.Errors.front().Reason;
+    ASSERT_EQ(S.Commands.size(), 1u) << C.Line;
+    EXPECT_EQ(S.Commands[0].Ref, C.Ref) << C.Line;
+    EXPECT_EQ(S.Commands[0].Value, C.Value) << C.Line;
+    EXPECT_EQ(S.Commands[0].Number, C.Number) << C.Line;
+  }
+  const TCourseScript Dated = ParseCourseScript("expect caption lbDatum today\nexpect property XShape10 Brush.Color\n");
+  ASSERT_EQ(Dated.Commands.size(), 1u);
+  EXPECT_TRUE(Dated.Commands[0].Today);
+  EXPECT_EQ(Dated.Commands[0].Expect, TExpectKind::Caption);
+  ASSERT_EQ(Dated.Errors.size(), 1u);
+  EXPECT_EQ(Dated.Errors[0].Reason, "the value is missing");
+}
+
 TEST(CourseScript, RefusesOverlongLinesAndOddReferences) {
   const TCourseScript S = ParseCourseScript(std::string(MaxScriptLine + 1, 'x') + "\ncheck\n");
   ASSERT_EQ(S.Errors.size(), 1u);
