@@ -32,7 +32,7 @@ inline int RunCourseBenchmarks(int argc, char** argv, const std::function<void()
   qputenv("QT_QPA_PLATFORM", "offscreen");
   TApplication App(argc, argv);
   SetMessagePresenter([](const TMessageRequest&) { return mrOk; });
-  SetMessageWindowPresenter([](const QString&, const QString&) {});
+  SetMessageWindowPresenter([](const QString&, const QString&, const QString&) {});
   RegisterProgramClasses();
   TfmMain Main;
   Main.show();

@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
   TApplication App(argc, argv);
   RegisterProgramClasses();
   SetMessagePresenter([](const TMessageRequest&) { return mrOk; });
-  SetMessageWindowPresenter([](const QString&, const QString&) {});
+  SetMessageWindowPresenter([](const QString&, const QString&, const QString&) {});
   ::benchmark::Initialize(&argc, argv);
   ::benchmark::RunSpecifiedBenchmarks();
   ::benchmark::Shutdown();

@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
   TApplication App(argc, argv);
   RegisterProgramClasses();
   // A won level would open the message window.
-  SetMessageWindowPresenter([](const QString&, const QString&) {});
+  SetMessageWindowPresenter([](const QString&, const QString&, const QString&) {});
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

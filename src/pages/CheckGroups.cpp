@@ -2,10 +2,14 @@
 
 #include <memory>
 
+#include "pages/AnswerMark.h"
+#include "platform/Edit.h"
 #include "platform/UpDown.h"
 #include "scene/MMCombo.h"
 #include "shell/MessageProcs.h"
+#include "terms/Counterexample.h"
 #include "terms/MMTerm.h"
+#include "terms/TermForms.h"
 #include "terms/Terms.h"
 
 namespace {
@@ -19,7 +23,34 @@ std::unique_ptr<TTerm> ReadTerm(const QString& Text) {
 
 QString CaptionOf(const TMMTerm* Box) { return Box ? Box->Caption() : QStringLiteral("?"); }
 
+// The control a pupil sees for an answer: a number field is its edit.
+QWidget* Shown(const QWidget* Control) { return const_cast<QWidget*>(Control); }
+QWidget* Shown(const TUpDown* Field) {
+  if (!Field) return nullptr;
+  if (Field->Associate()) return Field->Associate();
+  return const_cast<TUpDown*>(Field);
+}
+
+QList<QWidget*> ControlList(std::initializer_list<QWidget*> Controls) {
+  QList<QWidget*> List;
+  for (QWidget* C : Controls)
+    if (C) List.append(C);
+  return List;
+}
+
+// A test of the term in Box by Form (a plain question on a term tree).
+TCheck::TTest TermFormTest(const TMMTerm* Box, bool (*Form)(const TTerm&)) {
+  return {[Box, Form] {
+            const std::unique_ptr<TTerm> T = ReadTerm(CaptionOf(Box));
+            return T && Form(*T);
+          },
+          ControlList({Shown(Box)})};
+}
+
 }  // namespace
+
+TAnswerTest::TAnswerTest(TPredicate Predicate, QList<QWidget*> Controls, TTipSource Tip)
+    : FPredicate(std::move(Predicate)), FControls(std::move(Controls)), FTip(std::move(Tip)) {}
 
 TCheck& TCheck::Group(TTest Test, TReport Report) {
   FGroups.emplace_back(std::move(Test), std::move(Report));
@@ -27,23 +58,30 @@ TCheck& TCheck::Group(TTest Test, TReport Report) {
 }
 
 TCheck& TCheck::Line(int N, TTest Test) {
-  return Group(std::move(Test), [N] { ShowLineError(N); });
+  return Group(std::move(Test), [N](const QString& Tip) { ShowLineError(N, Tip); });
 }
 
 TCheck& TCheck::Field(int N, TTest Test) {
-  return Group(std::move(Test), [N] { ShowFieldError(N); });
+  return Group(std::move(Test), [N](const QString& Tip) { ShowFieldError(N, Tip); });
 }
 
-TCheck& TCheck::StillWrong(TTest Test) { return Group(std::move(Test), [] { ShowStillWrong(); }); }
+TCheck& TCheck::StillWrong(TTest Test) {
+  return Group(std::move(Test), [](const QString& Tip) { ShowStillWrong(Tip); });
+}
 
 TCheck& TCheck::Error(const QString& Text, TTest Test) {
-  return Group(std::move(Test), [Text] { ShowError(Text); });
+  return Group(std::move(Test), [Text](const QString& Tip) { ShowError(Text, Tip); });
 }
 
 bool TCheck::Passed() const {
+  for (const auto& Group : FGroups)
+    for (QWidget* C : Group.first.Controls()) TAnswerMark::Unmark(qobject_cast<TControl*>(C));
   for (const auto& [Test, Report] : FGroups) {
     if (!Test()) {
-      Report();
+      // The frames first: the message is modal and the pupil should see
+      // where the fault is while reading it.
+      for (QWidget* C : Test.Controls()) TAnswerMark::Mark(qobject_cast<TControl*>(C));
+      Report(Test.Tip());
       return false;
     }
   }
@@ -74,48 +112,67 @@ QString CompactTermText(const QString& Term) {
 }
 
 TCheck::TTest IsEquivalentTo(const TMMTerm* Box, QString Expected) {
-  return [Box, Expected = std::move(Expected)] { return TermIsEquivalentTo(CaptionOf(Box), Expected); };
+  return {[Box, Expected] { return TermIsEquivalentTo(CaptionOf(Box), Expected); }, ControlList({Shown(Box)}),
+          [Box, Expected] {
+            return QString::fromStdString(TipLine(CaptionOf(Box).toStdString(), Expected.toStdString()));
+          }};
 }
 
 TCheck::TTest IsSum(const TMMTerm* Box) {
-  return [Box] { return TermIsSum(CaptionOf(Box)); };
+  return {[Box] { return TermIsSum(CaptionOf(Box)); }, ControlList({Shown(Box)})};
 }
+
+TCheck::TTest IsMultipliedOut(const TMMTerm* Box) { return TermFormTest(Box, ::IsMultipliedOut); }
+TCheck::TTest IsCollected(const TMMTerm* Box) { return TermFormTest(Box, ::IsCollected); }
+TCheck::TTest IsFactorised(const TMMTerm* Box) { return TermFormTest(Box, ::IsFactorised); }
 
 TCheck::TTest TextIsOneOf(const TMMTerm* Box, std::initializer_list<const char*> Texts) {
   QStringList Accepted;
   for (const char* Text : Texts) Accepted << QString::fromUtf8(Text);
-  return [Box, Accepted] {
-    const QString Compact = CompactTermText(CaptionOf(Box));
-    return Compact != QLatin1String("?") && Accepted.contains(Compact);
-  };
+  return {[Box, Accepted] {
+            const QString Compact = CompactTermText(CaptionOf(Box));
+            return Compact != QLatin1String("?") && Accepted.contains(Compact);
+          },
+          ControlList({Shown(Box)})};
 }
 
 TCheck::TTest ComboIsCorrect(const TMMCombo* Combo) {
-  return [Combo] { return Combo && Combo->IsCorrect(); };
+  return {[Combo] { return Combo && Combo->IsCorrect(); }, ControlList({Shown(Combo)})};
 }
 
 TCheck::TTest ComboIsAt(const TMMCombo* Combo, int Index) {
-  return [Combo, Index] { return Combo && Combo->ItemIndex() == Index; };
+  return {[Combo, Index] { return Combo && Combo->ItemIndex() == Index; }, ControlList({Shown(Combo)})};
 }
 
 TCheck::TTest HoldsNumber(const TUpDown* Field, int N) {
-  return [Field, N] { return Field && Field->Position() == N; };
+  return {[Field, N] { return Field && Field->Position() == N; }, ControlList({Shown(Field)})};
 }
 
 TCheck::TTest HoldNumbers(const TUpDown* First, const TUpDown* Second, int A, int B) {
-  return [First, Second, A, B] {
-    if (!First || !Second) return false;
-    const int X = First->Position();
-    const int Y = Second->Position();
-    return (X == A && Y == B) || (X == B && Y == A);
-  };
+  return {[First, Second, A, B] {
+            if (!First || !Second) return false;
+            const int X = First->Position();
+            const int Y = Second->Position();
+            return (X == A && Y == B) || (X == B && Y == A);
+          },
+          ControlList({Shown(First), Shown(Second)})};
 }
 
 TCheck::TTest AllOf(std::initializer_list<TCheck::TTest> Tests) {
   std::vector<TCheck::TTest> All(Tests);
-  return [All] {
-    for (const TCheck::TTest& Test : All)
-      if (!Test()) return false;
-    return true;
-  };
+  QList<QWidget*> Controls;
+  for (const TCheck::TTest& Test : All)
+    for (QWidget* C : Test.Controls())
+      if (!Controls.contains(C)) Controls.append(C);
+  return {[All] {
+            for (const TCheck::TTest& Test : All)
+              if (!Test()) return false;
+            return true;
+          },
+          Controls,
+          [All] {
+            for (const TCheck::TTest& Test : All)
+              if (!Test()) return Test.Tip();
+            return QString();
+          }};
 }

@@ -17,9 +17,13 @@ struct TGameMessage {
   std::string Caption;
   // The text for ShowError and ShowInfo; empty for praise (chosen by the window).
   std::string Text;
+  // The tip line under an error about a wrong term (see terms/Counterexample.h).
+  std::string Tip;
 
-  static TGameMessage Praise() { return {gmPraise, "Meldung", ""}; }
-  static TGameMessage Error(std::string Text) { return {gmError, "Fehler", std::move(Text)}; }
-  static TGameMessage Info(std::string Text) { return {gmInfo, "Meldung", std::move(Text)}; }
+  static TGameMessage Praise() { return {gmPraise, "Meldung", "", ""}; }
+  static TGameMessage Error(std::string Text, std::string Tip = {}) {
+    return {gmError, "Fehler", std::move(Text), std::move(Tip)};
+  }
+  static TGameMessage Info(std::string Text) { return {gmInfo, "Meldung", std::move(Text), ""}; }
   bool operator==(const TGameMessage&) const = default;
 };

@@ -10,7 +10,7 @@ void ShowGameMessage(const TGameMessage& Message) {
       ShowPraise();
       break;
     case gmError:
-      ShowError(QString::fromStdString(Message.Text));
+      ShowError(QString::fromStdString(Message.Text), QString::fromStdString(Message.Tip));
       break;
     case gmInfo:
       ShowInfo(QString::fromStdString(Message.Text));

@@ -2,9 +2,9 @@
 
 bool EnterTerm(TMMTerm* Box, TTermEntry Entry) {
   if (!Box) return false;
-  const TTermInput Typed = AskForTerm(Box);
+  const TTermInput Typed = AskForTerm(Box, Box->EditText());
   if (!Typed) return false;
-  Box->SetCaption(Entry == TTermEntry::AsTyped ? *Typed : TermTextOf(*Typed));
+  Box->SetTypedTerm(*Typed, Entry == TTermEntry::AsTyped ? *Typed : TermTextOf(*Typed));
   return true;
 }
 

@@ -72,6 +72,7 @@ void TControl::SetCaption(const QString& Value) {
   if (FCaption == Value) return;
   FCaption = Value;
   CaptionChanged();
+  emit ValueChanged();
 }
 
 void TControl::SetColor(TColor Value) {

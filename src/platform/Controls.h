@@ -109,6 +109,11 @@ class TControl : public QWidget, public TStreamable {
   // Raises OnClick; controls with their own click behaviour override it.
   virtual void Click();
 
+ signals:
+  // What the pupil answered with this control changed: its caption (a term
+  // box), its text (a field) or its chosen item (a list).
+  void ValueChanged();
+
  protected:
   virtual void CaptionChanged() { update(); }
   virtual void FontChanged() { update(); }

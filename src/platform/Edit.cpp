@@ -15,7 +15,10 @@ TEdit::TEdit(QWidget* Parent) : TControl(Parent), FEdit(new QLineEdit(this)) {
   setFocusPolicy(Qt::StrongFocus);
   SetBounds(0, 0, 121, 21);
   FEdit->setGeometry(rect());
-  connect(FEdit, &QLineEdit::textChanged, this, [this] { OnChange(this); });
+  connect(FEdit, &QLineEdit::textChanged, this, [this] {
+    OnChange(this);
+    emit ValueChanged();
+  });
   FontChanged();
 }
 

@@ -52,7 +52,10 @@ TMaskEdit::TMaskEdit(QWidget* Parent) : TControl(Parent), FEdit(new QLineEdit(th
   setFocusProxy(FEdit);
   setFocusPolicy(Qt::StrongFocus);
   SetBounds(0, 0, 121, 21);
-  connect(FEdit, &QLineEdit::textChanged, this, [this] { OnChange(this); });
+  connect(FEdit, &QLineEdit::textChanged, this, [this] {
+    OnChange(this);
+    emit ValueChanged();
+  });
   FEdit->installEventFilter(this);
   FontChanged();
 }

@@ -6,6 +6,7 @@
 TMMCombo::TMMCombo(QWidget* Parent) : TControl(Parent), FBox(new QComboBox(this)) {
   FBox->setEditable(false);  // a list to choose from, no text of one's own
   setFocusProxy(FBox);
+  connect(FBox, &QComboBox::currentIndexChanged, this, &TControl::ValueChanged);
   SetBounds(Left(), Top(), 145, 21);
   FontChanged();
 }

@@ -12,10 +12,10 @@
 #include "shell/Pictures.h"
 
 namespace {
-// The picture files behind Image1 ... Image5.
-constexpr const char* ImageFiles[] = {"chapterstart8.gif", "chapterstart1.gif", "chapterstart2.gif",
-                                      "chapterstart9.gif", "chapterstart10.gif"};
-constexpr int ImageCount = 5;
+// The picture files behind Image1 ... Image6.
+constexpr const char* ImageFiles[] = {"chapterstart8.gif", "chapterstart1.gif",  "chapterstart2.gif",
+                                      "chapterstart9.gif", "chapterstart10.gif", "chapterstart5.gif"};
+constexpr int ImageCount = 6;
 
 // Each picture is decoded once per run: every visit shares its pixels, so
 // the panel also finds its stretched background from the visit before.

@@ -4,7 +4,7 @@
 #include <optional>
 
 struct TChapterStartLook {
-  int Image;          // 1 ... 5: Image1 ... Image5 of the page
+  int Image;          // 1 ... 6: Image1 ... Image6 of the page
   const char* Title;  // UTF-8
 };
 

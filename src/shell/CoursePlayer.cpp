@@ -38,6 +38,7 @@ struct TSeen {
   std::optional<TMessageProc> Proc;  // none: a dialog
   int N = 0;
   QString Text;
+  QString Tip;
 };
 
 QString ProcName(const TSeen& M) {
@@ -54,7 +55,11 @@ QString ProcName(const TSeen& M) {
   return {};
 }
 
-QString Describe(const TSeen& M) { return QStringLiteral("%1 \"%2\"").arg(ProcName(M), M.Text); }
+QString Describe(const TSeen& M) {
+  QString D = QStringLiteral("%1 \"%2\"").arg(ProcName(M), M.Text);
+  if (!M.Tip.isEmpty()) D += QStringLiteral(" tip \"%1\"").arg(M.Tip);
+  return D;
+}
 
 // A script line that cannot be played.
 struct EBroken {
@@ -244,6 +249,12 @@ void TCoursePlayer::Answer(const TScriptCommand& C) {
     Settle();
     FResult = QStringLiteral("item %1 \"%2\"").arg(Combo->ItemIndex()).arg(Combo->Text());
   } else if (auto* Term = qobject_cast<TMMTerm*>(Control)) {
+    // A text that is no term is refused by the input window, which stays
+    // open; the pupil leaves it with Escape and the box keeps its term.
+    if (const QString Problem = TermInputProblem(Value); !Problem.isEmpty()) {
+      FResult = QStringLiteral("refused \"%1\"").arg(Problem);
+      return;
+    }
     FTerm = Value;
     Click(Term);
     if (FTerm) {
@@ -358,6 +369,12 @@ void TCoursePlayer::Expect(const TScriptCommand& C) {
     Got = Seen.isEmpty() ? QStringLiteral("no message") : Seen.join(QStringLiteral(", "));
     Ok = C.Expect == TExpectKind::None ? FSeen.empty() : FSeen.size() == 1 && Matches(C, FSeen.front());
     FSeenChecked = true;
+  } else if (C.Expect == TExpectKind::Tip) {
+    // The tip of the one message the last action raised.
+    const QString Tip = FSeen.size() == 1 ? FSeen.front().Tip : QString();
+    Got = FSeen.size() == 1 ? (Tip.isEmpty() ? QStringLiteral("no tip") : QStringLiteral("tip \"%1\"").arg(Tip))
+                            : QStringLiteral("%1 messages").arg(FSeen.size());
+    Ok = FSeen.size() == 1 && Tip == QString::fromStdString(C.Value);
   } else if (C.Expect == TExpectKind::Page) {
     Ok = PageNumber() == C.Number;
     Got = QStringLiteral("page %1").arg(PageNumber());
@@ -443,10 +460,10 @@ int TCoursePlayer::Play(const TCourseScript& Script) {
   // Every message is recorded, every dialog answered with its first choice,
   // and the term input window answers with the script's term.
   const TMessageCapture OldCapture = SetMessageCapture([this](const TShownMessage& M) {
-    Record({M.Proc, M.N, M.Text});
+    Record({M.Proc, M.N, M.Text, M.Tip});
   });
   const TMessagePresenterScope Dialogs([this](const TMessageRequest& R) {
-    Record({std::nullopt, 0, R.Text});
+    Record({std::nullopt, 0, R.Text, {}});
     return (R.Buttons & ButtonSet({mbYes})) ? mrYes : mrOk;
   });
   const TTermInputPresenter OldInput = SetTermInputPresenter([this]() -> TTermInput {

@@ -79,7 +79,7 @@ std::string_view StripComment(std::string_view Line) {
 struct TExpectWord {
   std::string_view Word;
   TExpectKind Kind;
-  enum { Nothing, Number, Text, Ref, RefText, RefProperty } Argument;
+  enum { Nothing, Number, Text, TextOrNone, Ref, RefText, RefProperty } Argument;
 };
 
 constexpr TExpectWord ExpectWords[] = {
@@ -98,6 +98,7 @@ constexpr TExpectWord ExpectWords[] = {
     {"disabled", TExpectKind::Disabled, TExpectWord::Ref},
     {"caption", TExpectKind::Caption, TExpectWord::RefText},
     {"property", TExpectKind::Property, TExpectWord::RefProperty},
+    {"tip", TExpectKind::Tip, TExpectWord::TextOrNone},
 };
 
 // Reads "expect ..."; an empty string on success, else the reason.
@@ -111,6 +112,9 @@ std::string ReadExpect(std::string_view Rest, TScriptCommand& Command) {
         return Argument.empty() ? "" : "unexpected text after 'expect " + std::string(Word) + "'";
       case TExpectWord::Number:
         return ReadNumber(Argument, Command.Number) ? "" : "bad number '" + std::string(Argument) + "'";
+      case TExpectWord::TextOrNone:
+        if (Argument == "none") return "";
+        [[fallthrough]];
       case TExpectWord::Text:
         if (Argument.empty() || Argument.front() != '"') return "the text must be in double quotes";
         return ReadValue(Argument, Command.Value) ? "" : "unclosed or misplaced double quote";

@@ -20,6 +20,7 @@
 //   expect property XShape10 Brush.Color 65535   # a design property
 //   expect praise / still-wrong / field-error N / error "T" / info "T" /
 //          message "T" / none
+//   expect tip "Für x = 1 ergibt dein Term 3, richtig wäre 2." / tip none
 //   screenshot page120.png        # relative to where the script runs
 //
 // Every message an action brings (goto, answer, click, check, tick, key)
@@ -50,6 +51,7 @@ enum class TExpectKind {
   Disabled,
   Caption,
   Property,
+  Tip,  // the tip line under the message; Value empty for "tip none"
 };
 
 struct TScriptCommand {

@@ -52,6 +52,7 @@ const std::vector<TKeywordRow>& ShippedKeywordTable() {
       {310, {"Geometrie", "Flächeninhalt", "Interpretieren von Termen"}},
       {320, {"Bewegung", "Geschwindigkeit", "Weg", "Interpretieren von Termen"}},
       {330, {"Farben", "Farbmischung", "Interpretieren von Termen"}},
+      {500, {"Multiplikation von Summen", "Kapitel"}},
       {800, {"Binomische Formeln", "Kapitel"}},
       {810, {"Plusformel", "Binomische Formeln", "Quadrat"}},
       {820, {"Minusformel", "Binomische Formeln", "Quadrat"}},

@@ -15,15 +15,15 @@ TMessageCapture& CurrentCapture() {
   return Recorder;
 }
 
-void Present(const TMessageText& Message, TMessageProc Proc, int N = 0) {
+void Present(const TMessageText& Message, TMessageProc Proc, int N = 0, const QString& Tip = {}) {
   const QString Caption = QString::fromStdString(Message.Caption);
   const QString Text = QString::fromStdString(Message.Text);
   // A copy: the capture may replace itself.
   if (TMessageCapture Capture = CurrentCapture()) {
-    Capture({Proc, N, Caption, Text});
+    Capture({Proc, N, Caption, Text, Tip});
     return;
   }
-  ShowMessageWindow(Caption, Text);
+  ShowMessageWindow(Caption, Text, Tip);
 }
 }  // namespace
 
@@ -39,24 +39,26 @@ TMessageWindowPresenter SetMessageWindowPresenter(TMessageWindowPresenter Presen
   return Previous;
 }
 
-void ShowMessageWindow(const QString& Caption, const QString& Text) {
+void ShowMessageWindow(const QString& Caption, const QString& Text, const QString& Tip) {
   if (TMessageCapture Capture = CurrentCapture()) {
-    Capture({TMessageProc::Window, 0, Caption, Text});
+    Capture({TMessageProc::Window, 0, Caption, Text, Tip});
     return;
   }
   // A copy: the presenter may replace itself while it shows the message.
   TMessageWindowPresenter Presenter = CurrentPresenter();
   if (Presenter)
-    Presenter(Caption, Text);
+    Presenter(Caption, Text, Tip);
   else
-    TfmNachricht::Execute(Caption, Text);
+    TfmNachricht::Execute(Caption, Text, Tip);
 }
 
-void ShowError(const QString& Text) { Present(ErrorMessage(Text.toStdString()), TMessageProc::Error); }
+void ShowError(const QString& Text, const QString& Tip) {
+  Present(ErrorMessage(Text.toStdString()), TMessageProc::Error, 0, Tip);
+}
 void ShowInfo(const QString& Text) { Present(InfoMessage(Text.toStdString()), TMessageProc::Info); }
 void ShowPraise() {
   Present(PraiseMessage(static_cast<std::size_t>(Random(static_cast<int>(PraiseTexts.size())))), TMessageProc::Praise);
 }
-void ShowStillWrong() { Present(StillWrongMessage(), TMessageProc::StillWrong); }
-void ShowFieldError(int N) { Present(FieldErrorMessage(N), TMessageProc::FieldError, N); }
-void ShowLineError(int N) { Present(LineErrorMessage(N), TMessageProc::LineError, N); }
+void ShowStillWrong(const QString& Tip) { Present(StillWrongMessage(), TMessageProc::StillWrong, 0, Tip); }
+void ShowFieldError(int N, const QString& Tip) { Present(FieldErrorMessage(N), TMessageProc::FieldError, N, Tip); }
+void ShowLineError(int N, const QString& Tip) { Present(LineErrorMessage(N), TMessageProc::LineError, N, Tip); }

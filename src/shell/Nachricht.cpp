@@ -6,6 +6,7 @@
 #include "components/MyHtml.h"
 #include "platform/Bitmap.h"
 #include "platform/Graphics.h"
+#include "platform/StdControls.h"
 #include "scene/MMBox.h"
 #include "scene/MMButton.h"
 #include "shell/Messages.h"
@@ -18,6 +19,7 @@ TfmNachricht::TfmNachricht(QWidget* Parent) : TForm(Parent) {
 TfmNachricht::~TfmNachricht() = default;
 
 TMiniHTML* TfmNachricht::MiniHTML1() const { return Component<TMiniHTML>(QStringLiteral("MiniHTML1")); }
+TLabel* TfmNachricht::LabelTip() const { return Component<TLabel>(QStringLiteral("LabelTip")); }
 TGIFImage* TfmNachricht::GIFImage6() const { return Component<TGIFImage>(QStringLiteral("GIFImage6")); }
 TMMButton* TfmNachricht::MMButton1() const { return Component<TMMButton>(QStringLiteral("MMButton1")); }
 TMMBox* TfmNachricht::MMBox1() const { return Component<TMMBox>(QStringLiteral("MMBox1")); }
@@ -26,9 +28,9 @@ void TfmNachricht::FormCreate(QObject*) { GIFImage6()->LoadFromData(PictureFile(
 
 void TfmNachricht::MMButton1Click(QObject*) { SetModalResult(mrOk); }
 
-void TfmNachricht::Execute(const QString& Caption, const QString& Text) {
+void TfmNachricht::Execute(const QString& Caption, const QString& Text, const QString& Tip) {
   std::unique_ptr<TfmNachricht> Window = CreateForm<TfmNachricht>();
-  Window->SetMessage(Caption, Text);
+  Window->SetMessage(Caption, Text, Tip);
   Window->ShowModal();
 }
 
@@ -48,10 +50,12 @@ bool TextOverflows(TMiniHTML& View) {
 }
 }  // namespace
 
-void TfmNachricht::SetMessage(const QString& Caption, const QString& Text) {
+void TfmNachricht::SetMessage(const QString& Caption, const QString& Text, const QString& Tip) {
   const TMessageLayout Layout = LayOutMessage(Text.toStdString());
   TMiniHTML* View = MiniHTML1();
   SetCaption(Caption);
+  LabelTip()->SetCaption(Tip.isEmpty() ? QString() : QStringLiteral("Tipp: ") + Tip);
+  LabelTip()->SetVisible(!Tip.isEmpty());
   View->SetLines({QString::fromStdString(Layout.Line)});
   switch (Layout.Size) {
     case TMessageSize::Large: {

@@ -109,6 +109,19 @@ object fmNachricht: TfmNachricht
     Font.Name = 'Tahoma'
     Font.Height = -15
   end
+  object LabelTip: TLabel
+    Left = 136
+    Top = 143
+    Width = 281
+    Height = 32
+    AutoSize = False
+    WordWrap = True
+    Transparent = True
+    Visible = False
+    Font.Name = 'Tahoma'
+    Font.Height = -12
+    Font.Color = 8388608
+  end
   object GIFImage6: TGIFImage
     Left = 8
     Top = 100

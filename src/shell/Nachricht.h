@@ -7,6 +7,7 @@
 #include "platform/Forms.h"
 
 class TGIFImage;
+class TLabel;
 class TMiniHTML;
 class TMMBox;
 class TMMButton;
@@ -19,17 +20,19 @@ class TfmNachricht : public TForm {
 
   // Creates the window, shows Text under Caption until the pupil closes it,
   // and frees the window again.
-  static void Execute(const QString& Caption, const QString& Text);
+  static void Execute(const QString& Caption, const QString& Text, const QString& Tip = {});
 
   // Puts Text into the text control in the layout its length asks for and
-  // sets the window's caption.
-  void SetMessage(const QString& Caption, const QString& Text);
+  // sets the window's caption; a tip goes in a line of its own under the
+  // text ("Tipp: ..."), no tip hides that line.
+  void SetMessage(const QString& Caption, const QString& Text, const QString& Tip = {});
   // Shows the window modally, centred on the desktop, the figure moving
   // only meanwhile; returns how it was closed.
   TModalResult ShowModal();
   bool Showing() const { return Modal(); }
 
   TMiniHTML* MiniHTML1() const;
+  TLabel* LabelTip() const;
   TGIFImage* GIFImage6() const;
   TMMButton* MMButton1() const;
   TMMBox* MMBox1() const;

@@ -37,6 +37,7 @@ constexpr TCourseRow CourseRows[] = {
     {310, "Geometrie", 300, "TfmINEinfuhrung"},
     {320, "Bewegungen", 300, "TfmINBewegung"},
     {330, "Farben", 300, "TfmINfarben"},
+    {500, "Multiplikation von Summen", 10, "TfmChapterStart"},
     {800, "Binomische Formeln", 10, "TfmChapterStart"},
     {810, "Plusformel", 800, "TfmBIAPlusB"},
     {820, "Minusformel", 800, "TfmBIAMinusB"},

@@ -121,7 +121,7 @@ object fmStartseite: TfmStartseite
       OnClick = PCVGlassButton1Click
     end
     object PCVGlassButton5: TPCVGlassButton
-      Tag = 37
+      Tag = 500
       Left = 408
       Top = 262
       Width = 300

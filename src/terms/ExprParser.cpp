@@ -2,14 +2,16 @@
 //
 //   term     = equation end
 //   equation = sum [ "=" sum ]
-//   sum      = product { ("+" | "-") product }
+//   sum      = [ "-" ] product { ("+" | "-") product }
 //   product  = power { ("*" | "/" | ":") power | power that starts with a letter or "(" }
 //   power    = factor [ "^" factor ]
 //   factor   = number | letter | "(" sum ")"
 //
 // Products are written as pupils write them: a factor followed directly by
 // a letter or "(" multiplies, at the level of "*" (3a, 2(a+b), (a+b)(a-b),
-// a^2b). The scanner hands a word of letters out letter by letter, so ab is
+// a^2b). A minus at the start of a sum negates its first product: "-x^2" is
+// -(x^2), "-2x" is -(2x), "(-3)a" is (-3)*a; a leading "+" is no term.
+// The scanner hands a word of letters out letter by letter, so ab is
 // a * b and ab^2 is a * b^2: a power binds to the last letter only. A word
 // with a digit or "_" (x2) is no term, nor is a text with anything left
 // after the equation ("a+b)", "a^2^3", "a=b=c").
@@ -46,7 +48,13 @@ class TExprParser {
   }
 
   std::unique_ptr<TTerm> Sum() {
-    auto Left = Product();
+    std::unique_ptr<TTerm> Left;
+    if (At<TMinus>()) {
+      Next();
+      Left = Negation(Product());
+    } else {
+      Left = Product();
+    }
     for (;;) {
       if (At<TPlus>()) {
         Next();
@@ -117,6 +125,11 @@ class TExprParser {
     return FScanner.Token()->IsExactly<T>();
   }
   void Next() { FScanner.NextToken(); }
+
+  std::unique_ptr<TTerm> Negation(std::unique_ptr<TTerm> Operand) {
+    if (++FOperators > MaxOperators) throw EParserError("Der Term ist zu lang");
+    return std::make_unique<TNeg>(std::move(Operand));
+  }
 
   template <class T>
   std::unique_ptr<TTerm> Join(std::unique_ptr<TTerm> Left, std::unique_ptr<TTerm> Right) {

@@ -1,6 +1,7 @@
 #include "terms/FncInput.h"
 
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include "platform/Canvas.h"
 #include "platform/Edit.h"
 #include "platform/PaintBox.h"
+#include "platform/StdControls.h"
 #include "scene/MMButton.h"
 #include "terms/MMTerm.h"
 
@@ -61,6 +63,7 @@ TEdit* TfmFncInput::Edit1() const { return Component<TEdit>(QStringLiteral("Edit
 TPaintBox* TfmFncInput::PaintBox1() const { return Component<TPaintBox>(QStringLiteral("PaintBox1")); }
 TBitBtn* TfmFncInput::BitBtn1() const { return Component<TBitBtn>(QStringLiteral("BitBtn1")); }
 TBitBtn* TfmFncInput::BitBtn2() const { return Component<TBitBtn>(QStringLiteral("BitBtn2")); }
+TLabel* TfmFncInput::LabelProblem() const { return Component<TLabel>(QStringLiteral("LabelProblem")); }
 TMMButton* TfmFncInput::MMButton(int N) const { return Component<TMMButton>(QStringLiteral("MMButton%1").arg(N)); }
 
 QPoint PlaceBesideBox(const QRect& Box, const QSize& Window, const QRect& Screen) {
@@ -93,9 +96,10 @@ QPoint PlaceBesideBox(const QRect& Box, const QSize& Window, const QRect& Screen
   return Best;
 }
 
-TTermInput TfmFncInput::Execute(const QWidget* Beside) {
+TTermInput TfmFncInput::Execute(const QWidget* Beside, const QString& Initial) {
   FBeside.reset();
   if (Beside) FBeside = QRect(Beside->mapToGlobal(QPoint(0, 0)), Beside->size());
+  FInitial = Initial;
   const TModalResult Result = ShowModal();
   FBeside.reset();
   if (Result != mrOk) return std::nullopt;
@@ -112,12 +116,26 @@ void TfmFncInput::FormShow(QObject*) {
     const QSize Outer = frameGeometry().size().expandedTo(size());
     if (Screen) move(PlaceBesideBox(*FBeside, Outer, Screen->availableGeometry()));
   }
-  // The field first: clearing it parses the empty text, which the
-  // placeholder then replaces.
-  Edit1()->Clear();
-  FTerm = Placeholder();
+  // Setting the field parses its text for the preview; an empty field shows
+  // the placeholder.
+  Edit1()->SetText(FInitial);
+  Edit1Change(Edit1());
+  if (FInitial.isEmpty()) FTerm = Placeholder();
   Edit1()->SetFocus();
+  Edit1()->LineEdit()->end(false);
+  LabelProblem()->SetVisible(false);
   PaintBox1()->update();
+}
+
+void TfmFncInput::BitBtn1Click(QObject*) {
+  const QString Problem = TermInputProblem(Edit1()->Text());
+  if (Problem.isEmpty()) {
+    SetModalResult(mrOk);
+    return;
+  }
+  LabelProblem()->SetCaption(Problem);
+  LabelProblem()->SetVisible(true);
+  Edit1()->SetFocus();
 }
 
 void TfmFncInput::FormKeyDown(QObject*, int& Key, int) {
@@ -127,6 +145,7 @@ void TfmFncInput::FormKeyDown(QObject*, int& Key, int) {
 }
 
 void TfmFncInput::Edit1Change(QObject*) {
+  LabelProblem()->SetVisible(false);
   FTerm = TTerm::ParseTerm(Edit1()->Text().toStdString());
   PaintBox1()->update();
 }

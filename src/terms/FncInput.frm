@@ -170,12 +170,27 @@ object fmFncInput: TfmFncInput
     Transparent = False
     OnClick = MMButton1Click
   end
+  object LabelProblem: TLabel
+    Left = 8
+    Top = 206
+    Width = 210
+    Height = 30
+    AutoSize = False
+    WordWrap = True
+    Layout = tlCenter
+    Visible = False
+    Font.Height = -12
+    Font.Color = 192
+    Font.Style = [fsBold]
+  end
   object BitBtn1: TBitBtn
     Left = 226
     Top = 206
     Width = 87
     Height = 30
     Kind = bkOK
+    ModalResult = 0
+    OnClick = BitBtn1Click
   end
   object BitBtn2: TBitBtn
     Left = 320

@@ -19,6 +19,7 @@
 class TBitBtn;
 class TCanvas;
 class TEdit;
+class TLabel;
 class TMMButton;
 class TPaintBox;
 
@@ -31,9 +32,12 @@ class TfmFncInput : public TForm {
   // The program's input window: the first one created that still exists.
   static TfmFncInput* Instance();
 
-  // Shows the window modally, beside Beside when given (a term box); the
-  // field's text when it closes with OK.
-  TTermInput Execute(const QWidget* Beside = nullptr);
+  // Shows the window modally, beside Beside when given (a term box), the
+  // field holding Initial with the cursor at its end; the field's text when
+  // it closes with OK. OK closes only on an empty field (the pupil clears
+  // the box on purpose) or a readable term; otherwise the window stays
+  // open and says under the field what is wrong.
+  TTermInput Execute(const QWidget* Beside = nullptr, const QString& Initial = {});
 
   // The term of the preview: the parsed text of the field, "?" while the
   // field is empty or holds no term.
@@ -50,6 +54,8 @@ class TfmFncInput : public TForm {
   TPaintBox* PaintBox1() const;
   TBitBtn* BitBtn1() const;
   TBitBtn* BitBtn2() const;
+  // The line under the field that says why OK did not close the window.
+  TLabel* LabelProblem() const;
   // Input button N (1 ... 10).
   TMMButton* MMButton(int N) const;
 
@@ -58,6 +64,7 @@ class TfmFncInput : public TForm {
   void FormShow(QObject* Sender);
   void FormKeyDown(QObject* Sender, int& Key, int Shift);
   void Edit1Change(QObject* Sender);
+  void BitBtn1Click(QObject* Sender);
   void PaintBox1Paint(QObject* Sender);
   // Shared by the ten input buttons: Sender's text replaces the selection.
   void MMButton1Click(QObject* Sender);
@@ -66,6 +73,8 @@ class TfmFncInput : public TForm {
   std::unique_ptr<TTerm> FTerm;
   // The term box of the current showing, in screen coordinates.
   std::optional<QRect> FBeside;
+  // The field's text when the window opens.
+  QString FInitial;
 };
 
 // Where a window of size Window (frame included) goes beside a term box

@@ -14,6 +14,18 @@ TMMTerm::TMMTerm(QWidget* Parent) : TMMButton(Parent) {}
 
 std::unique_ptr<TTerm> TMMTerm::GetTerm() const { return TTerm::ParseTerm(Caption().toStdString()); }
 
+void TMMTerm::SetTypedTerm(const QString& Typed, const QString& Caption) {
+  FTyped = Typed;
+  FTypedCaption = Caption;
+  SetCaption(Caption);
+}
+
+QString TMMTerm::EditText() const {
+  if (!FTyped.isEmpty() && Caption() == FTypedCaption) return FTyped;
+  const std::unique_ptr<TTerm> Term = GetTerm();
+  return Term->IsA<TText>() ? QString() : QString::fromStdString(Term->ToCompactString());
+}
+
 TSize TMMTerm::TermRoom() const {
   // From (4, 4) to the inner edge of the two-pixel frame, one pixel clear of it.
   return {Width() - 4 - 3, Height() - 4 - 3};

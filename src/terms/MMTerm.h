@@ -20,6 +20,13 @@ class TMMTerm : public TMMButton {
   // term gives the text term "?".
   std::unique_ptr<TTerm> GetTerm() const;
 
+  // Caption set to the term the pupil typed as Typed ("2(a+b)" shown as
+  // "2 * (a + b)").
+  void SetTypedTerm(const QString& Typed, const QString& Caption);
+  // The box's term as the pupil would edit it: as typed, while the caption
+  // is still that term; else the caption without blanks; empty for "?".
+  QString EditText() const;
+
   // The smallest character height, in pixels, that a term is shrunk to.
   static constexpr int MinFontHeight = 9;
   // The room a term has inside the box's frame, drawn from (4, 4).
@@ -30,6 +37,10 @@ class TMMTerm : public TMMButton {
 
  protected:
   void DrawState(TCanvas& Canvas, int AState) override;
+
+ private:
+  QString FTyped;         // what the pupil typed last
+  QString FTypedCaption;  // the caption that typing gave
 };
 
 // Draws Term with its top left corner at X, Y in Canvas's font, with a thin

@@ -19,8 +19,14 @@ TTermInputPresenter SetTermInputPresenter(TTermInputPresenter Presenter);
 
 // Lets the pupil type a term: through the presenter, or in the program's
 // input window (a window of its own for this one question when the program
-// has none), which opens beside Beside, the term box clicked, when given.
-TTermInput AskForTerm(const QWidget* Beside = nullptr);
+// has none), which opens beside Beside, the term box clicked, when given,
+// with Initial in its field.
+TTermInput AskForTerm(const QWidget* Beside = nullptr, const QString& Initial = {});
+
+// Why the input window does not take Typed, in one short line for the
+// pupil ("Hier fehlt eine Klammer."); empty for a readable term, and for an
+// empty field and "?", which clear the box on purpose.
+QString TermInputProblem(const QString& Typed);
 
 // The text form of a typed term as the term boxes hold it: "2*(a+b)" gives
 // "2 * (a + b)", a text that is no term "?".

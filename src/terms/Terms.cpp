@@ -6,7 +6,7 @@
 
 // ---- TTerm ----
 
-TDyad* TTerm::FindParent(const TTerm*) { return nullptr; }
+TTerm* TTerm::FindParent(const TTerm*) { return nullptr; }
 void TTerm::SetValue(char, long double) {}
 void TTerm::ForEach(const TTermVisitor& Visitor, void* Data) {
   bool Stop = false;
@@ -63,14 +63,40 @@ bool TVariable::IsEqual(const TTerm& Other) const {
   return V && V->FName == FName;
 }
 
+// ---- negation ----
+
+TNeg::TNeg(std::unique_ptr<TTerm> Operand) : FOperand(std::move(Operand)) {}
+
+TTerm* TNeg::FindParent(const TTerm* Node) {
+  if (HasChild(Node)) return this;
+  return FOperand->FindParent(Node);
+}
+
+std::unique_ptr<TTerm> TNeg::Copy() const { return std::make_unique<TNeg>(FOperand->Copy()); }
+
+void TNeg::SetValue(char Name, long double Value) { FOperand->SetValue(Name, Value); }
+
+void TNeg::ForEach(const TTermVisitor& Visitor, void* Data) {
+  bool Stop = false;
+  Visitor(*this, Data, Stop);
+  if (!Stop) FOperand->ForEach(Visitor, Data);
+}
+
+bool TNeg::HasChild(const TTerm* Node) const { return Node && FOperand.get() == Node; }
+
+bool TNeg::IsEqual(const TTerm& Other) const {
+  const auto* N = dynamic_cast<const TNeg*>(&Other);
+  return N && FOperand->IsEqual(*N->FOperand);
+}
+
 // ---- dyads ----
 
 TDyad::TDyad(std::unique_ptr<TTerm> Left, std::unique_ptr<TTerm> Right)
     : FLeft(std::move(Left)), FRight(std::move(Right)) {}
 
-TDyad* TDyad::FindParent(const TTerm* Node) {
+TTerm* TDyad::FindParent(const TTerm* Node) {
   if (HasChild(Node)) return this;
-  if (TDyad* P = FLeft->FindParent(Node)) return P;
+  if (TTerm* P = FLeft->FindParent(Node)) return P;
   return FRight->FindParent(Node);
 }
 

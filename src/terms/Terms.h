@@ -6,6 +6,7 @@
 //   ├── TText           the parser's failure result "?"
 //   ├── TConstant       a number
 //   │   └── TVariable   a letter (case-sensitive); its Value is the current value
+//   ├── TNeg            -a, one owned child (a sign typed at the start of a sum)
 //   └── TDyad           two owned children, Left and Right
 //       ├── TSum        a + b
 //       │   └── TDif    a - b
@@ -71,15 +72,15 @@ class TTerm {
   // Structural equality: A.IsEqual(B).
   static bool TermsEqual(const TTerm& A, const TTerm& B);
 
-  // The node whose Left or Right is Node; null for leaves and when not found.
-  virtual TDyad* FindParent(const TTerm* Node);
-  const TDyad* FindParent(const TTerm* Node) const { return const_cast<TTerm*>(this)->FindParent(Node); }
+  // The node whose child is Node; null for leaves and when not found.
+  virtual TTerm* FindParent(const TTerm* Node);
+  const TTerm* FindParent(const TTerm* Node) const { return const_cast<TTerm*>(this)->FindParent(Node); }
   virtual std::unique_ptr<TTerm> Copy() const = 0;
   // Gives every variable named Name the value.
   virtual void SetValue(char Name, long double Value);
-  // Visits this node, then (unless the visitor stops) Left's and Right's trees.
+  // Visits this node, then (unless the visitor stops) its children's trees.
   virtual void ForEach(const TTermVisitor& Visitor, void* Data);
-  // True when Node is this node's Left or Right.
+  // True when Node is one of this node's children.
   virtual bool HasChild(const TTerm* Node) const;
   // Same classes, same leaves, same order; no algebra.
   virtual bool IsEqual(const TTerm& Other) const = 0;
@@ -159,6 +160,36 @@ class TVariable : public TConstant {
   char FName;
 };
 
+// The negated term: what a pupil means by a minus at the start of a term or
+// right after "(" ("-x + 2", "(-3) * a", "-x^2" = -(x^2), "-2x" = -(2x)).
+class TNeg : public TTerm {
+ public:
+  // Takes the operand; it may not be null.
+  explicit TNeg(std::unique_ptr<TTerm> Operand);
+  TTerm* Operand() { return FOperand.get(); }
+  const TTerm* Operand() const { return FOperand.get(); }
+
+  using TTerm::FindParent;
+  TTerm* FindParent(const TTerm* Node) override;
+  std::unique_ptr<TTerm> Copy() const override;
+  void SetValue(char Name, long double Value) override;
+  void ForEach(const TTermVisitor& Visitor, void* Data) override;
+  bool HasChild(const TTerm* Node) const override;
+  bool IsEqual(const TTerm& Other) const override;
+  long double Evaluate() const override;
+  // "-x", "-2 * x", "-(a + b)", "-(-x)".
+  std::string ToString() const override;
+  // Whether the operand is shown in brackets after the sign: a sum,
+  // difference, equation or another negation.
+  bool NeedsBrackets() const;
+  TSize Measure(TCoreCanvas& Canvas) const override;
+  TVerticalExtent GetVerticalExtent(TCoreCanvas& Canvas) const override;
+  void Draw(TCoreCanvas& Canvas, int X, int Y) const override;
+
+ private:
+  std::unique_ptr<TTerm> FOperand;
+};
+
 class TDyad : public TTerm {
  public:
   TTerm* Left() { return FLeft.get(); }
@@ -167,7 +198,7 @@ class TDyad : public TTerm {
   const TTerm* Right() const { return FRight.get(); }
 
   using TTerm::FindParent;
-  TDyad* FindParent(const TTerm* Node) override;
+  TTerm* FindParent(const TTerm* Node) override;
   void SetValue(char Name, long double Value) override;
   void ForEach(const TTermVisitor& Visitor, void* Data) override;
   bool HasChild(const TTerm* Node) const override;
@@ -204,7 +235,8 @@ class TSum : public TDyad {
   std::unique_ptr<TTerm> Copy() const override;
   long double Evaluate() const override;
   std::string ToString() const override;
-  // Right only, when it is a number or text leaf with a negative value.
+  // Right only, when it is a negation or a number or text leaf with a
+  // negative value.
   bool NeedsBrackets(int Index) const override;
 };
 
@@ -214,7 +246,7 @@ class TDif : public TSum {
   std::unique_ptr<TTerm> Copy() const override;
   long double Evaluate() const override;
   std::string ToString() const override;
-  // Right only, when it is a sum or difference.
+  // Right only, when it is a sum, difference or negation.
   bool NeedsBrackets(int Index) const override;
 };
 
@@ -224,7 +256,7 @@ class TMul : public TDyad {
   std::unique_ptr<TTerm> Copy() const override;
   long double Evaluate() const override;
   std::string ToString() const override;
-  // A child that is exactly a TSum or TDif.
+  // A child that is exactly a TSum or TDif, or a negation.
   bool NeedsBrackets(int Index) const override;
   // Appends copies of the factors, Left first; factors that are products
   // (quotients included) are opened up. The caller owns the copies.
@@ -239,7 +271,7 @@ class TDiv : public TMul {
   long double Evaluate() const override;
   // "a / b", each child in brackets when it has children.
   std::string ToString() const override;
-  // A child that is a sum, difference or quotient.
+  // A child that is a sum, difference, quotient or negation.
   bool NeedsBrackets(int Index) const override;
 };
 
@@ -265,7 +297,7 @@ class TPower : public TDyad {
   long double Evaluate() const override;
   // "a^2", "(a + b)^(n + 1)", "(a^2)^3".
   std::string ToString() const override;
-  // The base when it is a sum, product, quotient or power.
+  // The base when it is a sum, product, quotient, power or negation.
   bool NeedsBrackets(int Index) const override;
   // The exponent raised to the top, at 0.7 of the size.
   TSize Measure(TCoreCanvas& Canvas) const override;

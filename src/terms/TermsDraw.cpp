@@ -79,6 +79,36 @@ void TTerm::DrawText(TCoreCanvas& Canvas, int X, int Y, const std::string& Text)
 
 void TTerm::Draw(TCoreCanvas& Canvas, int X, int Y) const { DrawText(Canvas, X, Y, ToString()); }
 
+// --------------------------------------------------------------- negation
+
+// The sign stands before its operand with the gap a minus has between two
+// terms on its right only; a bracketed operand gets drawn brackets.
+TSize TNeg::Measure(TCoreCanvas& Canvas) const {
+  const TSize Sign = Canvas.TextExtent("-");
+  TSize Op = Operand()->Measure(Canvas);
+  if (NeedsBrackets()) Op.cx += 8;
+  return {Sign.cx + SymbolGap("-", Sign.cx) / 2 + Op.cx, std::max(Sign.cy, Op.cy)};
+}
+
+TVerticalExtent TNeg::GetVerticalExtent(TCoreCanvas& Canvas) const { return Operand()->GetVerticalExtent(Canvas); }
+
+void TNeg::Draw(TCoreCanvas& Canvas, int X, int Y) const {
+  const TSize Sign = Canvas.TextExtent("-");
+  const TSize Op = Operand()->Measure(Canvas);
+  const int H = std::max(Sign.cy, Op.cy);
+  DrawText(Canvas, X, Y + H - Sign.cy, "-");
+  X += Sign.cx + SymbolGap("-", Sign.cx) / 2;
+  UseFontColorPen(Canvas);
+  const bool Bracketed = NeedsBrackets();
+  const int Below = Operand()->GetVerticalExtent(Canvas).Below;
+  if (Bracketed) {
+    OpeningBracket(Canvas, X, Y, H + Below);
+    X += 4;
+  }
+  Operand()->Draw(Canvas, X, Y + H - Op.cy);
+  if (Bracketed) ClosingBracket(Canvas, X + Op.cx, Y, H + Below);
+}
+
 // ------------------------------------------------------------------- dyads
 
 TSize TDyad::Measure(TCoreCanvas& Canvas) const { return MeasureDyad(Canvas, DyadSymbol(*this)); }

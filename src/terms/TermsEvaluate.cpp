@@ -33,6 +33,8 @@ long double TText::Evaluate() const {
 
 long double TConstant::Evaluate() const { return FValue; }
 
+long double TNeg::Evaluate() const { return -Operand()->Evaluate(); }
+
 long double TSum::Evaluate() const { return L().Evaluate() + R().Evaluate(); }
 long double TDif::Evaluate() const { return L().Evaluate() - R().Evaluate(); }
 long double TMul::Evaluate() const { return L().Evaluate() * R().Evaluate(); }

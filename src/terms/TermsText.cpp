@@ -6,11 +6,20 @@ namespace {
 std::string Child(const TTerm& T, bool Bracketed) { return Bracketed ? T.ToBracketedString() : T.ToString(); }
 
 bool IsSumOrDif(const TTerm& T) { return T.IsExactly<TSum>() || T.IsExactly<TDif>(); }
+
+// A child with an operator of its own: a dyad or a negation.
+bool HasOperator(const TTerm& T) { return T.IsA<TDyad>() || T.IsA<TNeg>(); }
 }  // namespace
 
 std::string TText::ToString() const { return FText; }
 std::string TConstant::ToString() const { return FloatToStr(FValue); }
 std::string TVariable::ToString() const { return std::string(1, FName); }
+
+std::string TNeg::ToString() const { return "-" + Child(*FOperand, NeedsBrackets()); }
+
+bool TNeg::NeedsBrackets() const {
+  return FOperand->IsA<TSum>() || FOperand->IsA<TEquation>() || FOperand->IsA<TNeg>();
+}
 
 std::string TDyad::JoinText(const char* Symbol) const {
   return Child(L(), NeedsBrackets(0)) + Symbol + Child(R(), NeedsBrackets(1));
@@ -23,14 +32,16 @@ std::string TMul::ToString() const { return JoinText(" * "); }
 // Typed with ":" or "/", a quotient always reads back as a fraction; any
 // child with an operator of its own is kept together by brackets.
 std::string TDiv::ToString() const {
-  return Child(L(), L().IsA<TDyad>()) + " / " + Child(R(), R().IsA<TDyad>());
+  return Child(L(), HasOperator(L())) + " / " + Child(R(), HasOperator(R()));
 }
 
 // Base and exponent are bracketed when they hold a sum or a product, and
 // also when they are powers themselves, so that (a^2)^3 and a^(2^3) read
 // back as they were built ("a^2^3" would be read as a^2).
 std::string TPower::ToString() const {
-  const auto Grouped = [](const TTerm& T) { return T.IsA<TSum>() || T.IsA<TMul>() || T.IsA<TPower>(); };
+  const auto Grouped = [](const TTerm& T) {
+    return T.IsA<TSum>() || T.IsA<TMul>() || T.IsA<TPower>() || T.IsA<TNeg>();
+  };
   return Child(L(), Grouped(L())) + "^" + Child(R(), Grouped(R()));
 }
 
@@ -38,16 +49,20 @@ std::string TEquation::ToString() const { return L().ToString() + " = " + R().To
 
 bool TSum::NeedsBrackets(int Index) const {
   if (Index != 1) return false;
+  if (R().IsA<TNeg>()) return true;
   return (R().IsA<TConstant>() || R().IsA<TText>()) && R().Evaluate() < 0;
 }
 
-bool TDif::NeedsBrackets(int Index) const { return Index == 1 && R().IsA<TSum>(); }
+bool TDif::NeedsBrackets(int Index) const { return Index == 1 && (R().IsA<TSum>() || R().IsA<TNeg>()); }
 
-bool TMul::NeedsBrackets(int Index) const { return IsSumOrDif(Index == 0 ? L() : R()); }
+bool TMul::NeedsBrackets(int Index) const {
+  const TTerm& C = Index == 0 ? L() : R();
+  return IsSumOrDif(C) || C.IsA<TNeg>();
+}
 
 bool TDiv::NeedsBrackets(int Index) const {
   const TTerm& C = Index == 0 ? L() : R();
-  return C.IsA<TSum>() || C.IsA<TDiv>();
+  return C.IsA<TSum>() || C.IsA<TDiv>() || C.IsA<TNeg>();
 }
 
 bool TFrac::NeedsBrackets(int) const { return false; }
@@ -56,7 +71,7 @@ bool TPower::NeedsBrackets(int Index) const {
   if (Index != 0) return false;
   const TTerm& B = L();
   return IsSumOrDif(B) || B.IsExactly<TMul>() || B.IsExactly<TDiv>() || B.IsExactly<TFrac>() ||
-         B.IsExactly<TPower>();
+         B.IsExactly<TPower>() || B.IsA<TNeg>();
 }
 
 bool TEquation::NeedsBrackets(int) const { return false; }

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "pages/AnswerMark.h"
 #include "pages/CheckGroups.h"
 #include "pages/ExercisePage.h"
 #include "pages/PageClasses.h"
@@ -181,6 +182,38 @@ TEST(PageKit, AnswerControlsByListNumberAndTheirTests) {
   EXPECT_TRUE(TextIsOneOf(Page->Term(4), {"x+y-z", "y+x-z"})());
   EXPECT_TRUE(IsSum(Page->Term(4))());
   EXPECT_TRUE(IsEquivalentTo(Page->Term(4), "x+y-z")());
+}
+
+// A failed group frames its answer controls in red until the pupil changes
+// them, and a wrong term brings its tip line; the frames of the check before
+// go first.
+TEST(PageKit, FailedGroupFramesItsControlsAndTellsATip) {
+  const auto Page = LoadKitDemo();
+  TMessageRecorder Seen;
+  Page->Number(1)->SetPosition(4);
+  Page->Term(4)->SetCaption("x + 2");
+  const auto Check = [&Page] {
+    return TCheck()
+        .Line(1, AllOf({HoldsNumber(Page->Number(1), 4), HoldsNumber(Page->Number(2), 8)}))
+        .Line(-1, IsEquivalentTo(Page->Term(4), "x+1"))
+        .Passed();
+  };
+  EXPECT_FALSE(Check());
+  EXPECT_TRUE(TAnswerMark::IsMarked(Page->Number(1)->Associate()));
+  EXPECT_TRUE(TAnswerMark::IsMarked(Page->Number(2)->Associate()));
+  EXPECT_FALSE(TAnswerMark::IsMarked(Page->Term(4)));
+  EXPECT_EQ(Seen.Last().Tip, "");
+
+  Page->Number(2)->SetPosition(8);  // changed: its frame goes at once
+  EXPECT_FALSE(TAnswerMark::IsMarked(Page->Number(2)->Associate()));
+  EXPECT_FALSE(Check());
+  EXPECT_FALSE(TAnswerMark::IsMarked(Page->Number(1)->Associate()));  // the line is right now
+  EXPECT_TRUE(TAnswerMark::IsMarked(Page->Term(4)));
+  EXPECT_EQ(Seen.Last().Tip, "Für x = 1 ergibt dein Term 3, richtig wäre 2.");
+
+  Page->Term(4)->SetCaption("1 + x");
+  EXPECT_FALSE(TAnswerMark::IsMarked(Page->Term(4)));
+  EXPECT_TRUE(Check());
 }
 
 TEST(PageKit, NumberFieldKeepsTextAndPositionInStepWithinItsBounds) {

@@ -122,10 +122,10 @@ TEST(LearnPath, ButtonsAlongTheBuiltInPath) {
   TCourseModel Model;
   Model.LoadLearnPath();
   const TLearnPath& Path = Model.LearnPath();
-  ASSERT_EQ(Path.Count(), 41);  // every page after the start page with a form
+  ASSERT_EQ(Path.Count(), Model.Contents().NodeCount() - 1);  // every page of the tree but the start page
   EXPECT_EQ(Path.Items().front(), 100);
   EXPECT_EQ(Path.Items().back(), 1010);
-  EXPECT_EQ(Path.IndexOf(1000), 39);  // the tasks' chapter start, after the last factorising page
+  EXPECT_EQ(Path.IndexOf(1000), Path.Count() - 2);  // the tasks' chapter start, after the last factorising page
 
   struct Case {
     int Page;

@@ -14,6 +14,7 @@
 #include "components/XShape.h"
 #include "platform/Graphics.h"
 #include "platform/PlatformClasses.h"
+#include "platform/StdControls.h"
 #include "scene/SceneControls.h"
 #include "scene/MMBox.h"
 #include "scene/MMBoxRegister.h"
@@ -58,6 +59,22 @@ TEST_F(NachrichtTest, ProceduresReachThePresenterWithCaptionAndText) {
       {"Fehler", ""},
   };
   EXPECT_EQ(Seen.Messages(), Expected);
+}
+
+// A tip goes under the text in a line of its own, behind "Tipp: "; a
+// message without one shows no such line.
+TEST_F(NachrichtTest, TipLineUnderTheText) {
+  TMessageRecorder Seen;
+  ShowLineError(2, "Für x = 1 ergibt dein Term 3, richtig wäre 2.");
+  EXPECT_EQ(Seen.Last(), (TRecordedMessage{"Fehler", "In Zeile 2 stimmt etwas noch nicht.",
+                                           "Für x = 1 ergibt dein Term 3, richtig wäre 2."}));
+  std::unique_ptr<TfmNachricht> Window = CreateForm<TfmNachricht>();
+  Window->SetMessage("Fehler", "In Zeile 2 stimmt etwas noch nicht.", "Für x = 1 ergibt dein Term 3, richtig wäre 2.");
+  EXPECT_TRUE(Window->LabelTip()->Visible());
+  EXPECT_EQ(Window->LabelTip()->Caption(), "Tipp: Für x = 1 ergibt dein Term 3, richtig wäre 2.");
+  EXPECT_GE(Window->LabelTip()->Top(), Window->MiniHTML1()->Top() + Window->MiniHTML1()->Height());
+  Window->SetMessage("Fehler", "Da ist noch ein Fehler");
+  EXPECT_FALSE(Window->LabelTip()->Visible());
 }
 
 TEST_F(NachrichtTest, RecordersNestAndRestoreThePresenterBefore) {

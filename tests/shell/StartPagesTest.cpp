@@ -49,7 +49,7 @@ TEST(StartPages, StartPageButtonsLeadToTheirTags) {
   } Buttons[] = {
       {"PCVGlassButton1", "&Rechenvorschriften", 100},    {"PCVGlassButton2", "&Aufstellen von Termen", 200},
       {"PCVGlassButton3", "&Interpretieren von Termen", 300}, {"PCVGlassButton4", "Ä&quivalenz", 28},
-      {"PCVGlassButton5", "&Multiplikation von Summen", 37}, {"PCVGlassButton6", "&Binomische Formeln", 800},
+      {"PCVGlassButton5", "&Multiplikation von Summen", 500}, {"PCVGlassButton6", "&Binomische Formeln", 800},
       {"PCVGlassButton7", "&Faktorisieren", 900},          {"PCVGlassButton8", "Aufgaben", 1000},
   };
   TDesignedStart M;
@@ -105,6 +105,7 @@ TEST(StartPages, ChapterStartShowsThePictureAndTitleOfItsChapter) {
   } Chapters[] = {{100, 2, "Rechenvorschriften"},
                   {200, 3, "Aufstellen von Termen"},
                   {300, 3, "Interpretieren von Termen"},
+                  {500, 6, "Multiplikation von Summen"},
                   {800, 1, "Binomische Formeln"},
                   {900, 4, "Faktorisieren"},
                   {1000, 5, "Aufgaben"}};

@@ -8,12 +8,16 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <utility>
 
 #include "shell/MessageProcs.h"
 
 struct TRecordedMessage {
+  TRecordedMessage() = default;
+  TRecordedMessage(QString C, QString T, QString P = {}) : Caption(std::move(C)), Text(std::move(T)), Tip(std::move(P)) {}
   QString Caption;
   QString Text;
+  QString Tip;
   bool operator==(const TRecordedMessage&) const = default;
 };
 

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
                   << Request.Text.toStdString();
     return mrCancel;
   });
-  SetMessageWindowPresenter([](const QString& Caption, const QString& Text) {
+  SetMessageWindowPresenter([](const QString& Caption, const QString& Text, const QString&) {
     ADD_FAILURE() << "unexpected message window \"" << Caption.toStdString() << "\": " << Text.toStdString();
   });
   SetTermInputPresenter([]() -> TTermInput {

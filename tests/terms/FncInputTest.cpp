@@ -13,6 +13,7 @@
 #include "platform/BitBtn.h"
 #include "platform/Edit.h"
 #include "platform/PaintBox.h"
+#include "platform/StdControls.h"
 #include "platform/PlatformClasses.h"
 #include "scene/SceneControls.h"
 #include "scene/MMButton.h"
@@ -236,6 +237,42 @@ TEST(FncInput, EnterIsOkEscapeAndCancelAreCancel) {
     });
     EXPECT_EQ(W->Execute(), C.Expected) << C.Name;
     EXPECT_FALSE(W->isVisible()) << C.Name;
+  }
+}
+
+// OK on a text that is no term keeps the window open with the text and a
+// line that says why; the field starts with the box's term, ready to edit.
+TEST(FncInput, OkRefusesAnUnreadableTermAndKeepsItsText) {
+  auto W = NewWindow();
+  struct TCase {
+    const char* Typed;
+    const char* Problem;
+  };
+  for (const TCase& C : {TCase{"((", "Hier fehlt eine Klammer."}, TCase{"2(x^4-y^4", "Hier fehlt eine Klammer."},
+                         TCase{"a//b", "Dieser Term ist nicht lesbar."}}) {
+    TModalGuard Guard;
+    bool StayedOpen = false;
+    QTimer::singleShot(0, W.get(), [&] {
+      W->Edit1()->SetText(C.Typed);
+      W->BitBtn1()->Button()->click();
+      StayedOpen = W->isVisible() && W->Edit1()->Text() == C.Typed && W->LabelProblem()->isVisible() &&
+                   W->LabelProblem()->Caption() == C.Problem;
+      W->Edit1()->SetSelText("x");  // typing on hides the line
+      EXPECT_FALSE(W->LabelProblem()->isVisible());
+      PressKey(W->Edit1()->LineEdit(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(W->Execute(nullptr, "2x"), std::nullopt) << C.Typed;
+    EXPECT_TRUE(StayedOpen) << C.Typed;
+  }
+  for (const char* Deliberate : {"", "?"}) {
+    TModalGuard Guard;
+    QTimer::singleShot(0, W.get(), [&] {
+      EXPECT_EQ(W->Edit1()->Text(), "2(a+b)");
+      EXPECT_EQ(W->Edit1()->LineEdit()->cursorPosition(), 6);
+      W->Edit1()->SetText(Deliberate);
+      W->BitBtn1()->Button()->click();
+    });
+    EXPECT_EQ(W->Execute(nullptr, "2(a+b)"), QString(Deliberate));
   }
 }
 

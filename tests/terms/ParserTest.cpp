@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "TermShape.h"
 
 namespace {
@@ -117,13 +119,45 @@ TEST(ParseTerm, BracketsLeaveNoTrace) {
   });
 }
 
+TEST(ParseTerm, ALeadingMinusNegatesTheFirstProduct) {
+  Check({
+      {"-3", "neg(3)"},
+      {"-x+2", "+(neg(x),2)"},
+      {"-2,5+x", "+(neg(2,5),x)"},
+      {"(-3)*a", "*(neg(3),a)"},
+      {"2*(-x)", "*(2,neg(x))"},
+      {"a*(-b)", "*(a,neg(b))"},
+      {"-(a+b)", "neg(+(a,b))"},
+      {"-x^2", "neg(^(x,2))"},
+      {"-2x", "neg(*(2,x))"},
+      {"-a/b-c", "-(neg(/(a,b)),c)"},
+      {"(-x)^2", "^(neg(x),2)"},
+      {"a^(-2)", "^(a,neg(2))"},
+      {"-(-x)", "neg(neg(x))"},
+      {"a=-b", "=(a,neg(b))"},
+  });
+  // Printed back so that it reads as the same tree.
+  for (const auto& [Input, Text] : {std::pair{"-x+2", "-x + 2"}, {"(-3)*a", "(-3) * a"}, {"2*(-x)", "2 * (-x)"},
+                                    {"-(a+b)", "-(a + b)"}, {"-x^2", "-x^2"}, {"-2x", "-2 * x"},
+                                    {"a-(-b)", "a - (-b)"}, {"a+(-b)", "a + (-b)"}, {"(-x)^2", "(-x)^2"},
+                                    {"a^(-2)", "a^(-2)"}, {"(-a)/b", "(-a) / b"}, {"-(-x)", "-(-x)"}}) {
+    const auto T = TTerm::ParseTerm(Input);
+    EXPECT_EQ(T->ToString(), Text) << Input;
+    EXPECT_TRUE(TTerm::TermsEqual(*T, *TTerm::ParseTerm(T->ToString()))) << Input;
+  }
+  const auto T = TTerm::ParseTerm("-x^2+3");
+  T->SetValue('x', 2);
+  EXPECT_EQ(T->Evaluate(), -1);
+}
+
 TEST(ParseTerm, EverythingMalformedGivesTheQuestionMark) {
   Check({
       {"", "'?'"},
       {"   ", "'?'"},
-      {"-3", "'?'"},
-      {"-a", "'?'"},
       {"+a", "'?'"},
+      {"(+a)", "'?'"},
+      {"--a", "'?'"},
+      {"a+-b", "'?'"},
       {"a+", "'?'"},
       {"a*-b", "'?'"},
       {"sin(x)", "'?'"},

@@ -268,6 +268,75 @@ void Tasks(QPainter& P) {
   P.restore();
 }
 
+// Chapter 5: a rectangle (a + b) high and (c + d) wide cut into four
+// coloured parts, and the product of the two sums that it pictures, with
+// arcs from each term of the first sum to each term of the second.
+void Products(QPainter& P) {
+  Sky(P, QColor(0xF0F4FF), QColor(0xFFF4E8), QColor(0xC9E4B0), QColor(0xE0EFCC));
+  Cloud(P, {95, 78}, 32, QColor(255, 255, 255, 215));
+  Cloud(P, {655, 72}, 28, QColor(255, 255, 255, 215));
+  const QColor Ink(0x2C3E5C), Line(0x4A5A78);
+  const QColor AColor(0xC0502A), BColor(0x2F6FB8), CColor(0x3A8A2E), DColor(0x8A4FB8);
+  // the rectangle: a over b, c beside d; four different lengths
+  const double A = 120, B = 70, C = 150, D = 85, X0 = 112, Y0 = 168;
+  Card(P, QRectF(X0 - 58, Y0 - 62, C + D + 92, A + B + 96));
+  P.setPen(QPen(Line, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  const struct {
+    QRectF Rect;
+    QColor Fill;
+    const char* Label;
+  } Parts[] = {{{X0, Y0, C, A}, QColor(0xA9CFFF), "ac"},
+               {{X0 + C, Y0, D, A}, QColor(0xFFE08A), "ad"},
+               {{X0, Y0 + A, C, B}, QColor(0xBFE8A8), "bc"},
+               {{X0 + C, Y0 + A, D, B}, QColor(0xFFB8B0), "bd"}};
+  for (const auto& Part : Parts) {
+    P.setBrush(Part.Fill);
+    P.drawRect(Part.Rect);
+  }
+  for (const auto& Part : Parts) FillText(P, Part.Rect.center(), QString::fromLatin1(Part.Label), SerifFont(30), Ink);
+  const QFont Side = SerifFont(28);
+  FillText(P, {X0 + C / 2, Y0 - 24}, QStringLiteral("c"), Side, CColor);
+  FillText(P, {X0 + C + D / 2, Y0 - 24}, QStringLiteral("d"), Side, DColor);
+  FillText(P, {X0 - 26, Y0 + A / 2}, QStringLiteral("a"), Side, AColor);
+  FillText(P, {X0 - 26, Y0 + A + B / 2}, QStringLiteral("b"), Side, BColor);
+
+  // the product of the sums with its four arcs, and the sum of the products
+  const QRectF Right(410, 150, 300, 226);
+  Card(P, Right);
+  const QFont Big = SerifFont(34, true);
+  const double Y = Right.top() + 112;
+  const QPointF PA(459, Y), PB(519, Y), PC(597, Y), PD(657, Y);
+  const QString Signs[] = {QStringLiteral("("), QStringLiteral("+"), QStringLiteral(")·("), QStringLiteral("+"),
+                           QStringLiteral(")")};
+  const double SignX[] = {438, 489, 558, 627, 680};
+  for (int I = 0; I < 5; ++I) FillText(P, {SignX[I], Y}, Signs[I], SansFont(30), Ink);
+  FillText(P, PA, QStringLiteral("a"), Big, AColor);
+  FillText(P, PB, QStringLiteral("b"), Big, BColor);
+  FillText(P, PC, QStringLiteral("c"), Big, CColor);
+  FillText(P, PD, QStringLiteral("d"), Big, DColor);
+  auto Arc = [&](QPointF From, QPointF To, double Rise, QColor Color) {
+    const double Dir = Rise < 0 ? -1 : 1;
+    const QPointF Start = From + QPointF(0, Dir * 20), End = To + QPointF(0, Dir * 20);
+    QPainterPath Path(Start);
+    Path.cubicTo(Start + QPointF(0, Rise), End + QPointF(0, Rise), End);
+    P.setBrush(Qt::NoBrush);
+    P.setPen(QPen(Color, 2.5, Qt::SolidLine, Qt::RoundCap));
+    P.drawPath(Path);
+    // a small head pointing at the second factor's term
+    const QPointF Tip = End;
+    QPolygonF Head;
+    Head << Tip << Tip + QPointF(-7, Dir * 10) << Tip + QPointF(5, Dir * 11);
+    P.setPen(Qt::NoPen);
+    P.setBrush(Color);
+    P.drawPolygon(Head);
+  };
+  Arc(PA, PC, -44, AColor);
+  Arc(PA, PD, -70, AColor);
+  Arc(PB, PC, 44, BColor);
+  Arc(PB, PD, 70, BColor);
+  Tiles(P, {W / 2, 426}, QStringLiteral("ac+ad+bc+bd"), 36, kTileColors);
+}
+
 }  // namespace
 
 TArtPicture DrawChapterStart(int Chapter) {
@@ -277,6 +346,7 @@ TArtPicture DrawChapterStart(int Chapter) {
     switch (Chapter) {
       case 1: Rules(P); break;
       case 2: Terms(P); break;
+      case 5: Products(P); break;
       case 8: Binomial(P); break;
       case 9: Factors(P); break;
       case 10: Tasks(P); break;

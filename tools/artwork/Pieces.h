@@ -6,7 +6,7 @@
 constexpr int kPageWidth = 736;
 constexpr int kPageHeight = 482;
 TArtPicture DrawChapterBackground(int Chapter);
-// The picture behind a chapter's first page (1, 2 for 2 and 3, 8, 9, 10).
+// The picture behind a chapter's first page (1, 2 for 2 and 3, 5, 8, 9, 10).
 TArtPicture DrawChapterStart(int Chapter);
 // The illustration of the start page.
 constexpr int kStartPictureSize = 200;
