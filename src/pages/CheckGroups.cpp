@@ -126,13 +126,30 @@ TCheck::TTest IsMultipliedOut(const TMMTerm* Box) { return TermFormTest(Box, ::I
 TCheck::TTest IsCollected(const TMMTerm* Box) { return TermFormTest(Box, ::IsCollected); }
 TCheck::TTest IsFactorised(const TMMTerm* Box) { return TermFormTest(Box, ::IsFactorised); }
 
+namespace {
+QStringList TextList(std::initializer_list<const char*> Texts) {
+  QStringList List;
+  for (const char* Text : Texts) List << QString::fromUtf8(Text);
+  return List;
+}
+
+bool IsOneOf(const TMMTerm* Box, const QStringList& Accepted) {
+  const QString Compact = CompactTermText(CaptionOf(Box));
+  return Compact != QLatin1String("?") && Accepted.contains(Compact);
+}
+}  // namespace
+
 TCheck::TTest TextIsOneOf(const TMMTerm* Box, std::initializer_list<const char*> Texts) {
-  QStringList Accepted;
-  for (const char* Text : Texts) Accepted << QString::fromUtf8(Text);
-  return {[Box, Accepted] {
-            const QString Compact = CompactTermText(CaptionOf(Box));
-            return Compact != QLatin1String("?") && Accepted.contains(Compact);
-          },
+  const QStringList Accepted = TextList(Texts);
+  return {[Box, Accepted] { return IsOneOf(Box, Accepted); }, ControlList({Shown(Box)}),
+          [Box, First = Accepted.value(0)] {
+            return QString::fromStdString(TipLine(CaptionOf(Box).toStdString(), First.toStdString()));
+          }};
+}
+
+TCheck::TTest IsListedFormIfEquivalent(const TMMTerm* Box, std::initializer_list<const char*> Texts) {
+  const QStringList Accepted = TextList(Texts);
+  return {[Box, Accepted] { return IsOneOf(Box, Accepted) || !TermIsEquivalentTo(CaptionOf(Box), Accepted.value(0)); },
           ControlList({Shown(Box)})};
 }
 

@@ -85,8 +85,13 @@ TCheck::TTest IsSum(const TMMTerm* Box);
 TCheck::TTest IsMultipliedOut(const TMMTerm* Box);
 TCheck::TTest IsCollected(const TMMTerm* Box);
 TCheck::TTest IsFactorised(const TMMTerm* Box);
-// The box's term written without any blank is one of Texts ("(x+y)*4").
+// The box's term written without any blank is one of Texts ("(x+y)*4");
+// the tip compares it with the first of them.
 TCheck::TTest TextIsOneOf(const TMMTerm* Box, std::initializer_list<const char*> Texts);
+// Fails only for a term that is equivalent to the first of Texts but
+// written otherwise: with TextIsOneOf after it, a page where the written
+// form is the point tells "right value, other form" apart from "wrong".
+TCheck::TTest IsListedFormIfEquivalent(const TMMTerm* Box, std::initializer_list<const char*> Texts);
 // The combo's chosen item is one of its correct ones.
 TCheck::TTest ComboIsCorrect(const TMMCombo* Combo);
 // The combo's chosen item is item Index (counted from 0).

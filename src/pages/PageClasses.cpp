@@ -7,6 +7,7 @@
 #include "pages/binomische/BinomialGamePages.h"
 #include "pages/faktorisieren/FactoringGamePages.h"
 #include "pages/interpretieren/InterpretierenPages.h"
+#include "pages/multiplikation/MultiplikationPages.h"
 #include "pages/rechenvorschriften/RechenvorschriftenPages.h"
 #include "platform/PlatformClasses.h"
 #include "scene/SceneControls.h"
@@ -19,6 +20,7 @@ void RegisterPageClasses() {
   RegisterRechenvorschriftenPages();
   RegisterAufstellenPages();
   RegisterInterpretierenPages();
+  RegisterMultiplikationPages();
   RegisterBinomialGamePages();
   RegisterFactoringGamePages();
   RegisterAufgabenPages();

@@ -53,6 +53,8 @@ const std::vector<TKeywordRow>& ShippedKeywordTable() {
       {320, {"Bewegung", "Geschwindigkeit", "Weg", "Interpretieren von Termen"}},
       {330, {"Farben", "Farbmischung", "Interpretieren von Termen"}},
       {500, {"Multiplikation von Summen", "Kapitel"}},
+      {510, {"Ausmultiplizieren", "Distributivgesetz", "Multiplikation von Summen", "Flächeninhalt"}},
+      {520, {"Summe mal Summe", "Ausmultiplizieren", "Multiplikation von Summen", "Flächeninhalt"}},
       {800, {"Binomische Formeln", "Kapitel"}},
       {810, {"Plusformel", "Binomische Formeln", "Quadrat"}},
       {820, {"Minusformel", "Binomische Formeln", "Quadrat"}},

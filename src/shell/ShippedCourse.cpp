@@ -38,6 +38,8 @@ constexpr TCourseRow CourseRows[] = {
     {320, "Bewegungen", 300, "TfmINBewegung"},
     {330, "Farben", 300, "TfmINfarben"},
     {500, "Multiplikation von Summen", 10, "TfmChapterStart"},
+    {510, "Zahl mal Summe", 500, "TfmMSZahlMalSumme"},
+    {520, "Summe mal Summe", 500, "TfmMSSummeMalSumme"},
     {800, "Binomische Formeln", 10, "TfmChapterStart"},
     {810, "Plusformel", 800, "TfmBIAPlusB"},
     {820, "Minusformel", 800, "TfmBIAMinusB"},
@@ -56,7 +58,7 @@ constexpr TCourseRow CourseRows[] = {
     {940, "Zusammenfassung", 900, "TfmFAZF"},
     {950, "Übung 1", 900, "TfmFAU0"},
     {960, "Übung 2", 900, "TfmFAU1"},
-    {970, "Übung 3", 900, "TfmFAU1"},
+    {970, "Übung 3", 900, "TfmFAU2"},
     {1000, "Aufgaben", 10, "TfmChapterStart"},
     {1010, "VavoRever", 1000, "TfmTAVavorever"},
 };

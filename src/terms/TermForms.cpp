@@ -1,9 +1,11 @@
 // Form tests of answers: multiplied out, collected, factorised.
 #include "terms/TermForms.h"
 
+#include <cmath>
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "terms/Terms.h"
@@ -150,4 +152,57 @@ bool IsFactorised(const TTerm& Term) {
   for (const TTerm* F : Factors)
     if (IsNumber(*F, 1) || F->IsA<TText>()) return false;
   return true;
+}
+
+namespace {
+// The number factor and the letters of a summand's numerator: 45*u*w
+// gives 45 and {u, w}.
+void NumeratorFactors(const TTerm& T, long double& Number, std::set<char>& Letters) {
+  if (const auto* Neg = dynamic_cast<const TNeg*>(&T)) return NumeratorFactors(*Neg->Operand(), Number, Letters);
+  if (T.IsExactly<TConstant>()) {
+    Number *= static_cast<const TConstant&>(T).Value();
+  } else if (T.IsExactly<TVariable>()) {
+    Letters.insert(static_cast<const TVariable&>(T).Name());
+  } else if (T.IsA<TDiv>()) {
+    NumeratorFactors(*AsDyad(T).Left(), Number, Letters);
+  } else if (T.IsA<TMul>()) {
+    NumeratorFactors(*AsDyad(T).Left(), Number, Letters);
+    NumeratorFactors(*AsDyad(T).Right(), Number, Letters);
+  } else if (T.IsA<TPower>() && AsDyad(T).Left()->IsExactly<TVariable>()) {
+    Letters.insert(static_cast<const TVariable&>(*AsDyad(T).Left()).Name());
+  }
+}
+
+long long WholeGcd(long long A, long long B) {
+  A = A < 0 ? -A : A;
+  B = B < 0 ? -B : B;
+  while (B != 0) A = std::exchange(B, A % B);
+  return A;
+}
+}  // namespace
+
+bool SummandsShareAFactor(const TTerm& Term) {
+  std::vector<const TTerm*> Summands;
+  CollectSummands(Term, Summands);
+  if (Summands.size() < 2) return false;
+  long long Gcd = 0;
+  std::set<char> Common;
+  for (std::size_t I = 0; I < Summands.size(); ++I) {
+    long double Number = 1;
+    std::set<char> Letters;
+    NumeratorFactors(*Summands[I], Number, Letters);
+    // A number that is not whole (or beyond what a pupil takes out) leaves
+    // no common number: the divisor is 1 from then on.
+    const bool Whole = Number == std::trunc(Number) && std::fabs(Number) < 1e15L;
+    Gcd = Whole ? WholeGcd(Gcd, static_cast<long long>(Number)) : 1;
+    if (I == 0) {
+      Common = Letters;
+    } else {
+      std::set<char> Both;
+      for (char C : Letters)
+        if (Common.count(C)) Both.insert(C);
+      Common = Both;
+    }
+  }
+  return Gcd > 1 || !Common.empty();
 }

@@ -22,3 +22,8 @@ bool IsCollected(const TTerm& Term);
 // of a sum or of such a product ("5*(x+y)", "(a+b)^2", "-(x+3)*(x-3)"; not
 // "1*(x+y)", "(x+y)*1", "x + y").
 bool IsFactorised(const TTerm& Term);
+
+// A sum whose summands all share a whole-number factor above 1 or a letter
+// (numerators only): "5*u*w + 2*v*w" (w), "45*u + 18*v" (9), "-6*x - 4"
+// (2); not "2*a + 3*b", "2*a/c + 3*b/c", a single product.
+bool SummandsShareAFactor(const TTerm& Term);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 
+#include "FigureMeasure.h"
 #include "components/ComponentClasses.h"
 #include "components/XPolygon.h"
 #include "pages/PageClasses.h"
@@ -15,33 +16,6 @@
 #include "scene/SceneControls.h"
 #include "terms/TermControls.h"
 #include "terms/Terms.h"
-
-namespace {
-
-std::vector<TPoint> Pixels(const TXPolygon& P) {
-  return XPolyPixelPoints(P.PolyPoints(), P.Width(), P.Height(), P.StretchRatio(), P.Left(), P.Top());
-}
-
-// Twice the area, by the shoelace formula (exact on whole pixels).
-long TwiceArea(const std::vector<TPoint>& Points) {
-  long Sum = 0;
-  for (std::size_t I = 0; I < Points.size(); ++I) {
-    const TPoint& A = Points[I];
-    const TPoint& B = Points[(I + 1) % Points.size()];
-    Sum += static_cast<long>(A.X) * B.Y - static_cast<long>(B.X) * A.Y;
-  }
-  return std::labs(Sum);
-}
-
-// The length a dimension line stands for: its longer extent.
-int Length(const TXPolygon& Dimension) {
-  const std::vector<TPoint> P = Pixels(Dimension);
-  const auto [MinX, MaxX] = std::minmax_element(P.begin(), P.end(), [](auto& A, auto& B) { return A.X < B.X; });
-  const auto [MinY, MaxY] = std::minmax_element(P.begin(), P.end(), [](auto& A, auto& B) { return A.Y < B.Y; });
-  return std::max(MaxX->X - MinX->X, MaxY->Y - MinY->Y);
-}
-
-}  // namespace
 
 TEST(AUGeometrie, EveryColouredPartHasTheAreaOfItsTerm) {
   RegisterPlatformClasses();

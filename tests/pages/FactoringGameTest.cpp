@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <numeric>
 #include <set>
 #include <string>
 
@@ -10,7 +11,15 @@
 
 namespace {
 const TGameMessage Praise = TGameMessage::Praise();
-const TGameMessage NotEquivalent = TGameMessage::Error("Die Terme sind wohl nicht äquivalent!");
+// With a tip line (the counterexample is the term engine's to test).
+const TGameMessage NotEquivalent = TGameMessage::Error("Die Terme sind wohl nicht äquivalent!", "tip");
+
+// The same message; of the tip only whether there is one.
+::testing::AssertionResult SameMessage(const TGameMessage& Got, const TGameMessage& Expected) {
+  if (Got.Kind == Expected.Kind && Got.Text == Expected.Text && Got.Tip.empty() == Expected.Tip.empty())
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "got \"" << Got.Text << "\" tip \"" << Got.Tip << "\"";
+}
 
 TGameMessage FactorError(const std::string& Text) { return TGameMessage::Error("Fehler beim Ausklammern: " + Text); }
 
@@ -26,7 +35,7 @@ TEST(CommonFactorGame, CaptionsAndDivisor) {
       {Plain, "24*a+36*b", 12},
       {Shared, "24*a*c-36*b*c", 12},
       {{2, 4, 6, 'w', true, false}, "8*w*y+12*x*y", 4},
-      {{3, 7, 5, 'k', false, true}, "21*k-15*l", 3},
+      {{3, 7, 5, 'k', false, true}, "21*k-15*m", 3},
       {{2, 7, 9, 'b', false, false}, "14*b+18*c", 2},
       {{13, 2, 2, 'c', false, false}, "26*c+26*d", 26},
   };
@@ -35,6 +44,8 @@ TEST(CommonFactorGame, CaptionsAndDivisor) {
     EXPECT_EQ(Task.D(), D) << Caption;
   }
   EXPECT_EQ(Shared.W(), 'c');
+  // The letters of a task skip i, l and o.
+  EXPECT_EQ(TCommonFactorGame::Caption({2, 3, 5, 'k', true, false}), "6*k*n+10*m*n");
 }
 
 TEST(CommonFactorGame, DrawnTasksStayInTheirRangesAndVary) {
@@ -52,8 +63,9 @@ TEST(CommonFactorGame, DrawnTasksStayInTheirRangesAndVary) {
       ASSERT_LE(N, 14);
       Factors.insert(N);
     }
-    ASSERT_GE(T.X, 'a');
-    ASSERT_LE(T.X, 'w');
+    for (const char Letter : {T.X, T.Y(), T.W()}) ASSERT_EQ(std::string("ilo").find(Letter), std::string::npos);
+    ASSERT_LT(T.X, T.Y());
+    ASSERT_LT(T.Y(), T.W());
     ASSERT_EQ(T.P() % T.D(), 0);
     ASSERT_EQ(T.Q() % T.D(), 0);
     EXPECT_EQ(Game.TaskCaption(), TCommonFactorGame::Caption(T));
@@ -80,8 +92,15 @@ TEST(CommonFactorGame, Answers) {
       // A quotient is a product; its divisor is one of the factors.
       {Plain, "24*(2*a+3*b)/2", FactorError("24 steht da, 12 erwartet!")},
       {Shared, "12*c*(2*a-3*b)", Praise},
-      // The bracket is not examined.
-      {Shared, "12*(2*a*c-3*b*c)", Praise},
+      // The whole common factor belongs outside the bracket.
+      {Shared, "12*(2*a*c-3*b*c)", TGameMessage::Error("In der Klammer steckt noch ein gemeinsamer Faktor.")},
+      {Shared, "c*(24*a-36*b)", TGameMessage::Error("In der Klammer steckt noch ein gemeinsamer Faktor.")},
+      {{9, 5, 2, 'u', true, false}, "9*(5*u*w+2*v*w)",
+       TGameMessage::Error("In der Klammer steckt noch ein gemeinsamer Faktor.")},
+      {{9, 5, 2, 'u', true, false}, "9*w*(5*u+2*v)", Praise},
+      // A factor 1 makes no product.
+      {Plain, "1*(24*a+36*b)", TGameMessage::Error("Der Term ist kein Produkt!")},
+      {Plain, "(24*a+36*b)*1", TGameMessage::Error("Der Term ist kein Produkt!")},
       {Shared, "12*b*(2*a*c/b-3*c)", FactorError("die falsche Variable")},
       {Shared, "12*c*(2*a+3*b)", NotEquivalent},
   };
@@ -90,7 +109,7 @@ TEST(CommonFactorGame, Answers) {
     TCommonFactorGame Game;
     Game.SetTask(Task);
     const TGameReply R = Game.Check(Answer);
-    EXPECT_EQ(R.Message, Expected) << Game.TaskCaption() << " = " << Answer << ": " << R.Message.Text;
+    EXPECT_TRUE(SameMessage(R.Message, Expected)) << Game.TaskCaption() << " = " << Answer;
     EXPECT_EQ(Game.Solved(), Expected.Kind == gmPraise ? 1 : 0) << Answer;
   }
 }
@@ -119,8 +138,13 @@ TEST(BinomialFactorGame, DrawnTasksAreWellFormedAndFactorableTwiceAsOften) {
     ASSERT_LE(T.p, 10);
     ASSERT_GE(T.q, T.p);  // the second square is never the smaller one
     ASSERT_LE(T.q, 19);
-    ASSERT_GE(T.Y - T.X, 1);
-    ASSERT_LE(T.Y - T.X, 3);
+    ASSERT_GT(T.Y, T.X);
+    ASSERT_LE(T.Y, TaskLetterAfter(T.X, 3));
+    // A sum that is no binomial formula cannot be factorised otherwise.
+    if (!T.Factorable()) {
+      ASSERT_EQ(std::gcd(T.p, T.q), 1) << Game.TaskCaption();
+    }
+    EXPECT_EQ(T.k, 1);
     EXPECT_EQ(Game.TaskCaption(), TBinomialFactorGame::Caption(T));
     ++KindCounts[T.Kind];
   }
@@ -143,7 +167,10 @@ TEST(BinomialFactorGame, Answers) {
       {3, "4*a^2+12*a*b+9*b^2", NoProduct},
       {3, "a", NoProduct},
       {3, "12", NoProduct},
-      {3, "(4*a+6*b)^2/4", NoProduct},
+      {3, "1*(2*a+3*b)^2", NoProduct},
+      {3, "(2*a+3*b)^2*1", NoProduct},
+      // Right, and a product: the pupil took the 2 into the bracket.
+      {3, "(4*a+6*b)^2/4", Praise},
       {3, "(2*a-3*b)^2", NotEquivalent},
       {3, "(2*a+3*b)^3", NotEquivalent},
       {2, "(2*a-3*b)^2", Praise},
@@ -162,7 +189,37 @@ TEST(BinomialFactorGame, Answers) {
     TBinomialFactorGame Game;
     Game.SetTask(Binomial(Kind));
     const TGameReply R = Game.Check(Answer);
-    EXPECT_EQ(R.Message, Expected) << Game.TaskCaption() << " = " << Answer << ": " << R.Message.Text;
+    EXPECT_TRUE(SameMessage(R.Message, Expected)) << Game.TaskCaption() << " = " << Answer;
     EXPECT_EQ(R.Solved, Expected.Kind == gmPraise) << Answer;
   }
+}
+
+// With a number in front: 2x²+12x+18 = 2·(x+3)², and every factorised
+// product that is equal to the task is right.
+TEST(BinomialFactorGame, NumberInFrontOfTheFormula) {
+  TBinomialFactorTask Task{3, 1, 3, 'x', 0, 2};
+  EXPECT_EQ(TBinomialFactorGame::Caption(Task), "2*x^2+12*x+18");
+  EXPECT_EQ(TBinomialFactorGame::Caption({1, 1, 3, 'a', 'b', 3}), "3*a^2-27*b^2");
+  for (const char* Answer : {"2*(x+3)^2", "2*(x+3)*(x+3)", "(x+3)*(2*x+6)", "2*(-x-3)^2"}) {
+    RandomSeed(4);
+    TBinomialFactorGame Game(TFactorSums::WithNumber);
+    Game.SetTask(Task);
+    EXPECT_EQ(Game.Check(Answer).Message.Kind, gmPraise) << Answer;
+  }
+  std::set<int> Numbers;
+  bool WithoutLetter = false;
+  for (unsigned Seed = 0; Seed < 300; ++Seed) {
+    RandomSeed(Seed);
+    const TBinomialFactorGame Game(TFactorSums::WithNumber);
+    const TBinomialFactorTask& T = Game.Task();
+    if (!T.Factorable()) {
+      ASSERT_EQ(T.k, 1);
+      ASSERT_EQ(std::gcd(T.p, T.q), 1);
+    } else {
+      Numbers.insert(T.k);
+    }
+    WithoutLetter |= T.Y == 0;
+  }
+  EXPECT_EQ(Numbers, (std::set<int>{2, 3, 4, 5}));
+  EXPECT_TRUE(WithoutLetter);
 }

@@ -16,6 +16,7 @@
 #include "pages/binomische/BIU1.h"
 #include "pages/faktorisieren/FAU0.h"
 #include "pages/faktorisieren/FAU1.h"
+#include "pages/faktorisieren/FAU2.h"
 #include "platform/Dialogs.h"
 #include "platform/PlatformClasses.h"
 #include "scene/SceneControls.h"
@@ -116,7 +117,7 @@ void ExpectPresses(TfmGameFrame& Page, const std::vector<TPress>& Presses) {
 
 }  // namespace
 
-TEST_F(GamePagesTest, DesignsOfTheFourPages) {
+TEST_F(GamePagesTest, DesignsOfTheFivePages) {
   struct TRow {
     std::function<std::unique_ptr<TfmGameFrame>()> Make;
     TColor PanelColor;
@@ -129,7 +130,14 @@ TEST_F(GamePagesTest, DesignsOfTheFourPages) {
       {[] { return NewPage<TfmFAU1>(); },
        14474495,
        {"Diese Seite dient dazu, mit den binomischen Formeln zu faktorisieren. <br>",
-        "Vorsicht! Unter Umständen lässt sich nicht faktorisieren. Gib dann einfach ein ", "\"?\" ein."}},
+        "Vorsicht! Unter Umständen lässt es sich nicht mit einer binomischen Formel ",
+        "faktorisieren. Gib dann einfach „?“ ein."}},
+      {[] { return NewPage<TfmFAU2>(); },
+       14474495,
+       {"Faktorisiere mit den binomischen Formeln. Steckt in allen Gliedern eine ",
+        "gemeinsame Zahl, klammere sie zuerst aus! <br>",
+        "Vorsicht! Unter Umständen lässt es sich nicht mit einer binomischen Formel ",
+        "faktorisieren. Gib dann einfach „?“ ein."}},
   };
   for (const TRow& Row : Rows) {
     std::unique_ptr<TfmGameFrame> Page = Row.Make();
@@ -215,7 +223,7 @@ TEST_F(GamePagesTest, FactoringAnswers) {
   }
 }
 
-TEST_F(GamePagesTest, TenTasksThenTheClosingMessageOnEveryPress) {
+TEST_F(GamePagesTest, TenTasksThenTheResultAtOnceAndANewRound) {
   struct TRow {
     std::function<std::unique_ptr<TfmGameFrame>()> Make;
     std::function<std::string(TfmGameFrame&)> Solution;
@@ -231,32 +239,57 @@ TEST_F(GamePagesTest, TenTasksThenTheClosingMessageOnEveryPress) {
     SCOPED_TRACE(Page->metaObject()->className());
     Page->Timer1->SetInterval(24 * 3600 * 1000);  // the test's own ticks only
     TMessageRecorder Seen;
-    for (int Solved = 0; Solved < 10; ++Solved) {
+    for (int Solved = 0; Solved < 9; ++Solved) {
       Page->Timer1->Tick();
       Answer(*Page, Row.Solution(*Page));
       ASSERT_EQ(Seen.Count(), Solved + 1);
-      // The tenth as well: praise only.
       ASSERT_EQ(Page->Game().Solved(), Solved + 1) << Seen.LastText().toStdString();
       ASSERT_EQ(Seen.LastCaption(), "Meldung");
+      EXPECT_FALSE(Page->PCVGlassButton2->Visible());
     }
-    EXPECT_EQ(Page->PCVGlass1->Width(), 330);
-    EXPECT_TRUE(Page->Timer1->Running());
-    EXPECT_EQ(Page->Label2->Caption(), "10");
+    Page->Timer1->Tick();
+    // The tenth solved task shows the result at once and offers a new round.
+    const QString Tenth = Page->MMTerm1->Caption();
+    Answer(*Page, Row.Solution(*Page));
     const TRecordedMessage Closing{"Meldung", "Du hast das Spiel in 10 Sekunden beendet!"};
-    for (int Press = 0; Press < 3; ++Press) {
-      Answer(*Page, "?");
-      EXPECT_EQ(Seen.LastText(), Closing.Text);
-      EXPECT_EQ(Seen.LastCaption(), Closing.Caption);
-      EXPECT_FALSE(Page->Timer1->Running());
-      Page->Timer1->Tick();  // a tick already on its way
-    }
-    EXPECT_EQ(Seen.Count(), 13);
-    EXPECT_EQ(Page->Label2->Caption(), "10");
+    EXPECT_EQ(Seen.Count(), 10);
+    EXPECT_EQ(Seen.Last(), Closing);
+    EXPECT_EQ(Page->Game().Solved(), 10);
     EXPECT_EQ(Page->PCVGlass1->Width(), 330);
+    EXPECT_EQ(Page->MMTerm1->Caption(), Tenth);
+    EXPECT_FALSE(Page->Timer1->Running());
+    EXPECT_TRUE(Page->PCVGlassButton2->Visible());
+    Answer(*Page, "?");
+    EXPECT_EQ(Seen.Last(), Closing);
+    EXPECT_EQ(Page->Label2->Caption(), "10");
+
+    Page->PCVGlassButton2Click(Page->PCVGlassButton2);
+    EXPECT_EQ(Page->Game().Solved(), 0);
+    EXPECT_EQ(Page->PCVGlass1->Width(), 30);
+    EXPECT_EQ(Page->Label2->Caption(), "0");
+    EXPECT_EQ(Page->MMTerm2->Caption(), "?");
+    EXPECT_EQ(Page->MMTerm1->Caption().toStdString(), Page->Game().TaskCaption());
+    EXPECT_TRUE(Page->Timer1->Running());
+    EXPECT_FALSE(Page->PCVGlassButton2->Visible());
+    Page->Timer1->Tick();
+    EXPECT_EQ(Page->Label2->Caption(), "1");
   }
 }
 
-TEST_F(GamePagesTest, TwoCoursePagesShowOneFactoringClassEachWithItsOwnGame) {
+// Where "?" is an answer (not factorisable), an untouched box is none.
+TEST_F(GamePagesTest, UntouchedBoxIsNoAnswerWhereQuestionMarkIsOne) {
+  std::unique_ptr<TfmFAU1> Page = NewPage<TfmFAU1>();
+  TMessageRecorder Seen;
+  Page->PCVGlassButton1Click(Page->PCVGlassButton1);
+  EXPECT_EQ(Seen.Last(), (TRecordedMessage{"Meldung", "Gib zuerst deine Antwort ein."}));
+  EXPECT_EQ(Page->Game().Solved(), 0);
+  Answer(*Page, Factored(Page->Game().Task()));
+  EXPECT_EQ(Page->Game().Solved(), 1);
+  Page->PCVGlassButton1Click(Page->PCVGlassButton1);  // the next task's box is untouched again
+  EXPECT_EQ(Seen.LastText(), "Gib zuerst deine Antwort ein.");
+}
+
+TEST_F(GamePagesTest, EachFactoringPageHasItsOwnGame) {
   QStringList Dialogs;
   TMessagePresenterScope Recorded([&Dialogs](const TMessageRequest& Request) {
     Dialogs << Request.Text;
@@ -272,12 +305,14 @@ TEST_F(GamePagesTest, TwoCoursePagesShowOneFactoringClassEachWithItsOwnGame) {
   Answer(*First, Factored(First->Game().Task()));
   EXPECT_EQ(First->Game().Solved(), 1);
   Main.MMX().GotoPage(970, true);
-  auto* Second = qobject_cast<TfmFAU1*>(Main.MMX().CurrentPageForm());
+  auto* Second = qobject_cast<TfmFAU2*>(Main.MMX().CurrentPageForm());
   ASSERT_NE(Second, nullptr);
   EXPECT_EQ(Second->Game().Solved(), 0);
   EXPECT_EQ(Second->PCVGlass1->Width(), 30);
   EXPECT_EQ(Main.MMX().CurrentPage(), 970);
-  // This test program registers the page forms but not the shell's start
-  // page: that refusal is the one dialog on the way, the game pages open.
-  EXPECT_EQ(Dialogs, QStringList{"Seite 10 nicht vorhanden."});
+  // The game pages open without a dialog; the shell's start page may be
+  // missing from this test program, depending on which test registered
+  // the classes first, and its refusal is no concern here.
+  Dialogs.removeAll(QStringLiteral("Seite 10 nicht vorhanden."));
+  EXPECT_TRUE(Dialogs.isEmpty()) << Dialogs.join(QStringLiteral("; ")).toStdString();
 }

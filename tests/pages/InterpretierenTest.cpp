@@ -18,6 +18,7 @@
 #include "pages/interpretieren/MotionRows.h"
 #include "platform/MaskEdit.h"
 #include "platform/PaintBox.h"
+#include "platform/StdControls.h"
 #include "platform/Timer.h"
 #include "scene/PCPanel.h"
 #include "support/MessageRecorder.h"
@@ -108,6 +109,15 @@ TEST_F(TPages, GeometrieTermsAreTheAreasOfTheirParts) {
   EXPECT_EQ(Part(4)->height() - 1, C);  // the second c
   EXPECT_NE(A, B);
   EXPECT_NE(C, D);
+  // The corner the figure lacks, right of the top part and above the two
+  // triangles, is a square: the terms take its side as d for both of its
+  // sides, and the figure says so with a "d" at each.
+  EXPECT_EQ(B, D);
+  const QRect Corner(Part(3)->x() + A, Part(3)->y(), B, D);
+  int CornerLabels = 0;
+  for (const TLabel* L : Page->findChildren<TLabel*>())
+    if (L->Caption() == "d" && Corner.contains(L->geometry().center())) ++CornerLabels;
+  EXPECT_EQ(CornerLabels, 2);
   const std::vector<std::vector<int>> Marked = {{2}, {4}, {1, 2}, {1, 5}, {1, 2, 3}, {4, 5}, {2, 3, 4}};
   for (size_t Stage = 0; Stage < Marked.size(); ++Stage) {
     const QString Caption = Page->Component<TMMTerm>(QStringLiteral("MMTerm%1").arg(Stage + 1))->Caption();

@@ -28,8 +28,8 @@ std::string Solve(const TBinomialGame& Game) {
 std::string Solve(const TCommonFactorGame& Game) {
   const TCommonFactorTask& T = Game.Task();
   const std::string S = T.WithCommonLetter ? std::string("*") + T.W() : "";
-  return N(T.D()) + "*(" + N(T.P() / T.D()) + "*" + T.X + S + (T.Minus ? "-" : "+") + N(T.Q() / T.D()) + "*" +
-         static_cast<char>(T.X + 1) + S + ")";
+  return N(T.D()) + S + "*(" + N(T.P() / T.D()) + "*" + T.X + (T.Minus ? "-" : "+") + N(T.Q() / T.D()) + "*" +
+         T.Y() + ")";
 }
 
 std::string Solve(const TBinomialFactorGame& Game) {
@@ -70,30 +70,38 @@ TEST(TaskGame, TenTasksThenTheClosingMessageOnEveryPress) {
     const auto Game = P.Make();
     EXPECT_EQ(Game->ProgressWidth(), 30);
     EXPECT_TRUE(Game->TimerRunning());
-    for (int Task = 1; Task <= 10; ++Task) {
+    for (int Task = 1; Task <= 9; ++Task) {
       Game->Tick();
       const std::string Before = Game->TaskCaption();
       const TGameReply R = Game->Check(P.Solve(*Game));
       ASSERT_EQ(R.Message.Kind, gmPraise) << Before << " = " << P.Solve(*Game) << ": " << R.Message.Text;
       EXPECT_TRUE(R.Solved);
       EXPECT_FALSE(R.StopTimer);
+      EXPECT_FALSE(R.Finished);
       EXPECT_EQ(Game->Solved(), Task);
       EXPECT_EQ(R.ProgressWidth, (Task + 1) * 30);
       EXPECT_EQ(R.TaskCaption, Game->TaskCaption());
     }
-    EXPECT_EQ(Game->ProgressWidth(), 330);
-    EXPECT_TRUE(Game->TimerRunning());
     Game->Tick();
-
+    Game->Tick();
+    // The tenth task ends the game at once: its message is the result.
     const TGameMessage Closing = TGameMessage::Info("Du hast das Spiel in 11 Sekunden beendet!");
-    for (const char* Answer : {"?", "a+b", "?"}) {
+    const std::string Tenth = Game->TaskCaption();
+    const TGameReply Last = Game->Check(P.Solve(*Game));
+    EXPECT_EQ(Last.Message, Closing);
+    EXPECT_TRUE(Last.Solved);
+    EXPECT_TRUE(Last.StopTimer);
+    EXPECT_TRUE(Last.Finished);
+    EXPECT_EQ(Last.ProgressWidth, 330);
+    EXPECT_EQ(Game->TaskCaption(), Tenth);  // no eleventh task is drawn
+    EXPECT_FALSE(Game->TimerRunning());
+    for (const char* Answer : {"?", "a+b"}) {
+      Game->Tick();  // a stopped timer no longer counts
       const TGameReply R = Game->Check(Answer);
       EXPECT_EQ(R.Message, Closing);
-      EXPECT_TRUE(R.StopTimer);
+      EXPECT_TRUE(R.Finished);
       EXPECT_FALSE(R.Solved);
       EXPECT_EQ(R.ProgressWidth, 330);
-      EXPECT_FALSE(Game->TimerRunning());
-      Game->Tick();  // a stopped timer no longer counts
     }
     EXPECT_EQ(Game->Seconds(), 11);
     EXPECT_EQ(Game->Solved(), 10);
@@ -151,7 +159,7 @@ TEST(TaskGame, ArithmeticErrorInTheAnswerLeavesTheGameAsItWas) {
   RandomSeed(15);
   TBinomialGame Game;
   const std::string Task = Game.TaskCaption();
-  EXPECT_THROW(Game.Check("a/(b-b)+a"), EMathError);
+  EXPECT_THROW(Game.Check("a/(0*b)+a"), EMathError);
   EXPECT_EQ(Game.TaskCaption(), Task);
   EXPECT_EQ(Game.Solved(), 0);
   EXPECT_EQ(Game.Check(Solve(Game)).Message.Kind, gmPraise);

@@ -19,6 +19,7 @@
 #include "pages/binomische/BIU0.h"
 #include "pages/faktorisieren/FAU0.h"
 #include "pages/faktorisieren/FAU1.h"
+#include "pages/faktorisieren/FAU2.h"
 #include "platform/Canvas.h"
 #include "platform/PlatformClasses.h"
 #include "scene/SceneControls.h"
@@ -76,28 +77,32 @@ std::vector<TTaskAndAnswer> CommonFactorTasks() {
               const int D = T.D();
               const std::string Answer = Num(D) + (Letter ? std::string("*") + T.W() : "") + "*(" +
                                          Num(T.P() / D) + "*" + X + (Minus ? "-" : "+") + Num(T.Q() / D) + "*" +
-                                         static_cast<char>(X + 1) + ")";
+                                         T.Y() + ")";
               All.push_back({TCommonFactorGame::Caption(T), Answer});
             }
   return All;
 }
 
-std::vector<TTaskAndAnswer> BinomialFactorTasks() {
+// With Numbers, also a number 2 ... 5 in front of a binomial formula, with
+// or without a second letter.
+std::vector<TTaskAndAnswer> BinomialFactorTasks(bool Numbers) {
   std::vector<TTaskAndAnswer> All;
   for (int Kind = 0; Kind <= 5; ++Kind)
     for (int p = 1; p <= 10; ++p)
       for (const int q : {p + 1, 2 * p - 1, p % 5 ? p + 5 : p + 4, p % 2 ? p + 6 : p + 7, p % 3 ? p + 3 : p + 8})
         for (char X = 'a'; X <= 't'; ++X)
-          for (char Y = static_cast<char>(X + 1); Y <= X + 3; ++Y) {
-            const TBinomialFactorTask T{Kind, p, q, X, Y};
-            const auto Bracket = [&](char Op) {
-              return "(" + Num(p) + "*" + X + Op + Num(q) + "*" + Y + ")";
-            };
-            const std::string Answer = !T.Factorable() ? "?"
-                                       : Kind == 1     ? Bracket('+') + "*" + Bracket('-')
-                                                       : Bracket(Kind == 2 ? '-' : '+') + "^2";
-            All.push_back({TBinomialFactorGame::Caption(T), Answer});
-          }
+          for (char Y = static_cast<char>(X + 1); Y <= X + 3; ++Y)
+            for (int k = 1; k <= (Numbers && Kind >= 1 && Kind <= 3 ? 5 : 1); ++k)
+              for (const bool Letter : {true, Numbers && k > 1}) {
+                const TBinomialFactorTask T{Kind, p, q, X, Letter ? Y : '\0', k};
+                const std::string Second = Letter ? Num(q) + "*" + Y : Num(q);
+                const auto Bracket = [&](char Op) { return "(" + Num(p) + "*" + X + Op + Second + ")"; };
+                const std::string Front = k > 1 ? Num(k) + "*" : "";
+                const std::string Answer = !T.Factorable() ? "?"
+                                           : Kind == 1     ? Front + Bracket('+') + "*" + Bracket('-')
+                                                           : Front + Bracket(Kind == 2 ? '-' : '+') + "^2";
+                All.push_back({TBinomialFactorGame::Caption(T), Answer});
+              }
   return All;
 }
 
@@ -147,18 +152,21 @@ TEST_F(TermBoxFitTest, TheWidestTaskAndAnswerOfEveryGameFitTheirBoxes) {
   struct TRow {
     std::function<std::unique_ptr<TfmGameFrame>()> Make;
     std::function<std::vector<TTaskAndAnswer>()> Tasks;
+    bool TasksAtDesignSize = true;
   };
   const TRow Rows[] = {
       {[] { return CreateForm<TfmBIU0>(); }, BinomialTasks},
       {[] { return CreateForm<TfmFAU0>(); }, CommonFactorTasks},
-      {[] { return CreateForm<TfmFAU1>(); }, BinomialFactorTasks},
+      {[] { return CreateForm<TfmFAU1>(); }, [] { return BinomialFactorTasks(false); }},
+      // A number in front makes the longest sums a little smaller.
+      {[] { return CreateForm<TfmFAU2>(); }, [] { return BinomialFactorTasks(true); }, false},
   };
   for (const TRow& Row : Rows) {
     std::unique_ptr<TfmGameFrame> Page = Row.Make();
     SCOPED_TRACE(Page->metaObject()->className());
     std::vector<std::string> Tasks, Answers;
     for (const TTaskAndAnswer& T : Row.Tasks()) Tasks.push_back(T.Task), Answers.push_back(T.Answer);
-    ExpectFits(*Page->MMTerm1, Widest(Tasks, Page->MMTerm1->Font()->FontSpec()), true);
+    ExpectFits(*Page->MMTerm1, Widest(Tasks, Page->MMTerm1->Font()->FontSpec()), Row.TasksAtDesignSize);
     ExpectFits(*Page->MMTerm2, TermTextOf(QString::fromStdString(Widest(Answers, Page->MMTerm2->Font()->FontSpec())))
                                    .toStdString(),
                true);

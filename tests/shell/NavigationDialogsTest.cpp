@@ -315,10 +315,12 @@ TEST(KeywordWindow, ListsKeywordsAndTheirPages) {
                              // Pages of a keyword sorted by their text.
                              Words->ListWidget()->setCurrentRow(Words->IndexOf("Flächeninhalt"));
                              TListBox* Pages = W.ListBox2();
-                             ASSERT_EQ(Pages->Count(), 3);
+                             ASSERT_EQ(Pages->Count(), 5);
                              EXPECT_EQ(Pages->Item(0), "Aufstellen von Termen/Geometrie");
                              EXPECT_EQ(Pages->Item(1), "Interpretieren von Termen/Geometrie");
-                             EXPECT_EQ(Pages->Item(2), "Rechenvorschriften/Einführung");
+                             EXPECT_EQ(Pages->Item(2), "Multiplikation von Summen/Summe mal Summe");
+                             EXPECT_EQ(Pages->Item(3), "Multiplikation von Summen/Zahl mal Summe");
+                             EXPECT_EQ(Pages->Item(4), "Rechenvorschriften/Einführung");
                              DoubleClick(Pages->ListWidget(), Pages->ListWidget()->model()->index(1, 0));
                            });
   RunPosted();

@@ -56,6 +56,13 @@ TEST(TermForms, Collected) {
   });
 }
 
+TEST(TermForms, SummandsShareAFactor) {
+  CheckForm(SummandsShareAFactor, {
+      {"5*u*w+2*v*w", true}, {"45*u+18*v", true}, {"-6*x-4", true}, {"x^2+x", true}, {"3a-9b+6", true},
+      {"2*a+3*b", false}, {"2*a/c+3*b/c", false}, {"5*u*w", false}, {"x+1", false}, {"0,5x+3", false}, {"0,5x+x", true},
+  });
+}
+
 TEST(Counterexample, FirstTryWhereBothAreDefinedAndDiffer) {
   struct TCase {
     const char* Pupil;

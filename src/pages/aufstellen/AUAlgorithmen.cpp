@@ -10,12 +10,24 @@ TfmAUAlgorithmen::TfmAUAlgorithmen(QWidget* Parent)
 void TfmAUAlgorithmen::MMTerm1Click(QObject* Sender) { EnterTerm(Sender); }
 
 void TfmAUAlgorithmen::PCVGlassButton1Click(QObject*) {
-  if (TCheck()
-          .Line(1, TextIsOneOf(Term(1), {"(a+b)/2"}))
-          .Line(2, TextIsOneOf(Term(2), {"x/10*3+(x/10)^2", "(x/10)*3+(x/10)^2"}))
-          .Line(3, TextIsOneOf(Term(3), {"(l*b)/2"}))
-          .Line(4, TextIsOneOf(Term(4), {"(l+b)*2"}))
-          .Line(5, TextIsOneOf(Term(5), {"(a+b+c)/3"}))
-          .Passed())
-    ShowPraise();
+  struct TForms {
+    int Line;
+    std::initializer_list<const char*> Texts;
+  };
+  // Each term follows its procedure step by step, in the order of the steps.
+  static const TForms Procedures[] = {
+      {1, {"(a+b)/2"}},
+      {2, {"x/10*3+(x/10)^2", "(x/10)*3+(x/10)^2"}},
+      {3, {"(l*b)/2"}},
+      {4, {"(l+b)*2"}},
+      {5, {"(a+b+c)/3"}},
+  };
+  TCheck Check;
+  for (const TForms& P : Procedures)
+    Check
+        .Error(QStringLiteral("Zeile %1: Dein Term ist gleichwertig. Schreibe ihn aber in der Reihenfolge des Ablaufs.")
+                   .arg(P.Line),
+               IsListedFormIfEquivalent(Term(P.Line), P.Texts))
+        .Line(P.Line, TextIsOneOf(Term(P.Line), P.Texts));
+  if (Check.Passed()) ShowPraise();
 }

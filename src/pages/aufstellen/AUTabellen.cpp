@@ -21,22 +21,23 @@ TfmAUTabellen::TfmAUTabellen(QWidget* Parent)
 
 void TfmAUTabellen::MMTerm1Click(QObject* Sender) { EnterTerm(Sender); }
 
+// The table is the task: every term with the table's values is right,
+// whatever its form; the hints are for terms that are not.
 TCheck TfmAUTabellen::TableCheck(int Index) const {
   TCheck Check;
   switch (Index) {
     case 0:
-      return Check.Error(QStringLiteral("Das ist noch nicht richtig; Zu dem x wird offenbar 1 dazugezählt!"),
-                         TextIsOneOf(Term(1), {"x+1"}));
+      return Check.Error(QStringLiteral("Das ist noch nicht richtig; zu dem x wird offenbar 1 dazugezählt!"),
+                         IsEquivalentTo(Term(1), "x+1"));
     case 1:
-      return Check.Error(QStringLiteral("Falsch! Hast du gesehen, dass in der 2.Zeile Quadratzahlen stehen?"),
-                         TextIsOneOf(Term(2), {"x^2"}));
-    case 2: return Check.StillWrong(TextIsOneOf(Term(3), {"x/2", "0,5*x"}));
-    case 3: return Check.StillWrong(TextIsOneOf(Term(4), {"x-2,5"}));
-    case 4: return Check.StillWrong(TextIsOneOf(Term(5), {"x*2", "2*x"}));
+      return Check.Error(QStringLiteral("Falsch! Hast du gesehen, dass in der 2. Zeile Quadratzahlen stehen?"),
+                         IsEquivalentTo(Term(2), "x^2"));
+    case 2: return Check.StillWrong(IsEquivalentTo(Term(3), "x/2"));
+    case 3: return Check.StillWrong(IsEquivalentTo(Term(4), "x-2,5"));
+    case 4: return Check.StillWrong(IsEquivalentTo(Term(5), "2*x"));
     case 5:
-      return Check.Error(QStringLiteral("Falsch! Vergleiche mit der Zeile darüber!"),
-                         TextIsOneOf(Term(6), {"x*2-1", "2*x-1"}));
-    default: return Check.StillWrong(TextIsOneOf(Term(7), {"2-x"}));
+      return Check.Error(QStringLiteral("Falsch! Vergleiche mit der Zeile darüber!"), IsEquivalentTo(Term(6), "2*x-1"));
+    default: return Check.StillWrong(IsEquivalentTo(Term(7), "2-x"));
   }
 }
 

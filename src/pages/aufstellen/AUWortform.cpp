@@ -22,20 +22,31 @@ TfmAUWortform::TfmAUWortform(QWidget* Parent)
 void TfmAUWortform::MMTerm1Click(QObject* Sender) { EnterTerm(Sender); }
 
 void TfmAUWortform::PCVGlassButton1Click(QObject*) {
-  const TCheck::TTest Accepted[] = {
-      TextIsOneOf(Term(1), {"x+y-z", "y+x-z"}),
-      TextIsOneOf(Term(2), {"(x+y)*4"}),
-      TextIsOneOf(Term(3), {"a^2*b"}),
-      TextIsOneOf(Term(4), {"(a+b+c)^2"}),
-      TextIsOneOf(Term(5), {"(a+b*c)/(a^4)"}),
-      // The box shows x^4*2*(a/b) as x^4*2*a/b, which reads back as (x^4*2*a)/b.
-      TextIsOneOf(Term(6),
-                  {"2*x^4*a/b", "2*(x^4)*(a/b)", "(x^4)*2*(a/b)", "x^4*2*(a/b)", "(x^4*2*a)/b", "(2*x^4*a)/b"}),
-      TextIsOneOf(Term(7), {"((a+b)*(a-b))^2"}),
+  struct TForms {
+    int Box;
+    std::initializer_list<const char*> Texts;
+  };
+  // The written form is the point here: each description is to be written
+  // as it reads. The box shows x^4*2*(a/b) as x^4*2*a/b, which reads back
+  // as (x^4*2*a)/b.
+  static const TForms Accepted[] = {
+      {1, {"x+y-z", "y+x-z"}},
+      {2, {"(x+y)*4"}},
+      {3, {"a^2*b"}},
+      {4, {"(a+b+c)^2"}},
+      {5, {"(a+b*c)/(a^4)"}},
+      {6, {"2*x^4*a/b", "2*(x^4)*(a/b)", "(x^4)*2*(a/b)", "x^4*2*(a/b)", "(x^4*2*a)/b", "(2*x^4*a)/b"}},
+      {7, {"((a+b)*(a-b))^2"}},
   };
   // The last description stays under test once it is solved.
   const int Current = std::min(Stage(), LastStage);
-  if (!TCheck().StillWrong(Accepted[Current]).Passed()) return;
+  const TForms& F = Accepted[Current];
+  if (!TCheck()
+           .Error(QStringLiteral("Dein Term ist gleichwertig. Schreibe ihn aber genau so, wie es der Text beschreibt."),
+                  IsListedFormIfEquivalent(Term(F.Box), F.Texts))
+           .StillWrong(TextIsOneOf(Term(F.Box), F.Texts))
+           .Passed())
+    return;
   ShowPraise();
   if (Current < LastStage) Advance();
 }

@@ -11,9 +11,9 @@ void TfmBIPascal2::MMTerm1Click(QObject* Sender) { EnterTerm(Sender); }
 
 void TfmBIPascal2::PCVGlassButton1Click(QObject*) {
   if (Stage() > 0) return;
-  // Each answer multiplied out: a sum, equal to its power.
+  // Each answer multiplied out: a sum without brackets, equal to its power.
   const auto Expanded = [this](int K, const char* Power) {
-    return AllOf({IsSum(Term(K)), IsEquivalentTo(Term(K), QString::fromLatin1(Power))});
+    return AllOf({IsSum(Term(K)), IsMultipliedOut(Term(K)), IsEquivalentTo(Term(K), QString::fromLatin1(Power))});
   };
   if (TCheck()
           .Line(1, Expanded(1, "(a+b)^3"))

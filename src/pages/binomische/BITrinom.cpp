@@ -10,7 +10,8 @@ void TfmBITrinom::MMTerm1Click(QObject* Sender) { EnterTerm(Sender); }
 
 void TfmBITrinom::PCVGlassButton1Click(QObject*) {
   if (TCheck()
-          .Error(QStringLiteral("Der neue Term muss in jedem Fall eine Summe sein."), IsSum(Term(1)))
+          .Error(QStringLiteral("Der neue Term muss in jedem Fall eine Summe sein."),
+                 AllOf({IsSum(Term(1)), IsMultipliedOut(Term(1))}))
           .Error(QStringLiteral("Das stimmt noch nicht"), IsEquivalentTo(Term(1), QStringLiteral("(a+b)^3")))
           .Passed())
     ShowPraise();

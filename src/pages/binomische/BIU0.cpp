@@ -1,3 +1,4 @@
 #include "pages/binomische/BIU0.h"
 
-std::unique_ptr<TTaskGame> TfmBIU0::NewGame() const { return std::make_unique<TBinomialGame>(); }
+// "Einfache binomische Formeln": it starts with (x+3)^2 and gets harder.
+std::unique_ptr<TTaskGame> TfmBIU0::NewGame() const { return std::make_unique<TBinomialGame>(TBinomialLevel::Growing); }

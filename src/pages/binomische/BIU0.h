@@ -1,6 +1,6 @@
 #pragma once
 // The first binomial formula game: the pupil expands ten products of
-// binomials.
+// binomials, from (x+3)^2 on to harder ones.
 #include "pages/binomische/BinomialGame.h"
 #include "pages/binomische/GameFrame.h"
 

@@ -1,3 +1,4 @@
 #include "pages/binomische/BIU1.h"
 
-std::unique_ptr<TTaskGame> TfmBIU1::NewGame() const { return std::make_unique<TBinomialGame>(); }
+// "Schon ein wenig schwerer": the full ranges from the first task on.
+std::unique_ptr<TTaskGame> TfmBIU1::NewGame() const { return std::make_unique<TBinomialGame>(TBinomialLevel::Full); }

@@ -1,6 +1,6 @@
 #pragma once
-// The second binomial formula game: the game of the first page with its
-// own introduction and colour.
+// The second binomial formula game: the game of the first page at its full
+// ranges from the first task on, with its own introduction and colour.
 #include "pages/binomische/BinomialGame.h"
 #include "pages/binomische/GameFrame.h"
 

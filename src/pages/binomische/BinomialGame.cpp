@@ -1,9 +1,21 @@
 #include "pages/binomische/BinomialGame.h"
 
+#include <algorithm>
+
 #include "common/Random.h"
+#include "terms/Counterexample.h"
+#include "terms/TermForms.h"
 #include "terms/Terms.h"
 
-TBinomialGame::TBinomialGame() { NewTask(); }
+namespace {
+// "3*a", "a" for the coefficient 1, "5" without a letter.
+std::string Part(int Coefficient, char Letter) {
+  if (!Letter) return std::to_string(Coefficient);
+  return Coefficient == 1 ? std::string(1, Letter) : std::to_string(Coefficient) + "*" + Letter;
+}
+}  // namespace
+
+TBinomialGame::TBinomialGame(TBinomialLevel Level) : FLevel(Level) { NewTask(); }
 
 void TBinomialGame::SetTask(const TBinomialTask& Task) {
   FTask = Task;
@@ -11,8 +23,10 @@ void TBinomialGame::SetTask(const TBinomialTask& Task) {
 }
 
 std::string TBinomialGame::Caption(const TBinomialTask& Task) {
-  const std::string Plus = std::to_string(Task.A) + "*" + Task.X + "+" + std::to_string(Task.B) + "*" + Task.Y;
-  const std::string Minus = std::to_string(Task.A) + "*" + Task.X + "-" + std::to_string(Task.B) + "*" + Task.Y;
+  const std::string First = Part(Task.A, Task.X);
+  const std::string Second = Part(Task.B, Task.Y);
+  const std::string Plus = First + "+" + Second;
+  const std::string Minus = First + "-" + Second;
   switch (Task.Kind) {
     case 0: return "(" + Plus + ")^2";
     case 1: return "(" + Minus + ")^2";
@@ -22,17 +36,25 @@ std::string TBinomialGame::Caption(const TBinomialTask& Task) {
 
 std::string TBinomialGame::MakeTask() {
   FTask.Kind = Random(3);
-  FTask.A = 2 + Random(13);
-  FTask.B = 2 + Random(13);
-  FTask.X = static_cast<char>('a' + Random(20));
-  FTask.Y = static_cast<char>(FTask.X + 1 + Random(4));
+  bool TwoLetters = true;
+  if (FLevel == TBinomialLevel::Full) {
+    FTask.A = 2 + Random(13);
+    FTask.B = 2 + Random(13);
+  } else {
+    const int S = Solved();
+    FTask.A = 1 + Random(1 + S / 3);
+    FTask.B = 1 + Random(std::min(6 + S, 14));
+    TwoLetters = S >= 5;
+  }
+  FTask.X = TaskLetters[Random(TaskLetterCount - 4)];
+  FTask.Y = TwoLetters ? TaskLetterAfter(FTask.X, 1 + Random(4)) : 0;
   return Caption(FTask);
 }
 
 TGameMessage TBinomialGame::Judge(const std::string& AnswerCaption) const {
   const auto Answer = TTerm::ParseTerm(AnswerCaption);
-  if (!Answer->IsA<TSum>()) return TGameMessage::Error("Der Term ist keine Summe!");
+  if (!Answer->IsA<TSum>() || !IsMultipliedOut(*Answer)) return TGameMessage::Error("Der Term ist keine Summe!");
   const auto Task = TTerm::ParseTerm(TaskCaption());
   if (TTerm::IsEquivalent(*Answer, *Task)) return TGameMessage::Praise();
-  return TGameMessage::Error(NotEquivalentText);
+  return TGameMessage::Error(NotEquivalentText, TipLine(AnswerCaption, TaskCaption()));
 }

@@ -2,6 +2,7 @@
 
 #include "pages/GameMessageProcs.h"
 #include "pages/TermEntry.h"
+#include "shell/MessageProcs.h"
 
 TfmGameFrame::TfmGameFrame(QWidget* Parent) : TForm(Parent) {}
 
@@ -14,19 +15,40 @@ void TfmGameFrame::FormCreate(QObject*) {
   ShowTask();
 }
 
-void TfmGameFrame::MMTerm1Click(QObject* Sender) { EnterTerm(Sender); }
+void TfmGameFrame::MMTerm1Click(QObject* Sender) {
+  if (EnterTerm(Sender)) FAnswerTyped = true;
+}
 
 void TfmGameFrame::PCVGlassButton1Click(QObject*) {
   if (!FGame) return;  // a design loaded for checking only
+  if (NeedsTypedAnswer() && !FAnswerTyped && FGame->Solved() < TTaskGame::TaskCount) {
+    ShowInfo(QStringLiteral("Gib zuerst deine Antwort ein."));
+    return;
+  }
   // The message appears while the game judges, before a solved task is
   // replaced: the praise picks its text from the random generator first.
   const TGameReply Reply = FGame->Check(MMTerm2->Caption().toStdString(), ShowGameMessage);
   if (Reply.Solved) {
     PCVGlass1->SetWidth(Reply.ProgressWidth);
-    ShowTask();
-    MMTerm2->SetCaption(QStringLiteral("?"));
+    if (!Reply.Finished) {
+      ShowTask();
+      MMTerm2->SetCaption(QStringLiteral("?"));
+      FAnswerTyped = false;
+    }
   }
   if (Reply.StopTimer) Timer1->SetEnabled(false);
+  if (Reply.Finished) PCVGlassButton2->SetVisible(true);
+}
+
+void TfmGameFrame::PCVGlassButton2Click(QObject*) {
+  FGame = NewGame();
+  FAnswerTyped = false;
+  PCVGlass1->SetWidth(FGame->ProgressWidth());
+  Label2->SetCaption(QStringLiteral("0"));
+  MMTerm2->SetCaption(QStringLiteral("?"));
+  ShowTask();
+  PCVGlassButton2->SetVisible(false);
+  Timer1->SetEnabled(true);
 }
 
 void TfmGameFrame::Timer1Timer(QObject*) {

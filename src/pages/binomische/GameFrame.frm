@@ -82,6 +82,21 @@ object fmGameFrame: TfmGameFrame
       EnhancedColor = clRed
       OnClick = PCVGlassButton1Click
     end
+    object PCVGlassButton2: TPCVGlassButton
+      Left = 390
+      Top = 274
+      Width = 150
+      Height = 48
+      Color = 10510368
+      Caption = '&Nochmal'
+      Visible = False
+      Font.Name = 'Tahoma'
+      Font.Height = -19
+      Font.Style = [fsBold]
+      Font.Color = clNavy
+      EnhancedColor = clRed
+      OnClick = PCVGlassButton2Click
+    end
     object Label2: TLabel
       Left = 508
       Top = 340

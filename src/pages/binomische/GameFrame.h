@@ -27,6 +27,7 @@ class TfmGameFrame : public TForm {
   Q_PROPERTY(TLabel* Label1 MEMBER Label1)
   Q_PROPERTY(TMMTerm* MMTerm2 MEMBER MMTerm2)
   Q_PROPERTY(TPCVGlassButton* PCVGlassButton1 MEMBER PCVGlassButton1)
+  Q_PROPERTY(TPCVGlassButton* PCVGlassButton2 MEMBER PCVGlassButton2)
   Q_PROPERTY(TPCVGlass* PCVGlass1 MEMBER PCVGlass1)
   Q_PROPERTY(TLabel* Label2 MEMBER Label2)
   Q_PROPERTY(TTimer* Timer1 MEMBER Timer1)
@@ -42,6 +43,7 @@ class TfmGameFrame : public TForm {
   TLabel* Label1 = nullptr;    // "="
   TMMTerm* MMTerm2 = nullptr;  // the answer
   TPCVGlassButton* PCVGlassButton1 = nullptr;
+  TPCVGlassButton* PCVGlassButton2 = nullptr;  // "Nochmal", once a game is over
   TPCVGlass* PCVGlass1 = nullptr;  // progress bar
   TLabel* Label2 = nullptr;        // seconds
   TTimer* Timer1 = nullptr;
@@ -57,15 +59,22 @@ class TfmGameFrame : public TForm {
   void FormCreate(QObject* Sender);
   // The answer box: the pupil enters a term in the term input window.
   void MMTerm1Click(QObject* Sender);
-  // Judges the answer; after ten solved tasks the closing message.
+  // Judges the answer; the tenth solved task brings the closing message
+  // and the button for a new round.
   void PCVGlassButton1Click(QObject* Sender);
+  // A new round: a new game from its first task, the clock at 0.
+  void PCVGlassButton2Click(QObject* Sender);
   // One second more on the counter.
   void Timer1Timer(QObject* Sender);
 
  protected:
   // The game the page plays, with its first task drawn.
   virtual std::unique_ptr<TTaskGame> NewGame() const = 0;
+  // Whether the answer box must have been filled in for the task before
+  // the check judges it: where "?" is an answer, an untouched box is none.
+  virtual bool NeedsTypedAnswer() const { return false; }
 
  private:
   std::unique_ptr<TTaskGame> FGame;
+  bool FAnswerTyped = false;  // the pupil entered a term for this task
 };

@@ -39,6 +39,8 @@ struct TGameReply {
   bool Solved = false;
   // The game is over (closing message): stop the seconds timer.
   bool StopTimer = false;
+  // The game is over: the page offers a new round.
+  bool Finished = false;
   int ProgressWidth = 0;
   std::string TaskCaption;
 };
@@ -68,9 +70,10 @@ class TTaskGame {
 
   // The check button with the answer box's caption. While fewer than ten
   // tasks are solved the answer is judged; a solved task counts and is
-  // replaced by a new one. After the tenth the timer stops and every press
-  // gives "Du hast das Spiel in N Sekunden beendet!". Present, if given, is
-  // called with the message before a solved task is replaced.
+  // replaced by a new one. The tenth solved task ends the game at once: the
+  // timer stops and the message is "Du hast das Spiel in N Sekunden
+  // beendet!", as on every press after it. Present, if given, is called
+  // with the message before a solved task is replaced.
   // An arithmetic error (EMathError) in the pupil's term reaches the caller
   // and leaves the game unchanged.
   TGameReply Check(const std::string& AnswerCaption, const TGamePresenter& Present = nullptr);
@@ -80,6 +83,7 @@ class TTaskGame {
   // Draws a new task and shows it; the constructors of the games call it
   // once for the first task.
   void NewTask();
+  TGameMessage ClosingMessage() const;
   // Shows a task set by the game itself (a posed task).
   void SetTaskCaption(std::string Caption) { FTaskCaption = std::move(Caption); }
   // Draws the numbers and letters of a new task; returns its caption.
@@ -93,6 +97,13 @@ class TTaskGame {
   int FSeconds = 0;
   bool FTimerRunning = true;
 };
+
+// The letters the games draw for their tasks: every letter but i, l and o,
+// which read as 1, I and 0 in a task like "(2*l + 12*o)^2".
+inline constexpr const char TaskLetters[] = "abcdefghjkmnpqrstuvwxyz";
+inline constexpr int TaskLetterCount = sizeof(TaskLetters) - 1;
+// The task letter Steps places after Letter in that list.
+char TaskLetterAfter(char Letter, int Steps);
 
 // Texts shared by the game checks.
 inline constexpr const char* NotEquivalentText = "Die Terme sind wohl nicht äquivalent!";

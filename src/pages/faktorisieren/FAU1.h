@@ -1,7 +1,6 @@
 #pragma once
-// The binomial factoring game, shown by two course pages (each page object
-// plays its own game): the pupil factors ten sums by a binomial formula or
-// answers "?" when there is none.
+// The binomial factoring game: the pupil factors ten sums by a binomial
+// formula or answers "?" when there is none.
 #include "pages/binomische/GameFrame.h"
 #include "pages/faktorisieren/FactoringGame.h"
 
@@ -13,4 +12,5 @@ class TfmFAU1 : public TfmGameFrame {
 
  protected:
   std::unique_ptr<TTaskGame> NewGame() const override;
+  bool NeedsTypedAnswer() const override { return true; }
 };

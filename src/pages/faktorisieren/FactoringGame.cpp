@@ -1,26 +1,39 @@
 #include "pages/faktorisieren/FactoringGame.h"
 
 #include <memory>
+#include <numeric>
 #include <vector>
 
 #include "common/NumberFormat.h"
 #include "common/Random.h"
+#include "terms/Counterexample.h"
+#include "terms/TermForms.h"
 #include "terms/Terms.h"
 
 namespace {
 std::string Str(int N) { return std::to_string(N); }
-char LetterFrom(char First, int Count) { return static_cast<char>(First + Random(Count)); }
+
+// The factors of a product, signs and quotients opened up.
+void CollectFactors(const TTerm& T, std::vector<const TTerm*>& Factors) {
+  if (const auto* Neg = dynamic_cast<const TNeg*>(&T)) return CollectFactors(*Neg->Operand(), Factors);
+  if (T.IsA<TMul>()) {
+    const auto& D = static_cast<const TDyad&>(T);
+    CollectFactors(*D.Left(), Factors);
+    CollectFactors(*D.Right(), Factors);
+    return;
+  }
+  Factors.push_back(&T);
+}
+
+TGameMessage NotEquivalent(const std::string& Answer, const std::string& Task) {
+  return TGameMessage::Error(NotEquivalentText, TipLine(Answer, Task));
+}
 }  // namespace
 
 // ---------------------------------------------------------------------------
 // Taking out a common factor
 
-int TCommonFactorTask::D() const {
-  int Divisor = 1;
-  for (int K = 2; K <= P(); ++K)
-    if (P() % K == 0 && Q() % K == 0) Divisor = K;
-  return Divisor;
-}
+int TCommonFactorTask::D() const { return std::gcd(P(), Q()); }
 
 TCommonFactorGame::TCommonFactorGame() { NewTask(); }
 
@@ -31,15 +44,14 @@ void TCommonFactorGame::SetTask(const TCommonFactorTask& Task) {
 
 std::string TCommonFactorGame::Caption(const TCommonFactorTask& Task) {
   const std::string Suffix = Task.WithCommonLetter ? std::string("*") + Task.W() : std::string();
-  return Str(Task.P()) + "*" + Task.X + Suffix + (Task.Minus ? "-" : "+") + Str(Task.Q()) + "*" +
-         static_cast<char>(Task.X + 1) + Suffix;
+  return Str(Task.P()) + "*" + Task.X + Suffix + (Task.Minus ? "-" : "+") + Str(Task.Q()) + "*" + Task.Y() + Suffix;
 }
 
 std::string TCommonFactorGame::MakeTask() {
   FTask.F = 2 + Random(13);
   FTask.G = 2 + Random(13);
   FTask.H = 2 + Random(13);
-  FTask.X = LetterFrom('a', 23);
+  FTask.X = TaskLetters[Random(TaskLetterCount - 2)];
   FTask.WithCommonLetter = Random(2) == 1;
   FTask.Minus = Random(2) == 1;
   return Caption(FTask);
@@ -47,12 +59,12 @@ std::string TCommonFactorGame::MakeTask() {
 
 TGameMessage TCommonFactorGame::Judge(const std::string& AnswerCaption) const {
   const auto Answer = TTerm::ParseTerm(AnswerCaption);
-  if (!Answer->IsA<TMul>()) return TGameMessage::Error("Der Term ist kein Produkt!");
+  if (!IsFactorised(*Answer)) return TGameMessage::Error("Der Term ist kein Produkt!");
 
-  std::vector<std::unique_ptr<TTerm>> Factors;
-  static_cast<const TMul&>(*Answer).CollectFactors(Factors);
+  std::vector<const TTerm*> Factors;
+  CollectFactors(*Answer, Factors);
   const long double D = FTask.D();
-  for (const auto& Factor : Factors) {
+  for (const TTerm* Factor : Factors) {
     std::string Fault;
     if (Factor->IsExactly<TConstant>()) {
       const long double Value = static_cast<const TConstant&>(*Factor).Value();
@@ -64,14 +76,17 @@ TGameMessage TCommonFactorGame::Judge(const std::string& AnswerCaption) const {
   }
 
   const auto Task = TTerm::ParseTerm(TaskCaption());
-  if (TTerm::IsEquivalent(*Answer, *Task)) return TGameMessage::Praise();
-  return TGameMessage::Error(NotEquivalentText);
+  if (!TTerm::IsEquivalent(*Answer, *Task)) return NotEquivalent(AnswerCaption, TaskCaption());
+  for (const TTerm* Factor : Factors)
+    if (Factor->IsA<TSum>() && SummandsShareAFactor(*Factor))
+      return TGameMessage::Error("In der Klammer steckt noch ein gemeinsamer Faktor.");
+  return TGameMessage::Praise();
 }
 
 // ---------------------------------------------------------------------------
 // Factoring with the binomial formulas
 
-TBinomialFactorGame::TBinomialFactorGame() { NewTask(); }
+TBinomialFactorGame::TBinomialFactorGame(TFactorSums Sums) : FSums(Sums) { NewTask(); }
 
 void TBinomialFactorGame::SetTask(const TBinomialFactorTask& Task) {
   FTask = Task;
@@ -79,9 +94,12 @@ void TBinomialFactorGame::SetTask(const TBinomialFactorTask& Task) {
 }
 
 std::string TBinomialFactorGame::Caption(const TBinomialFactorTask& Task) {
-  const std::string First = Str(Task.p * Task.p) + "*" + Task.X + "^2";
-  const std::string Last = Str(Task.q * Task.q) + "*" + Task.Y + "^2";
-  const auto Middle = [&Task](int M) { return Str(M) + "*" + Task.X + "*" + Task.Y; };
+  const int k = Task.k;
+  const std::string First = Str(k * Task.p * Task.p) + "*" + Task.X + "^2";
+  const std::string Last = Task.Y ? Str(k * Task.q * Task.q) + "*" + Task.Y + "^2" : Str(k * Task.q * Task.q);
+  const auto Middle = [&](int M) {
+    return Str(k * M) + "*" + Task.X + (Task.Y ? std::string("*") + Task.Y : std::string());
+  };
   switch (Task.Kind) {
     case 0: return First + "+" + Last;
     case 1: return First + "-" + Last;
@@ -104,20 +122,18 @@ std::string TBinomialFactorGame::MakeTask() {
     case 3: FTask.q = p % 2 != 0 ? p + 6 : p + 7; break;
     default: FTask.q = p % 3 != 0 ? p + 3 : p + 8; break;
   }
-  FTask.X = LetterFrom('a', 20);
-  FTask.Y = static_cast<char>(FTask.X + 1 + Random(3));
+  // A sum that is no binomial formula must not be factorisable otherwise:
+  // 36x²+196y² would be 4·(9x²+49y²).
+  if (!FTask.Factorable() && std::gcd(FTask.p, FTask.q) != 1) FTask.q = p + 1;
+  FTask.X = TaskLetters[Random(TaskLetterCount - 3)];
+  FTask.Y = TaskLetterAfter(FTask.X, 1 + Random(3));
+  FTask.k = 1;
+  if (FSums == TFactorSums::WithNumber && FTask.Factorable()) {
+    FTask.k = 2 + Random(4);
+    if (Random(2) == 1) FTask.Y = 0;
+  }
   return Caption(FTask);
 }
-
-namespace {
-// A product, a power, or another two-part term whose right part (with its
-// letters at 0) is 2, such as a square written with a quotient.
-bool LooksLikeProduct(const TTerm& Answer) {
-  if (Answer.IsExactly<TMul>() || Answer.IsExactly<TPower>()) return true;
-  const auto* Dyad = dynamic_cast<const TDyad*>(&Answer);
-  return Dyad && Dyad->Right()->Evaluate() == 2;
-}
-}  // namespace
 
 TGameMessage TBinomialFactorGame::Judge(const std::string& AnswerCaption) const {
   const bool NotFactored = AnswerCaption == "?";
@@ -127,8 +143,8 @@ TGameMessage TBinomialFactorGame::Judge(const std::string& AnswerCaption) const 
   }
   if (NotFactored) return TGameMessage::Error("Ist das nicht eine binomische Formel?");
   const auto Answer = TTerm::ParseTerm(AnswerCaption);
-  if (!LooksLikeProduct(*Answer)) return TGameMessage::Error("Der eingegebene Term ist kein Produkt!");
+  if (!IsFactorised(*Answer)) return TGameMessage::Error("Der eingegebene Term ist kein Produkt!");
   const auto Task = TTerm::ParseTerm(TaskCaption());
   if (TTerm::IsEquivalent(*Answer, *Task)) return TGameMessage::Praise();
-  return TGameMessage::Error(NotEquivalentText);
+  return NotEquivalent(AnswerCaption, TaskCaption());
 }

@@ -2,6 +2,7 @@
 
 #include "pages/faktorisieren/FAU0.h"
 #include "pages/faktorisieren/FAU1.h"
+#include "pages/faktorisieren/FAU2.h"
 #include "pages/faktorisieren/FaktorisierenPages.h"
 #include "platform/ComponentRegistry.h"
 
@@ -9,5 +10,6 @@ void RegisterFactoringGamePages() {
   TComponentRegistry& R = TComponentRegistry::Instance();
   R.RegisterForm<TfmFAU0>();
   R.RegisterForm<TfmFAU1>();
+  R.RegisterForm<TfmFAU2>();
   RegisterFaktorisierenPages();
 }

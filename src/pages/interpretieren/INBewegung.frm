@@ -212,7 +212,7 @@ object fmINBewegung: TfmINBewegung
         '0,25·t'
         '0,3·t'
         '0,4·t'
-        '+0,5·t'
+        '0,5·t'
         't'
         '2·t'
         '7 - 2·t'

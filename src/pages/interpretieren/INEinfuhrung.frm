@@ -16,11 +16,11 @@ object fmINEinfuhrung: TfmINEinfuhrung
       Font.Height = -13
       Lines.Strings = (
         '<B>Terme in der Geometrie</B><BR>'
-        'Die Figur links besteht aus fünf Teilflächen. Rechts steht ein Term. Welche Teilflächen '
-        'haben zusammen genau den Flächeninhalt, den der Term beschreibt? Markiere sie: Ein Klick '
-        'färbt eine weiße Fläche blau, ein zweiter Klick macht sie wieder weiß. Klicke dann auf '
-        '<B>Weiter</B>. Ist deine Markierung richtig, erscheint der nächste Term, und die Figur '
-        'wird wieder weiß.')
+        'Die Figur links besteht aus fünf Teilflächen. Die Ecke rechts oben, die ihr fehlt, ist ein '
+        'Quadrat. Rechts steht ein Term. Welche Teilflächen haben zusammen genau den Flächeninhalt, '
+        'den der Term beschreibt? Markiere sie: Ein Klick färbt eine weiße Fläche blau, ein zweiter '
+        'Klick macht sie wieder weiß. Klicke dann auf <B>Weiter</B>. Ist deine Markierung richtig, '
+        'erscheint der nächste Term.')
     end
     object XPolygon1: TXPolygon
       Left = 232
@@ -154,6 +154,32 @@ object fmINEinfuhrung: TfmINEinfuhrung
       Alignment = taCenter
       AutoSize = False
       Caption = 'c'
+      Transparent = True
+      Font.Name = 'Times New Roman'
+      Font.Height = -20
+      Font.Style = [fsItalic]
+    end
+    object Label7: TLabel
+      Left = 236
+      Top = 146
+      Width = 20
+      Height = 26
+      Alignment = taCenter
+      AutoSize = False
+      Caption = 'd'
+      Transparent = True
+      Font.Name = 'Times New Roman'
+      Font.Height = -20
+      Font.Style = [fsItalic]
+    end
+    object Label8: TLabel
+      Left = 262
+      Top = 172
+      Width = 20
+      Height = 26
+      Alignment = taCenter
+      AutoSize = False
+      Caption = 'd'
       Transparent = True
       Font.Name = 'Times New Roman'
       Font.Height = -20

@@ -48,9 +48,11 @@ TfmINfarben::TfmINfarben(QWidget* Parent)
 void TfmINfarben::PCVGlassButton1Click(QObject*) {
   TCheck Check;
   for (size_t I = 0; I < Fields.size(); ++I) {
-    const TMaskEdit* Field = Masked(static_cast<int>(I) + 1);
+    TMaskEdit* Field = Masked(static_cast<int>(I) + 1);
     const int Expected = Fields[I].Number;
-    Check.Line(Fields[I].Line, [Field, Expected] { return ColourNumber(Field->Text()) == Expected; });
+    // The report numbers lines in check order; the frame shows which field.
+    Check.Line(Fields[I].Line,
+               TAnswerTest([Field, Expected] { return ColourNumber(Field->Text()) == Expected; }, {Field}));
   }
   if (Check.Passed()) ShowPraise();
 }
