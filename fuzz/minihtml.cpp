@@ -5,6 +5,7 @@
 #include <string>
 
 #include "components/MyHtmlParser.h"
+#include "components/MyHtmlPlainText.h"
 
 namespace {
 // Fixed metrics; keeps only a checksum of what is drawn.
@@ -44,5 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   THTMLParser Parser(Tokens, Links, Link, Headers, Width, Canvas);
   Parser.Parse();
   if (Parser.State() != psFinished || Parser.WordView().HasPending()) __builtin_trap();
+  // What a screen reader reads: single blanks between words, none at the ends.
+  const TPlainText Plain = PlainText(Tokens);
+  const std::string& Read = Plain.Text;
+  if (!Read.empty() && (Read.front() == ' ' || Read.back() == ' ')) __builtin_trap();
+  if (Read.find("  ") != std::string::npos) __builtin_trap();
   return 0;
 }

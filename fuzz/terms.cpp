@@ -10,6 +10,7 @@
 #include <string>
 
 #include "terms/Counterexample.h"
+#include "terms/SpokenTerm.h"
 #include "terms/TermForms.h"
 #include "terms/Terms.h"
 
@@ -37,6 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   (void)IsFactorised(*T);
   (void)FindCounterexample(*T, *Again);
   (void)T->ToCompactString();
+  if (SpokenTerm(*T).empty()) std::abort();
   T->SetValue('a', 2);
   Evaluate(*T);
   Evaluate(*Again);

@@ -14,6 +14,7 @@ PACKAGES=(
   fonts-dejavu-core fonts-liberation2 fonts-dseg
   xvfb xauth
   dpkg-dev file appstream
+  dbus at-spi2-core python3-pyatspi xdotool
 )
 
 ensure_packages() {

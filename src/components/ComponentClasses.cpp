@@ -1,5 +1,6 @@
 #include "components/ComponentClasses.h"
 
+#include "components/ComponentAccessibles.h"
 #include "components/GIFGraphic.h"
 #include "components/GIFImage.h"
 #include "components/MyHtml.h"
@@ -23,4 +24,5 @@ void RegisterComponentClasses() {
   RegisterXShapeClasses();
   RegisterMyHtmlClasses();
   RegisterRRGridClasses();
+  RegisterComponentAccessibles();
 }

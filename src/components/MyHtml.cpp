@@ -1,6 +1,9 @@
 #include "components/MyHtml.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <algorithm>
 
 #include "platform/Bitmap.h"
@@ -75,6 +78,19 @@ void TMiniHTML::Tokenize() {
     Text += "\r\n";
   }
   FTokens = ::Tokenize(std::string_view(Text.constData(), static_cast<std::size_t>(Text.size())));
+  FPlain.reset();
+  setFocusPolicy(Plain().Links.empty() ? Qt::NoFocus : Qt::TabFocus);
+}
+
+const TPlainText& TMiniHTML::Plain() const {
+  if (!FPlain) FPlain = PlainText(FTokens);
+  return *FPlain;
+}
+
+void TMiniHTML::FollowLink(int Index) {
+  if (Index < 0 || Index >= static_cast<int>(Plain().Links.size()) || !OnHyperjump) return;
+  const QString URL = QString::fromStdString(Plain().Links[static_cast<std::size_t>(Index)].URL);
+  OnHyperjump(this, URL);
 }
 
 void TMiniHTML::SetHyperlinks(TFont* Value) {
@@ -132,8 +148,44 @@ void TMiniHTML::DrawContent(TCanvas& Canvas, bool Buffered, TCopyMode Rop, const
 }
 
 void TMiniHTML::paintEvent(QPaintEvent*) {
-  TCanvas Canvas(this);
-  DrawContent(Canvas, false, SRCCOPY, TRect{0, 0, Width(), Height()});
+  {
+    TCanvas Canvas(this);
+    DrawContent(Canvas, false, SRCCOPY, TRect{0, 0, Width(), Height()});
+  }
+  if (FShowFocus && hasFocus()) {
+    QPainter P(this);
+    P.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    for (const auto& Link : FLinks)
+      for (const TXRect& R : Link->Bounds) P.drawRect(QRect(QPoint(R.Left - 1, R.Top - 1), QPoint(R.Right, R.Bottom)));
+  }
+}
+
+void TMiniHTML::keyPressEvent(QKeyEvent* Event) {
+  if (!FShowFocus) {
+    FShowFocus = true;
+    update();
+  }
+  const int Key = Event->key();
+  const bool Unmodified = (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (Unmodified && (Key == Qt::Key_Space || Key == Qt::Key_Return || Key == Qt::Key_Enter) && OnHyperjump) {
+    Event->accept();
+    FollowLink(0);
+    return;
+  }
+  TControl::keyPressEvent(Event);
+}
+
+void TMiniHTML::focusInEvent(QFocusEvent* Event) {
+  TControl::focusInEvent(Event);
+  const Qt::FocusReason Reason = Event->reason();
+  FShowFocus = Reason == Qt::TabFocusReason || Reason == Qt::BacktabFocusReason || Reason == Qt::ShortcutFocusReason;
+  update();
+}
+
+void TMiniHTML::focusOutEvent(QFocusEvent* Event) {
+  TControl::focusOutEvent(Event);
+  FShowFocus = false;
+  update();
 }
 
 bool TMiniHTML::LinkAt(int X, int Y) const {

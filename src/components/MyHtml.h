@@ -10,10 +10,15 @@
 //
 // It draws on its parent's surface: with Transparent (the default) only the
 // words are painted.
+//
+// A text with links is reached with Tab; Enter or Space then follow its
+// first link, and a dotted frame shows the keyboard focus.
 #include <QStringList>
 #include <array>
+#include <optional>
 
 #include "components/MyHtmlParser.h"
+#include "components/MyHtmlPlainText.h"
 #include "platform/Canvas.h"
 #include "platform/Controls.h"
 #include "platform/Events.h"
@@ -78,6 +83,10 @@ class TMiniHTML : public TControl {
 
   // The links found by the last drawing, with their rectangles.
   const THyperLinkList& Links() const { return FLinks; }
+  // The words as read aloud, and every link's words and target.
+  const TPlainText& Plain() const;
+  // Raises OnHyperjump with the target of link Index of Plain().
+  void FollowLink(int Index);
   // The markup reference text a new control shows in a designer.
   static QStringList DesignSampleLines();
 
@@ -87,6 +96,9 @@ class TMiniHTML : public TControl {
   void paintEvent(QPaintEvent* Event) override;
   void mouseMoveEvent(QMouseEvent* Event) override;
   void mousePressEvent(QMouseEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
+  void focusInEvent(QFocusEvent* Event) override;
+  void focusOutEvent(QFocusEvent* Event) override;
 
  private:
   void Tokenize();
@@ -95,10 +107,12 @@ class TMiniHTML : public TControl {
 
   QStringList FLines;
   TTokens FTokens;
+  mutable std::optional<TPlainText> FPlain;  // made when first asked for
   THyperLinkList FLinks;
   TFont* FHyperlinks;                 // owned (child object)
   std::array<TFont*, 6> FHeaders{};  // owned (child objects)
   bool FTransparent = true;
+  bool FShowFocus = false;  // focused by the keyboard: the focus frame shows
 };
 
 // Makes TMiniHTML known to the form reader.

@@ -1,7 +1,10 @@
 #include "components/XGraphicControl.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include "platform/Canvas.h"
 
@@ -18,8 +21,49 @@ void TXGraphicControl::PaintAt(TCanvas& Canvas) { DrawAt(x(), y(), Canvas); }
 void TXGraphicControl::DblClick() { OnDblClick(this); }
 
 void TXGraphicControl::paintEvent(QPaintEvent*) {
-  TCanvas Canvas(this);
-  DrawAt(0, 0, Canvas);
+  {
+    TCanvas Canvas(this);
+    DrawAt(0, 0, Canvas);
+  }
+  if (FShowFocus && hasFocus()) {
+    QPainter P(this);
+    P.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    P.drawRect(rect().adjusted(1, 1, -2, -2));
+  }
+}
+
+void TXGraphicControl::showEvent(QShowEvent* Event) {
+  TControl::showEvent(Event);
+  // Handlers are bound once the page is built, before it shows.
+  setFocusPolicy(OnClick ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void TXGraphicControl::keyPressEvent(QKeyEvent* Event) {
+  if (!FShowFocus) {
+    FShowFocus = true;
+    update();
+  }
+  const int Key = Event->key();
+  const bool Unmodified = (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (Unmodified && (Key == Qt::Key_Space || Key == Qt::Key_Return || Key == Qt::Key_Enter) && OnClick && Enabled()) {
+    Event->accept();
+    Click();
+    return;
+  }
+  TControl::keyPressEvent(Event);
+}
+
+void TXGraphicControl::focusInEvent(QFocusEvent* Event) {
+  TControl::focusInEvent(Event);
+  const Qt::FocusReason Reason = Event->reason();
+  FShowFocus = Reason == Qt::TabFocusReason || Reason == Qt::BacktabFocusReason || Reason == Qt::ShortcutFocusReason;
+  update();
+}
+
+void TXGraphicControl::focusOutEvent(QFocusEvent* Event) {
+  TControl::focusOutEvent(Event);
+  FShowFocus = false;
+  update();
 }
 
 bool TXGraphicControl::HitTest(QPoint) const { return true; }

@@ -1,5 +1,6 @@
 #include "components/XPolygon.h"
 
+#include <QAccessible>
 #include <QBitmap>
 #include <QImage>
 #include <QMouseEvent>
@@ -7,6 +8,7 @@
 #include <stdexcept>
 
 #include "platform/Canvas.h"
+#include "platform/ControlAccessible.h"
 #include "platform/Graphics.h"
 
 namespace {
@@ -25,7 +27,15 @@ TXPolygon::TXPolygon(QWidget* Parent)
       FPen(std::make_unique<TPen>()) {
   setMouseTracking(true);
   resize(40, 40);
-  connect(FBrush.get(), &TBrush::Changed, this, [this] { update(); });
+  connect(FBrush.get(), &TBrush::Changed, this, [this] {
+    update();
+    if (OnClick && !IsLoading()) {
+      QAccessible::State Changed;
+      Changed.checked = true;
+      QAccessibleStateChangeEvent Event(this, Changed);
+      TellScreenReaders(Event);
+    }
+  });
   // The pen's width changes the area the control covers.
   connect(FPen.get(), &TPen::Changed, this, [this] { Rebuild(); });
   Rebuild();
@@ -152,6 +162,7 @@ void TXPolygon::Rebuild() {
 
 void TXPolygon::Loaded() {
   TXGraphicControl::Loaded();
+  FDesignColor = FBrush->Color();
   Rebuild();
 }
 

@@ -55,6 +55,10 @@ class TXPolygon : public TXGraphicControl {
   const std::vector<TPoint>& PixelPoints() const { return FPixelPoints; }
   const QRegion& OutlineRegion() const { return FRegion; }
   bool Hover() const { return FHover; }
+  // The brush colour of the design; a page marks a clickable figure by
+  // giving it another one.
+  TColor DesignColor() const { return FDesignColor; }
+  bool Marked() const { return FBrush->Color() != FDesignColor; }
 
   // "FPoints": 32-bit count, then 20 bytes per point. Malformed data throws
   // std::runtime_error and leaves the points unchanged.
@@ -77,6 +81,7 @@ class TXPolygon : public TXGraphicControl {
   QRegion FRegion;
   QSize FBuiltSize;
   TXPolygonKind FKind = xpPolygon;
+  TColor FDesignColor = clWhite;
   std::unique_ptr<TBrush> FBrush;
   std::unique_ptr<TPen> FPen;
   TColor FEnhancedColor = clRed;

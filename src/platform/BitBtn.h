@@ -34,6 +34,8 @@ class TBitBtn : public TControl {
   void Click() override;
   void SetFocus();
   QPushButton* Button() const { return FButton; }
+  // The button is read by its own text.
+  QString FieldName() const override { return {}; }
 
  protected:
   void CaptionChanged() override;

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/ControlAccessible.h"
+
 namespace {
 
 Qt::CursorShape CursorShape(TCursor Cursor) {
@@ -151,6 +153,21 @@ void TControl::TellChildren() {
 void TControl::changeEvent(QEvent* Event) {
   if (Event->type() == QEvent::ParentChange) AdoptParentLooks();
   QWidget::changeEvent(Event);
+}
+
+QString TControl::FieldName() const {
+  const QString Beside = TextBeside(this);
+  return Beside.isEmpty() ? NumberedName(this, QStringLiteral("Eingabefeld")) : Beside;
+}
+
+void TControl::showEvent(QShowEvent* Event) {
+  QWidget::showEvent(Event);
+  QWidget* Field = focusProxy();
+  if (!Field || Field->parentWidget() != this) return;
+  // A name the program gave the field itself stays.
+  if (!Field->accessibleName().isEmpty() && Field->accessibleName() != FFieldName) return;
+  FFieldName = FieldName();
+  if (!FFieldName.isEmpty()) Field->setAccessibleName(FFieldName);
 }
 
 void TControl::resizeEvent(QResizeEvent* Event) {

@@ -109,6 +109,11 @@ class TControl : public QWidget, public TStreamable {
   // Raises OnClick; controls with their own click behaviour override it.
   virtual void Click();
 
+  // The name a screen reader gives the Qt field inside a control that hands
+  // its focus to one (edit, list, combo): the text beside the control, else
+  // "Eingabefeld N". Empty leaves the field its own name (a button's text).
+  virtual QString FieldName() const;
+
  signals:
   // What the pupil answered with this control changed: its caption (a term
   // box), its text (a field) or its chosen item (a list).
@@ -120,6 +125,8 @@ class TControl : public QWidget, public TStreamable {
   virtual void ColorChanged() { update(); }
   void changeEvent(QEvent* Event) override;
   void resizeEvent(QResizeEvent* Event) override;
+  // Names the field inside anew: labels may have appeared meanwhile.
+  void showEvent(QShowEvent* Event) override;
   void mousePressEvent(QMouseEvent* Event) override;
   void mouseReleaseEvent(QMouseEvent* Event) override;
 
@@ -131,6 +138,7 @@ class TControl : public QWidget, public TStreamable {
 
   TAlign FAlign = alNone;
   QString FCaption;
+  QString FFieldName;  // the name given to the field inside last
   TColor FColor = clBtnFace;
   TCursor FCursor = crDefault;
   TFont* FFont;  // owned (child object)

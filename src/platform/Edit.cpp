@@ -1,5 +1,6 @@
 #include "platform/Edit.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
@@ -71,4 +72,21 @@ void TEdit::ColorChanged() { ShowColorInField(FEdit, Color()); }
 void TEdit::resizeEvent(QResizeEvent* Event) {
   TControl::resizeEvent(Event);
   FEdit->setGeometry(rect());
+}
+
+bool LeaveWordKeysToWindow(QEvent* Event) {
+  if (Event->type() != QEvent::ShortcutOverride) return false;
+  const auto* Key = static_cast<QKeyEvent*>(Event);
+  if ((Key->modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier) return false;
+  switch (Key->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Backspace:
+      Event->ignore();
+      return true;
+    default:
+      return false;
+  }
 }

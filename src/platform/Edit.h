@@ -4,6 +4,7 @@
 // change of the text, typed or set from code.
 #include "platform/Controls.h"
 
+class QEvent;
 class QLineEdit;
 
 class TEdit : public TControl {
@@ -51,3 +52,10 @@ class TEdit : public TControl {
   QLineEdit* FEdit;  // child
   int FMaxLength = 0;
 };
+
+// For the event filter of a field of digits: Ctrl with Left, Right, Home,
+// End or Backspace moves or deletes by words, which such a field has none
+// of, so it leaves these keys to the window's menu (the page keys). Answers
+// their shortcut override with "not mine" and returns true; false for any
+// other event.
+bool LeaveWordKeysToWindow(QEvent* Event);

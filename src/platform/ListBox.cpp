@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "common/GermanOrder.h"
+#include "platform/ControlAccessible.h"
 
 namespace {
 
@@ -127,4 +128,9 @@ void TListBox::ColorChanged() { ShowColorInField(FList, Color()); }
 void TListBox::resizeEvent(QResizeEvent* Event) {
   TControl::resizeEvent(Event);
   FList->setGeometry(rect());
+}
+
+QString TListBox::FieldName() const {
+  const QString Beside = TextBeside(this);
+  return Beside.isEmpty() ? NumberedName(this, QStringLiteral("Liste")) : Beside;
 }

@@ -39,6 +39,8 @@ class TListBox : public TControl {
   int IndexOf(const QString& Text) const;
 
   void SetFocus();
+  // The text beside the list, else "Liste N".
+  QString FieldName() const override;
   // The Qt list inside, for the keyboard and for tests.
   QListWidget* ListWidget() const { return FList; }
 

@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QLineEdit>
 
+#include "platform/Edit.h"
+
 QString QtInputMask(const QString& EditMask) {
   const QStringList Parts = EditMask.split(QLatin1Char(';'));
   const QString Mask = Parts.value(0);
@@ -68,6 +70,13 @@ void TMaskEdit::SetEditMask(const QString& Value) {
   FBlank = Parts.value(2).isEmpty() ? QLatin1Char('_') : Parts.value(2).at(0);
   FEdit->setInputMask(QtInputMask(Value));
   FEditable = MaskEditablePositions(Value);
+  // A mask of digits only is told to screen readers as a number field.
+  const QString Mask = Parts.value(0);
+  const auto Digits = std::count_if(Mask.begin(), Mask.end(), [](QChar C) { return C == u'0' || C == u'9'; });
+  const bool OnlyDigits = Digits > 0 && std::all_of(Mask.begin(), Mask.end(), [](QChar C) {
+    return C == u'0' || C == u'9' || C == u' ';
+  });
+  FEdit->setAccessibleDescription(OnlyDigits ? QStringLiteral("ganze Zahl mit bis zu %1 Ziffern").arg(Digits) : QString());
 }
 
 int TMaskEdit::TypedEnd() const {
@@ -85,6 +94,8 @@ int TMaskEdit::TypedEnd() const {
 }
 
 bool TMaskEdit::eventFilter(QObject* Watched, QEvent* Event) {
+  // A masked field is filled position by position, not by words.
+  if (Watched == FEdit && !FEditMask.isEmpty() && LeaveWordKeysToWindow(Event)) return true;
   if (Watched == FEdit && Event->type() == QEvent::MouseButtonRelease && !FEditMask.isEmpty() &&
       !FEdit->hasSelectedText()) {
     const int End = TypedEnd();

@@ -8,6 +8,7 @@
 #include "platform/ListBox.h"
 #include "platform/MaskEdit.h"
 #include "platform/PaintBox.h"
+#include "platform/PlatformAccessibles.h"
 #include "platform/SaveDialog.h"
 #include "platform/ScrollBox.h"
 #include "platform/StdControls.h"
@@ -68,6 +69,8 @@ void RegisterPlatformClasses() {
                             {"crMultiDrag", crMultiDrag}, {"crSQLWait", crSQLWait},   {"crNo", crNo},
                             {"crAppStart", crAppStart},   {"crHelp", crHelp},         {"crHandPoint", crHandPoint},
                             {"crSizeAll", crSizeAll}}));
+  RegisterPlatformAccessibles();
+
   R.RegisterIdents<TFont>(
       "Style", SetTable({{"fsBold", fsBold}, {"fsItalic", fsItalic}, {"fsUnderline", fsUnderline}, {"fsStrikeOut", fsStrikeOut}}));
 }

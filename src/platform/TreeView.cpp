@@ -5,6 +5,8 @@
 #include <QTreeWidget>
 #include <functional>
 
+#include "platform/ControlAccessible.h"
+
 namespace {
 constexpr int NodeRole = Qt::UserRole;
 }  // namespace
@@ -145,4 +147,9 @@ void TTreeView::ColorChanged() { ShowColorInField(FTree, Color()); }
 void TTreeView::resizeEvent(QResizeEvent* Event) {
   TControl::resizeEvent(Event);
   FTree->setGeometry(rect());
+}
+
+QString TTreeView::FieldName() const {
+  const QString Beside = TextBeside(this);
+  return Beside.isEmpty() ? NumberedName(this, QStringLiteral("Baumansicht")) : Beside;
 }

@@ -85,6 +85,8 @@ class TTreeView : public TControl {
   bool SetSelected(TTreeNode* Node);
 
   void SetFocus();
+  // The text beside the tree, else "Baumansicht N".
+  QString FieldName() const override;
   // The Qt tree inside, for the keyboard and for tests.
   QTreeWidget* TreeWidget() const { return FTree; }
   // The node shown by a Qt item of the tree, or null.

@@ -39,6 +39,8 @@ TUpDown::TUpDown(QWidget* Parent) : TControl(Parent), FUp(new QToolButton(this))
   }
   FUp->setArrowType(Qt::UpArrow);
   FDown->setArrowType(Qt::DownArrow);
+  FUp->setAccessibleName(QStringLiteral("größer"));
+  FDown->setAccessibleName(QStringLiteral("kleiner"));
   connect(FUp, &QToolButton::clicked, this, [this] { StepUp(); });
   connect(FDown, &QToolButton::clicked, this, [this] { StepDown(); });
   SetBounds(0, 0, ButtonWidth, 21);
@@ -131,10 +133,14 @@ void TUpDown::TextEdited() {
 void TUpDown::UpdateValidator() {
   if (!FAssociate) return;
   FAssociate->LineEdit()->setValidator(new TNumberValidator(FMax, FAssociate->LineEdit()));
+  // What a screen reader says after the field's name and number.
+  FAssociate->LineEdit()->setAccessibleDescription(
+      QStringLiteral("ganze Zahl von %1 bis %2, mit den Pfeiltasten größer und kleiner").arg(FMin).arg(FMax));
 }
 
 bool TUpDown::eventFilter(QObject* Watched, QEvent* Event) {
   if (FAssociate && Watched == FAssociate->LineEdit()) {
+    if (LeaveWordKeysToWindow(Event)) return true;
     if (Event->type() == QEvent::KeyPress) {
       const int Key = static_cast<QKeyEvent*>(Event)->key();
       if (Key == Qt::Key_Up) {

@@ -1,5 +1,6 @@
 #include "scene/MMButton.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -9,6 +10,7 @@
 #include <QThread>
 
 #include "platform/Bitmap.h"
+#include "platform/ControlAccessible.h"
 
 namespace {
 
@@ -53,7 +55,15 @@ void TMMButton::SetBrush(TBrush* Value) {
 }
 
 void TMMButton::SetState(int Value) {
+  const bool WasDown = Down();
   FState = Value;
+  if (!IsLoading() && Down()) FToggles = true;
+  if (FToggles && WasDown != Down()) {
+    QAccessible::State Changed;
+    Changed.checked = true;
+    QAccessibleStateChangeEvent Event(this, Changed);
+    TellScreenReaders(Event);
+  }
   update();
 }
 
@@ -188,6 +198,11 @@ void TMMButton::paintEvent(QPaintEvent*) {
 }
 
 void TMMButton::keyPressEvent(QKeyEvent* Event) {
+  if (!FShowFocus) {
+    // The keyboard is in use: the frame shows where it acts.
+    FShowFocus = true;
+    update();
+  }
   const int Key = Event->key();
   const bool Plain = (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
   if (Plain && (Key == Qt::Key_Space || Key == Qt::Key_Return || Key == Qt::Key_Enter) && Enabled()) {

@@ -52,6 +52,9 @@ class TMMButton : public TControl {
   void SetState(int Value);
   bool Down() const { return FState > 1; }
   void SetDown(bool Value) { SetState(Value ? 2 : 0); }
+  // Whether the page has pressed the button down since it was loaded: it
+  // then works as a switch, and a screen reader tells its state.
+  bool Toggles() const { return FToggles; }
   TMMButtonKind Kind() const { return FKind; }
   // A preset kind sets its caption and the size 160 x 30; mmFree keeps both.
   void SetKind(TMMButtonKind Value);
@@ -117,5 +120,6 @@ class TMMButton : public TControl {
   bool FTransparent = true;
   bool FHot = false;
   bool FShowFocus = false;  // focused by the keyboard: the focus frame shows
+  bool FToggles = false;
   TAccelerator FAccelerator;
 };

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ControlAccessible.h"
+
 TMMCombo::TMMCombo(QWidget* Parent) : TControl(Parent), FBox(new QComboBox(this)) {
   FBox->setEditable(false);  // a list to choose from, no text of one's own
   setFocusProxy(FBox);
@@ -35,6 +37,11 @@ void TMMCombo::Loaded() {
   for (const QString& Item : Items()) List.push_back(Item.toStdString());
   FAnswers.TakeMarks(List);  // may throw: the page does not load
   for (int I = 0; I < FBox->count(); ++I) FBox->setItemText(I, QString::fromStdString(List[static_cast<std::size_t>(I)]));
+}
+
+QString TMMCombo::FieldName() const {
+  const QString Beside = TextBeside(this);
+  return Beside.isEmpty() ? NumberedName(this, QStringLiteral("Auswahl")) : Beside;
 }
 
 void TMMCombo::FontChanged() {

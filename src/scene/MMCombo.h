@@ -33,6 +33,8 @@ class TMMCombo : public TControl {
 
   // Takes the "+" marks off the items; ETooMuchCorrect for more than 16.
   void Loaded() override;
+  // The text beside the combo, else "Auswahl N".
+  QString FieldName() const override;
 
  protected:
   void FontChanged() override;

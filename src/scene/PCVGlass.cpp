@@ -1,6 +1,10 @@
 #include "scene/PCVGlass.h"
 
 #include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <algorithm>
 
 #include "scene/PCBitmapRows.h"
 #include "scene/PCPanel.h"
@@ -65,7 +69,46 @@ void TPCVGlass::Render() {
 
 // ----------------------------------------------------------------- button
 
-TPCVGlassButton::TPCVGlassButton(QWidget* Parent) : TPCVGlass(Parent) {}
+TPCVGlassButton::TPCVGlassButton(QWidget* Parent) : TPCVGlass(Parent) { setFocusPolicy(Qt::TabFocus); }
+
+void TPCVGlassButton::paintEvent(QPaintEvent* Event) {
+  TPCVGlass::paintEvent(Event);
+  if (!FShowFocus || !hasFocus()) return;
+  QPainter P(this);
+  P.setPen(QPen(Qt::black, 1, Qt::DotLine));
+  P.setBrush(Qt::NoBrush);
+  const int Inset = std::min({4, Width() / 4, Height() / 4});
+  const qreal Round = std::max(0, Radius() / 2 - Inset);
+  P.drawRoundedRect(QRectF(rect().adjusted(Inset, Inset, -Inset - 1, -Inset - 1)), Round, Round);
+}
+
+void TPCVGlassButton::keyPressEvent(QKeyEvent* Event) {
+  if (!FShowFocus) {
+    FShowFocus = true;
+    update();
+  }
+  const int Key = Event->key();
+  const bool Plain = (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (Plain && (Key == Qt::Key_Space || Key == Qt::Key_Return || Key == Qt::Key_Enter) && Enabled()) {
+    Event->accept();
+    Click();
+    return;
+  }
+  TPCVGlass::keyPressEvent(Event);
+}
+
+void TPCVGlassButton::focusInEvent(QFocusEvent* Event) {
+  TPCVGlass::focusInEvent(Event);
+  const Qt::FocusReason Reason = Event->reason();
+  FShowFocus = Reason == Qt::TabFocusReason || Reason == Qt::BacktabFocusReason || Reason == Qt::ShortcutFocusReason;
+  update();
+}
+
+void TPCVGlassButton::focusOutEvent(QFocusEvent* Event) {
+  TPCVGlass::focusOutEvent(Event);
+  FShowFocus = false;
+  update();
+}
 
 void TPCVGlassButton::MouseEnter() {
   if (Enabled()) SetEnhanced(true);

@@ -2,7 +2,8 @@
 // TPCVGlass: a shape with a rounded glass look: opaque near its edges, see-
 // through in the middle band (the transparency changes quadratically), a
 // white outline and a small glint. TPCVGlassButton lights up under the
-// mouse and clicks on its accelerator; it has no pressed look.
+// mouse and clicks on its accelerator; it has no pressed look. Tab reaches
+// it, Space or Enter press it, and a dotted frame shows the keyboard focus.
 #include "scene/Accelerator.h"
 #include "scene/PCShape.h"
 
@@ -42,7 +43,12 @@ class TPCVGlassButton : public TPCVGlass {
   bool event(QEvent* Event) override;
   void changeEvent(QEvent* Event) override;
   void CaptionChanged() override;
+  void paintEvent(QPaintEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
+  void focusInEvent(QFocusEvent* Event) override;
+  void focusOutEvent(QFocusEvent* Event) override;
 
  private:
   TAccelerator FAccelerator;
+  bool FShowFocus = false;  // focused by the keyboard: the focus frame shows
 };

@@ -5,6 +5,7 @@
 #include "scene/MMCombo.h"
 #include "scene/PCVGlass.h"
 #include "scene/PCPanel.h"
+#include "scene/SceneAccessibles.h"
 
 void RegisterSceneControls() {
   TComponentRegistry& R = TComponentRegistry::Instance();
@@ -14,6 +15,7 @@ void RegisterSceneControls() {
   R.RegisterClass<TPCShape>();
   R.RegisterClass<TPCVGlass>();
   R.RegisterClass<TPCVGlassButton>();
+  RegisterSceneAccessibles();
 
   R.RegisterEvent("OnMouseDown", &TMMButton::OnMouseDown);
   R.RegisterEvent("OnMouseMove", &TMMButton::OnMouseMove);

@@ -43,5 +43,9 @@ void TfmChapterStart::FormCreate(QObject*) {
   Panel->SetBackground(Image(Look->Image)->Picture());
   // The title band blends over the new background.
   Panel->RepaintAllShapes();
-  PCShape1()->SetCaption(QString::fromUtf8(Look->Title));
+  const QString Title = QString::fromUtf8(Look->Title);
+  PCShape1()->SetCaption(Title);
+  // A screen reader names the picture and says what the page is.
+  Panel->setAccessibleName(QStringLiteral("Titelbild: %1").arg(Title));
+  PCShape1()->setAccessibleName(QStringLiteral("Kapitelanfang: %1").arg(Title));
 }

@@ -1,5 +1,7 @@
 #include "shell/LearnPathImage.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,6 +13,7 @@ TLearnPathImage::TLearnPathImage(TMMX& Course, const QImage& Picture, int Target
   resize(Picture.size());
   setCursor(Qt::PointingHandCursor);
   setToolTip(Hint);
+  setFocusPolicy(Qt::TabFocus);
 }
 
 void TLearnPathImage::Click() {
@@ -20,6 +23,36 @@ void TLearnPathImage::Click() {
 void TLearnPathImage::paintEvent(QPaintEvent*) {
   QPainter P(this);
   P.drawImage(0, 0, FPicture);
+  if (FShowFocus && hasFocus()) {
+    P.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    P.drawRect(rect().adjusted(1, 1, -2, -2));
+  }
+}
+
+void TLearnPathImage::keyPressEvent(QKeyEvent* Event) {
+  FShowFocus = true;
+  update();
+  const int Key = Event->key();
+  const bool Unmodified = (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (Unmodified && (Key == Qt::Key_Space || Key == Qt::Key_Return || Key == Qt::Key_Enter)) {
+    Event->accept();
+    Click();
+    return;
+  }
+  QWidget::keyPressEvent(Event);
+}
+
+void TLearnPathImage::focusInEvent(QFocusEvent* Event) {
+  QWidget::focusInEvent(Event);
+  const Qt::FocusReason Reason = Event->reason();
+  FShowFocus = Reason == Qt::TabFocusReason || Reason == Qt::BacktabFocusReason || Reason == Qt::ShortcutFocusReason;
+  update();
+}
+
+void TLearnPathImage::focusOutEvent(QFocusEvent* Event) {
+  QWidget::focusOutEvent(Event);
+  FShowFocus = false;
+  update();
 }
 
 void TLearnPathImage::mousePressEvent(QMouseEvent* Event) {

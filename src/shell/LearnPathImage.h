@@ -1,6 +1,7 @@
 #pragma once
 // The learning-path buttons of a page: a picture that goes to a page when
-// clicked (a posted go-to request with history).
+// clicked (a posted go-to request with history). Tab reaches it, Space or
+// Enter press it, and a dotted frame shows the keyboard focus.
 #include <QImage>
 #include <QWidget>
 
@@ -22,10 +23,14 @@ class TLearnPathImage : public QWidget {
   void paintEvent(QPaintEvent* Event) override;
   void mousePressEvent(QMouseEvent* Event) override;
   void mouseReleaseEvent(QMouseEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
+  void focusInEvent(QFocusEvent* Event) override;
+  void focusOutEvent(QFocusEvent* Event) override;
 
  private:
   TMMX& FCourse;
   QImage FPicture;
   int FTarget;
   bool FPressed = false;
+  bool FShowFocus = false;
 };

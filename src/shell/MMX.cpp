@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "components/ComponentAccessibles.h"
 #include "platform/Bitmap.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
@@ -19,6 +20,7 @@
 #include "shell/PageImage.h"
 #include "shell/PageNumbers.h"
 #include "shell/PageSetup.h"
+#include "shell/ShellAccessibles.h"
 #include "shell/StatusPanels.h"
 
 TMMX* MMX = nullptr;
@@ -132,10 +134,19 @@ TMMX::TMMX(QWidget* MainWindow, const QImage& BackPicture, const QImage& Forward
   };
   FNavButtons.fill(FPlaceholder.get());
   MMX = this;
+  // A screen reader tells where a link of a page text leads.
+  SetLinkTitleSource([this](const QString& URL) {
+    bool IsNumber = false;
+    const TTocNodeId Node = FModel.Contents().FindNode(URL.toInt(&IsNumber));
+    return IsNumber && Node != NoNode ? QString::fromStdString(FModel.Contents().Node(Node).Title) : QString();
+  });
 }
 
 TMMX::~TMMX() {
-  if (MMX == this) MMX = nullptr;
+  if (MMX == this) {
+    MMX = nullptr;
+    SetLinkTitleSource({});
+  }
   // The page goes before the windows it lives in.
   FPaintChapter = nullptr;
   FPageForm.reset();
@@ -203,6 +214,8 @@ void TMMX::ShowPage(int Page, bool AddToHistory) {
 
   FillPageCombo(Group);
   UpdateNavButtons();
+  const TTocNodeId Node = FModel.Contents().FindNode(Page);
+  PresentPage(FPageForm.get(), Node == NoNode ? QString() : QString::fromStdString(FModel.Contents().Node(Node).Title));
 }
 
 void TMMX::ShowShownPage() {

@@ -59,6 +59,7 @@ TfmMain::TfmMain(QWidget* Parent) : QWidget(Parent), FMenuBar(new QMenuBar(this)
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->SetBevelInner(bvRaised);
   Panel1->SetBevelOuter(bvLowered);
+  Panel1->setAccessibleName(QStringLiteral("Werkzeugleiste"));
   Panel2 = new TPanel(this);
   Panel2->setObjectName(QStringLiteral("Panel2"));
   Panel2->SetBevelOuter(bvLowered);
@@ -158,6 +159,7 @@ void TfmMain::CreateToolBar() {
   ComboBox1->setEditable(false);
   ComboBox1->setFont(TahomaFont(-15));
   ComboBox1->setToolTip(QStringLiteral("aktuelle Seite"));
+  ComboBox1->setAccessibleName(QStringLiteral("aktuelle Seite"));
   ComboBox1->setCursor(Qt::PointingHandCursor);
   ComboBox1->setGeometry(212, 7, 401, ComboBox1->sizeHint().height());
   connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(ComboBox1); });
@@ -175,6 +177,7 @@ QToolButton* TfmMain::AddSpeedButton(const char* Name, int Left, int Tag, const 
   Button->setIconSize(QSize(24, 24));
   Button->setCursor(Qt::PointingHandCursor);
   Button->setToolTip(Hint);
+  Button->setAccessibleName(Hint);
   connect(Button, &QToolButton::clicked, this, [this, Button, Handler] { (this->*Handler)(Button); });
   return Button;
 }

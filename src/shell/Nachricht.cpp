@@ -1,10 +1,12 @@
 #include "shell/Nachricht.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 
 #include "components/GIFImage.h"
 #include "components/MyHtml.h"
 #include "platform/Bitmap.h"
+#include "platform/ControlAccessible.h"
 #include "platform/Graphics.h"
 #include "platform/StdControls.h"
 #include "scene/MMBox.h"
@@ -81,6 +83,13 @@ TModalResult TfmNachricht::ShowModal() {
   const TModalResult Result = TForm::ShowModal();
   Figure->SetAnimate(false);
   return Result;
+}
+
+void TfmNachricht::showEvent(QShowEvent* Event) {
+  TForm::showEvent(Event);
+  MMButton1()->setFocus(Qt::OtherFocusReason);
+  QAccessibleEvent Alert(this, QAccessible::Alert);
+  TellScreenReaders(Alert);
 }
 
 void TfmNachricht::keyPressEvent(QKeyEvent* Event) {

@@ -45,4 +45,7 @@ class TfmNachricht : public TForm {
 
  protected:
   void keyPressEvent(QKeyEvent* Event) override;
+  // The OK button takes the focus, and screen readers are told that a
+  // message has come up.
+  void showEvent(QShowEvent* Event) override;
 };

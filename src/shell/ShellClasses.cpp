@@ -7,6 +7,7 @@
 #include "shell/HistoryWindow.h"
 #include "shell/Nachricht.h"
 #include "shell/Pages.h"
+#include "shell/ShellAccessibles.h"
 #include "shell/Startseite.h"
 #include "shell/Statistik.h"
 #include "shell/Stichwort.h"
@@ -24,4 +25,5 @@ void RegisterShellClasses() {
   R.RegisterForm<TfmStichwort>();
   R.RegisterForm<TfmStatistik>();
   R.RegisterForm<TfmWait>();
+  RegisterShellAccessibles();
 }

@@ -15,6 +15,7 @@
 #include "platform/StdControls.h"
 #include "scene/MMButton.h"
 #include "terms/MMTerm.h"
+#include "terms/SpokenTerm.h"
 
 namespace {
 
@@ -106,7 +107,22 @@ TTermInput TfmFncInput::Execute(const QWidget* Beside, const QString& Initial) {
   return Edit1()->Text();
 }
 
-void TfmFncInput::FormCreate(QObject*) { setFixedSize(size()); }
+void TfmFncInput::FormCreate(QObject*) {
+  setFixedSize(size());
+  // What a screen reader calls the field, the preview and the input buttons.
+  Edit1()->LineEdit()->setAccessibleName(QStringLiteral("Term"));
+  Edit1()->LineEdit()->setAccessibleDescription(
+      QStringLiteral("Tippe den Term ein; Enter übernimmt ihn, Escape bricht ab."));
+  PaintBox1()->setAccessibleName(QStringLiteral("Vorschau"));
+  static const char* const ButtonNames[] = {"Klammer auf", "Klammer zu", "hoch",  "geteilt durch", "mal",
+                                            "Bruchstrich", "plus",       "minus", "gleich",        "Feld leeren"};
+  for (int N = 1; N <= 10; ++N) MMButton(N)->setAccessibleName(QString::fromUtf8(ButtonNames[N - 1]));
+}
+
+void TfmFncInput::ShowPreviewTerm() {
+  PaintBox1()->setAccessibleDescription(QString::fromStdString(SpokenTerm(*FTerm)));
+  PaintBox1()->update();
+}
 
 void TfmFncInput::FormShow(QObject*) {
   if (FBeside) {
@@ -124,7 +140,7 @@ void TfmFncInput::FormShow(QObject*) {
   Edit1()->SetFocus();
   Edit1()->LineEdit()->end(false);
   LabelProblem()->SetVisible(false);
-  PaintBox1()->update();
+  ShowPreviewTerm();
 }
 
 void TfmFncInput::BitBtn1Click(QObject*) {
@@ -147,7 +163,7 @@ void TfmFncInput::FormKeyDown(QObject*, int& Key, int) {
 void TfmFncInput::Edit1Change(QObject*) {
   LabelProblem()->SetVisible(false);
   FTerm = TTerm::ParseTerm(Edit1()->Text().toStdString());
-  PaintBox1()->update();
+  ShowPreviewTerm();
 }
 
 void TfmFncInput::DrawPreview(TCanvas& Canvas) const {

@@ -70,6 +70,9 @@ class TfmFncInput : public TForm {
   void MMButton1Click(QObject* Sender);
 
  private:
+  // Repaints the preview and tells screen readers its term.
+  void ShowPreviewTerm();
+
   std::unique_ptr<TTerm> FTerm;
   // The term box of the current showing, in screen coordinates.
   std::optional<QRect> FBeside;

@@ -1,7 +1,10 @@
 #include "terms/MMTerm.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <exception>
+
+#include "platform/ControlAccessible.h"
 
 namespace {
 
@@ -11,6 +14,17 @@ constexpr TColor FrameGrey = 8421504;
 }  // namespace
 
 TMMTerm::TMMTerm(QWidget* Parent) : TMMButton(Parent) {}
+
+void TMMTerm::CaptionChanged() {
+  TMMButton::CaptionChanged();
+  if (!ScreenReadersListen()) return;
+  QAccessibleInterface* Interface = QAccessible::queryAccessibleInterface(this);
+  QAccessibleValueChangeEvent Event(this, Interface ? Interface->text(QAccessible::Value) : Caption());
+  TellScreenReaders(Event);
+  // Readers on the desktop bus hear the new term through the description.
+  QAccessibleEvent Described(this, QAccessible::DescriptionChanged);
+  TellScreenReaders(Described);
+}
 
 std::unique_ptr<TTerm> TMMTerm::GetTerm() const { return TTerm::ParseTerm(Caption().toStdString()); }
 

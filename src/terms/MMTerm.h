@@ -37,6 +37,8 @@ class TMMTerm : public TMMButton {
 
  protected:
   void DrawState(TCanvas& Canvas, int AState) override;
+  // Tells screen readers that the term has changed.
+  void CaptionChanged() override;
 
  private:
   QString FTyped;         // what the pupil typed last

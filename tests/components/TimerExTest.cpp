@@ -2,7 +2,10 @@
 // reached; assertions are on counts and order only, never on durations.
 #include <gtest/gtest.h>
 
+#include <QDeadlineTimer>
+#include <QEvent>
 #include <QEventLoop>
+#include <QPointer>
 #include <QThread>
 #include <QTimer>
 #include <QVariant>
@@ -46,6 +49,28 @@ class TErrorRecorder {
  private:
   std::vector<std::string> FMessages;  // dialogs are shown on this thread only
   TMessagePresenterScope FScope;
+};
+
+// Holds back the queued calls meant for an object (the worker's hand-overs)
+// and counts them.
+class TCallHolder : public QObject {
+ public:
+  explicit TCallHolder(QObject& Target) : FTarget(&Target) { Target.installEventFilter(this); }
+  ~TCallHolder() override {
+    if (FTarget) FTarget->removeEventFilter(this);
+  }
+  int Count() const { return FCount; }
+
+ protected:
+  bool eventFilter(QObject* Watched, QEvent* Event) override {
+    if (Watched != FTarget || Event->type() != QEvent::MetaCall) return false;
+    ++FCount;
+    return true;
+  }
+
+ private:
+  QPointer<QObject> FTarget;
+  int FCount = 0;
 };
 
 struct TMode {
@@ -178,26 +203,34 @@ TEST(TimerEx, DestroyedWhileTheWorkerWaitsForTheMainThread) {
   std::atomic<int> Ticks = 0;
   auto T = MakeTimer(kModes[1], 1);
   T->OnTimer = [&](QObject*) { ++Ticks; };
-  ASSERT_TRUE(WaitUntil([&] { return Ticks >= 1; }));
-  QThread::msleep(20);  // the worker has handed a tick over by now
-  T.reset();
-  const int AtDestruction = Ticks;
+  // The worker's hand-overs reach this thread as queued calls on the timer;
+  // this filter keeps them from running, so once one has come the worker is
+  // waiting for a tick that this thread has not run.
+  TCallHolder Held(*T);
+  ASSERT_TRUE(WaitUntil([&] { return Held.Count() >= 1; }));
+  T.reset();  // must wake the waiting worker instead of hanging
   bool Later = false;
   QTimer::singleShot(10, [&] { Later = true; });
   ASSERT_TRUE(WaitUntil([&] { return Later; }));
-  EXPECT_EQ(Ticks, AtDestruction) << "no tick after destruction";
+  EXPECT_EQ(Ticks, 0) << "no tick after destruction";
 }
 
 TEST(TimerEx, DestructionWaitsForATickOnTheWorker) {
-  std::atomic<bool> InHandler = false, HandlerDone = false;
+  std::atomic<bool> InHandler = false, SawDestruction = false, HandlerDone = false;
   auto T = MakeTimer(kModes[2], 1);
-  T->OnTimer = [&](QObject*) {
+  T->OnTimer = [&](QObject* Sender) {
     if (InHandler.exchange(true)) return;
-    QThread::msleep(30);
+    // Runs on until the destruction has begun (it switches the timer off
+    // first), so the destruction has to wait for this tick to end.
+    auto* Timer = static_cast<TTimerEx*>(Sender);
+    QDeadlineTimer Limit(10000);
+    while (Timer->Enabled() && !Limit.hasExpired()) QThread::yieldCurrentThread();
+    SawDestruction = !Timer->Enabled();
     HandlerDone = true;
   };
   ASSERT_TRUE(WaitUntil([&] { return InHandler.load(); }));
   T.reset();
+  EXPECT_TRUE(SawDestruction);
   EXPECT_TRUE(HandlerDone) << "the handler was not cut off";
 }
 
@@ -217,28 +250,51 @@ TEST(TimerEx, DestroyedByItsOwnHandler) {
   }
 }
 
+// A timer that counts every tick it runs, also those without a handler.
+class TCountingTimer : public TTimerEx {
+ public:
+  ~TCountingTimer() override { SetThreaded(false); }  // no tick on a half-destroyed timer
+  std::atomic<int> Ticks = 0;
+
+ protected:
+  void Timer() override {
+    ++Ticks;
+    TTimerEx::Timer();
+  }
+};
+
 // With ThreadSafe the worker calls the handler while this thread swaps it
 // and switches the timer on and off: every tick runs a whole handler, the
 // old one or the new one, and none runs once the handler is cleared.
 TEST(TimerEx, HandlerAndEnabledChangeWhileTheWorkerTicks) {
-  auto T = MakeTimer(kModes[2], 1);
+  TCountingTimer T;
+  T.SetThreadSafe(true);
+  T.SetInterval(1);
+  T.SetThreaded(true);
   std::atomic<int> First = 0, Second = 0;
   // Large captures make a torn handler copy crash rather than pass.
   const std::vector<int> Payload(64, 1);
+  auto TickedSince = [&T](int Before) { return WaitUntil([&] { return T.Ticks >= Before + 1; }); };
   for (int Round = 0; Round < 200; ++Round) {
     if (Round % 2 == 0)
-      T->OnTimer = [&First, Payload](QObject*) { First += Payload[0]; };
+      T.OnTimer = [&First, Payload](QObject*) { First += Payload[0]; };
     else
-      T->OnTimer = [&Second, Payload](QObject*) { Second += Payload[63]; };
-    if (Round % 25 == 0) T->SetEnabled(false);
-    if (Round % 25 == 1) T->SetEnabled(true);
-    QThread::usleep(300);
+      T.OnTimer = [&Second, Payload](QObject*) { Second += Payload[63]; };
+    if (Round % 25 == 0) T.SetEnabled(false);
+    if (Round % 25 == 1) T.SetEnabled(true);
+    // While enabled, the worker ticks at least once with this handler.
+    if (T.Enabled()) {
+      ASSERT_TRUE(TickedSince(T.Ticks)) << Round;
+    }
   }
-  ASSERT_TRUE(WaitUntil([&] { return First > 0 && Second > 0; }));
-  T->OnTimer.Clear();
-  QThread::msleep(20);  // a tick that copied the handler before finishes
+  EXPECT_GT(First, 0);
+  EXPECT_GT(Second, 0);
+  T.OnTimer.Clear();
+  // A tick that copied the handler before the clear ends before the next
+  // tick begins: after that one nothing more may count.
+  ASSERT_TRUE(TickedSince(T.Ticks));
   const int Settled = First + Second;
-  QThread::msleep(30);
+  ASSERT_TRUE(TickedSince(T.Ticks + 2));
   EXPECT_EQ(First + Second, Settled) << "no tick after the handler was cleared";
-  EXPECT_TRUE(T->Enabled());
+  EXPECT_TRUE(T.Enabled());
 }

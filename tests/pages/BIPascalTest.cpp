@@ -1,11 +1,8 @@
-// The Galton board page with its real timer: balls keep falling while a
-// message window is open (the message's own event loop runs the timer), and
-// every landed ball shows in exactly one counter.
+// The Galton board page driven tick by tick: balls keep falling while a
+// message is open (the page leaves its timer running), and every landed ball
+// shows in exactly one counter.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 #include <memory>
 
 #include "common/Random.h"
@@ -19,44 +16,52 @@
 
 namespace {
 
-void RunEventsFor(int Milliseconds) {
-  QEventLoop Loop;
-  QTimer::singleShot(Milliseconds, &Loop, &QEventLoop::quit);
-  Loop.exec();
-}
+// No timer ticks by itself while it lives: ticks come from Tick() only.
+struct TScriptedTime {
+  TScriptedTime() { TTimer::SetScriptedTime(true); }
+  ~TScriptedTime() { TTimer::SetScriptedTime(false); }
+};
 
 }  // namespace
 
 TEST(BIPascalPage, BallsKeepFallingUnderAMessageAndLandInOneCounterEach) {
   RegisterProgramClasses();
+  const TScriptedTime Scripted;
   RandomSeed(3);
   auto Page = CreateForm<TfmBIPascal>();
+  auto* Timer = Page->Component<TTimer>(QStringLiteral("Timer1"));
+  ASSERT_NE(Timer, nullptr);
   Page->PCVGlassButton1Click(nullptr);  // start
   Page->PCVGlassButton1Click(nullptr);  // the diagram
   ASSERT_EQ(Page->Stage(), 2);
+  auto Progress = [&] { return Page->Board().BallY() + 1000 * static_cast<int>(Page->Board().Landed()); };
 
-  // The diagram is still empty: the check reports the first combo, and the
-  // board runs on for as long as the message is open.
+  // The diagram is still empty: the check reports the first combo. While
+  // the message is open the timer stays on, and the ticks its event loop
+  // delivers move the ball.
   TMessageRecorder Seen;
+  bool RunningUnderMessage = false;
   int StepsUnderMessage = 0;
   Seen.OnMessage = [&](const TRecordedMessage&) {
-    const int Before = Page->Board().BallY() + 1000 * static_cast<int>(Page->Board().Landed());
-    RunEventsFor(400);
-    StepsUnderMessage = Page->Board().BallY() + 1000 * static_cast<int>(Page->Board().Landed()) - Before;
+    RunningUnderMessage = Timer->Enabled();
+    const int Before = Progress();
+    for (int I = 0; I < 10; ++I) Timer->Tick();
+    StepsUnderMessage = Progress() - Before;
   };
   Page->PCVGlassButton1Click(nullptr);
   ASSERT_EQ(Seen.Count(), 1);
-  EXPECT_NE(StepsUnderMessage, 0);
+  EXPECT_TRUE(RunningUnderMessage);
+  EXPECT_GT(StepsUnderMessage, 0);
 
-  // Two balls (about 5 s); the counters add up to the landed balls.
+  // A ball needs 44 steps from the top into its bin: two more balls land
+  // within 100 ticks, and the counters add up to the landed balls.
   Seen.OnMessage = nullptr;
-  QElapsedTimer Clock;
-  Clock.start();
-  while (Page->Board().Landed() < 2 && Clock.elapsed() < 20000) RunEventsFor(100);
+  const std::int64_t Before = Page->Board().Landed();
+  for (int I = 0; I < 100; ++I) Timer->Tick();
+  EXPECT_GE(Page->Board().Landed(), Before + 2);
   std::int64_t Shown = 0;
   for (int K = 1; K <= 7; ++K)
     Shown += Page->Component<TLabel>(QStringLiteral("Label%1").arg(K))->Caption().toLongLong();
-  EXPECT_GE(Page->Board().Landed(), 2);
   EXPECT_EQ(Shown, Page->Board().Landed());
 }
 

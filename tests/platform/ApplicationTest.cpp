@@ -1,6 +1,7 @@
 // The application object: errors escaping event handlers reach the error
 // dialog and the program goes on; posted user messages; message dialogs;
 // starting outside programs; the main window at start-up.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -15,7 +16,10 @@
 #include "platform/ProgramStarter.h"
 #include "platform/UserMessage.h"
 #include "shell/Main.h"
+#include "shell/MessageProcs.h"
+#include "terms/TermInput.h"
 #include "support/ModalGuard.h"
+#include "support/TermInputScope.h"
 
 namespace {
 
@@ -47,7 +51,43 @@ class TThrowingObject : public QObject {
 
 }  // namespace
 
-TEST(Application, TestsRunUnderTheApplicationObject) { ASSERT_NE(qobject_cast<TApplication*>(qApp), nullptr); }
+// The test programs' own set-up (tests/support/TestMain.cpp): one
+// application object on the offscreen platform, and a dialog, message
+// window or term input that no test asked for fails the test that caused it
+// and is answered with Cancel instead of waiting for a click.
+TEST(Application, TestsRunOffscreenAndFailOnWindowsNobodyAskedFor) {
+  ASSERT_NE(qobject_cast<TApplication*>(qApp), nullptr);
+  EXPECT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));
+  EXPECT_NONFATAL_FAILURE(EXPECT_EQ(MessageDlg(QStringLiteral("Niemand fragt"), mtWarning, mbYesNo), mrCancel),
+                          "unexpected message dialog \"Warnung\": Niemand fragt");
+  EXPECT_NONFATAL_FAILURE(ShowMessageWindow(QStringLiteral("Meldung"), QStringLiteral("Hallo")),
+                          "unexpected message window \"Meldung\": Hallo");
+  EXPECT_NONFATAL_FAILURE(EXPECT_EQ(AskForTerm(), std::nullopt), "unexpected term input window");
+}
+
+// The term input helper of the page tests is as strict: an answer given but
+// never asked for means the window did not open where the test thought, and
+// an opening beyond the answers is one the test did not foresee.
+TEST(Application, TermInputScopeFailsOnUnusedAnswersAndExtraOpenings) {
+  const auto OneOfTwoUsed = [] {
+    TTermInputScope Input({QStringLiteral("a+b"), std::nullopt});
+    EXPECT_EQ(AskForTerm(), TTermInput(QStringLiteral("a+b")));
+  };
+  EXPECT_NONFATAL_FAILURE(OneOfTwoUsed(), "1 answer(s) for the term input window were never used");
+  const auto OneTooMany = [] {
+    TTermInputScope Input({QStringLiteral("x")});
+    EXPECT_EQ(AskForTerm(), TTermInput(QStringLiteral("x")));
+    EXPECT_EQ(AskForTerm(), std::nullopt);
+    EXPECT_EQ(Input.Openings(), 2);
+  };
+  EXPECT_NONFATAL_FAILURE(OneTooMany(), "opened more often than answers were given");
+  // Every answer used: no failure, and the program's own presenter is back.
+  {
+    TTermInputScope Input({QStringLiteral("2*x")});
+    EXPECT_EQ(AskForTerm(), TTermInput(QStringLiteral("2*x")));
+  }
+  EXPECT_NONFATAL_FAILURE(EXPECT_EQ(AskForTerm(), std::nullopt), "unexpected term input window");
+}
 
 TEST(Application, ExceptionFromAnEventHandlerReachesTheErrorDialog) {
   TRecorder Rec;

@@ -211,7 +211,11 @@ TEST(Canvas, NoDeviceMeansNoDrawingAndNoCrash) {
   QImage Empty;
   TCanvas E(&Empty);
   E.Ellipse(0, 0, 5, 5);
-  EXPECT_GT(E.TextWidth(QStringLiteral("abc")), 0);
+  // Text is measured as on a real picture with the same font.
+  QImage Real(20, 20, QImage::Format_RGB32);
+  TCanvas R(&Real);
+  EXPECT_EQ(E.TextWidth(QStringLiteral("abc")), R.TextWidth(QStringLiteral("abc")));
+  EXPECT_GT(R.TextWidth(QStringLiteral("abc")), 0);
 }
 
 TEST(Canvas, DrawsThroughABorrowedPainter) {

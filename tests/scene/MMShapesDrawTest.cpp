@@ -120,10 +120,23 @@ TEST(MMShapesDraw, InterpretedStringDrawsNothing) {
   Text.Paint(C.Canvas, *Points);
   EXPECT_EQ(ColorMask(C.Done(), clWhite).find('.'), std::string::npos);
 
+  // Written out, the ink lies in the text's box from the point on and
+  // fills most of its width.
   Text.SetInterpreted(false);
   Text.Font()->SetColor(clBlack);
   Text.Paint(C.Canvas, *Points);
-  EXPECT_NE(ColorMask(C.Done(), clWhite).find('.'), std::string::npos);
+  C.Canvas.SetFont(*Text.Font());
+  const TSize Extent = C.Canvas.TextExtent(QStringLiteral("Hallo"));
+  const QImage& Image = C.Done();
+  QRect Ink;
+  for (int Y = 0; Y < Image.height(); ++Y)
+    for (int X = 0; X < Image.width(); ++X)
+      if ((Image.pixel(X, Y) & 0xFFFFFF) != 0xFFFFFF) Ink |= QRect(X, Y, 1, 1);
+  ASSERT_FALSE(Ink.isEmpty());
+  EXPECT_TRUE(QRect(5, 5, Extent.cx, Extent.cy).contains(Ink)) << Ink.x() << "," << Ink.y() << " "
+                                                                      << Ink.width() << "x" << Ink.height();
+  EXPECT_GE(Ink.width(), Extent.cx * 3 / 4);
+  EXPECT_GE(Ink.height(), Extent.cy / 2);
 }
 
 TEST(MMShapesDraw, SpeedometerNeedleFollowsTheParameter) {

@@ -161,14 +161,15 @@ end
   auto* Combo = Form->Component<TMMCombo>("MMCombo1");
   QStringList Walk;
   QWidget* W = Form->Component<TMMButton>("MMButton1");
-  for (int I = 0; I < 4; ++I) {
+  for (int I = 0; I < 5; ++I) {
     Walk << (W->objectName().isEmpty() ? W->parentWidget()->objectName() : W->objectName());
     do W = W->nextInFocusChain();
     while ((W->focusPolicy() & Qt::TabFocus) == 0);
   }
   // The panel's controls by their TabOrder (those without one after them),
-  // then the form's own; the combo counts through its drop-down list.
-  EXPECT_EQ(Walk, QStringList({"MMButton1", "MMCombo1", "MMButton2", "MMButton3"}));
+  // then the form's own; the combo counts through its drop-down list, and
+  // the glass button is reached as well.
+  EXPECT_EQ(Walk, QStringList({"MMButton1", "MMCombo1", "MMButton2", "PCVGlassButton1", "MMButton3"}));
 
   auto* Term = Form->Component<TMMButton>("MMButton1");
   int Clicks = 0;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <array>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include "components/GIFImage.h"
 #include "components/MyHtml.h"
 #include "components/XShape.h"
+#include "platform/ControlAccessible.h"
 #include "platform/Graphics.h"
 #include "platform/PlatformClasses.h"
 #include "platform/StdControls.h"
@@ -244,3 +246,20 @@ TEST_F(NachrichtTest, OkButtonClosesWithOk) {
 }
 
 }  // namespace
+
+TEST_F(NachrichtTest, ReadersHearAnAlertWithTheWholeMessage) {
+  QList<QPair<QAccessible::Event, QObject*>> Told;
+  const TAccessibleObserver Before =
+      SetAccessibleObserver([&Told](QAccessible::Event Type, QObject* Object) { Told.append({Type, Object}); });
+  std::unique_ptr<TfmNachricht> Window = CreateForm<TfmNachricht>();
+  Window->SetMessage("Fehler", "Das 3. <B>Eingabefeld</B> enthält noch Fehler.", "Für a = 2 gilt das nicht.");
+  Window->show();
+  SetAccessibleObserver(Before);
+  EXPECT_TRUE(Told.contains(qMakePair(QAccessible::Alert, static_cast<QObject*>(Window.get()))));
+  QAccessibleInterface* Alert = QAccessible::queryAccessibleInterface(Window.get());
+  EXPECT_EQ(Alert->role(), QAccessible::AlertMessage);
+  EXPECT_EQ(Alert->text(QAccessible::Name), "Fehler");
+  EXPECT_EQ(Alert->text(QAccessible::Description),
+            "Das 3. Eingabefeld enthält noch Fehler. Tipp: Für a = 2 gilt das nicht.");
+  EXPECT_EQ(Window->focusWidget(), Window->MMButton1());
+}

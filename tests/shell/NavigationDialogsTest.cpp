@@ -27,6 +27,7 @@
 #include "platform/ScrollBox.h"
 #include "platform/TreeView.h"
 #include "scene/SceneControls.h"
+#include "support/ModalGuard.h"
 #include "scene/MMBoxRegister.h"
 #include "scene/MMButton.h"
 #include "shell/HistoryWindow.h"
@@ -67,6 +68,9 @@ T* ModalWindow() {
 // fails and ends it.
 template <class T>
 void WhileShown(const std::function<void()>& Open, const std::function<void(T&)>& Act) {
+  // Should Act not run (another window came first), the guard ends the
+  // showing instead of leaving the test waiting.
+  TModalGuard Guard;
   bool Acted = false;
   QTimer::singleShot(0, [&] {
     T* Window = ModalWindow<T>();

@@ -246,14 +246,26 @@ TEST(About, CancelledPictureExportStopsEarlyAndRestoresTheLearningPath) {
   TfmShellDemoPage::Register();
   TShownMain Shown;
   Shown.Course().Model().LearnPath().SetExclusive(true);
-  // The author presses "Abbrechen" as soon as the progress dialog lets events through.
-  QTimer::singleShot(0, [] {
+  // The author presses "Abbrechen" once three pictures are written; the
+  // press gets through before the fourth page is taken.
+  QTimer Watch;
+  QObject::connect(&Watch, &QTimer::timeout, [&Dir] {
+    if (QDir(Dir.path()).entryList({"*.gif"}, QDir::Files).size() < 3) return;
     for (QWidget* W : QApplication::topLevelWidgets())
       if (auto* Progress = qobject_cast<QProgressDialog*>(W)) Progress->cancel();
   });
+  Watch.start(0);
   const int Written = TfmAbout::ExportPagePictures(Shown.Course(), Dir.path(), Shown.Main.get());
-  EXPECT_LT(Written, Shown.Course().Model().Pages().Count());
-  EXPECT_EQ(QDir(Dir.path()).entryList({"*.gif"}, QDir::Files).size(), Written);
+  EXPECT_EQ(Written, 3);
+  // The first three pages in course order.
+  std::vector<int> First;
+  for (const TTocNodeId Id : Shown.Course().Model().Contents().CourseOrder())
+    if (const int Page = Shown.Course().Model().Contents().Node(Id).Page; Page >= 0 && First.size() < 3)
+      First.push_back(Page);
+  QStringList Expected;
+  for (const int Page : First) Expected << QStringLiteral("%1.gif").arg(Page);
+  Expected.sort();
+  EXPECT_EQ(QDir(Dir.path()).entryList({"*.gif"}, QDir::Files, QDir::Name), Expected);
   EXPECT_TRUE(Shown.Course().Model().LearnPath().Exclusive());
 }
 

@@ -13,4 +13,10 @@ TTermInputScope::TTermInputScope(std::initializer_list<TTermInput> Answers) : FA
   });
 }
 
-TTermInputScope::~TTermInputScope() { SetTermInputPresenter(std::move(FPrevious)); }
+TTermInputScope::~TTermInputScope() {
+  SetTermInputPresenter(std::move(FPrevious));
+  // An answer never asked for means the input window did not open where
+  // the test thought it would.
+  if (!FAnswers.isEmpty())
+    ADD_FAILURE() << FAnswers.size() << " answer(s) for the term input window were never used";
+}

@@ -6,7 +6,8 @@
 //   Page->MMTerm1Click(Page->Component<TMMTerm>("MMTerm2"));
 //   EXPECT_EQ(Input.Openings(), 1);
 //
-// An opening beyond the given answers fails the test and counts as Cancel.
+// An opening beyond the given answers fails the test and counts as Cancel;
+// answers still unused when the scope ends fail it too.
 // Without a scope any opening fails the test (tests/support/TestMain.cpp).
 #include <QList>
 #include <initializer_list>

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QImage>
 #include <QPalette>
 
 #include "platform/ComponentRegistry.h"
+#include "platform/ControlAccessible.h"
 #include "platform/Convert.h"
 #include "terms/MMTerm.h"
 #include "terms/TermControls.h"
@@ -112,3 +114,29 @@ TEST(MMTerm, TaskTermsShowTheSunkenFrame) {
 }
 
 }  // namespace
+
+TEST(MMTerm, ReadersHearTheTermInWords) {
+  RegisterTermControls();
+  QList<QAccessible::Event> Told;
+  const TAccessibleObserver Before =
+      SetAccessibleObserver([&Told](QAccessible::Event Type, QObject*) { Told.append(Type); });
+  TTermBox Input("?");
+  Input.Box->OnClick = [](QObject*) {};
+  TMMTerm* Shown = new TMMTerm(&Input.Host);
+  Shown->SetBounds(0, 65, 100, 30);
+  Shown->SetCaption("a*c");
+  Told.clear();
+  Input.Box->SetCaption("(a+b)^2");
+  SetAccessibleObserver(Before);
+  EXPECT_TRUE(Told.contains(QAccessible::ValueChanged));
+
+  // A box the pupil fills in is a button with its term as value; one that
+  // only shows a term reads it.
+  QAccessibleInterface* Box = QAccessible::queryAccessibleInterface(Input.Box);
+  EXPECT_EQ(Box->role(), QAccessible::PushButton);
+  EXPECT_EQ(Box->text(QAccessible::Name), "Termfeld 1");
+  EXPECT_EQ(Box->text(QAccessible::Value), "Klammer auf a plus b Klammer zu hoch 2");
+  QAccessibleInterface* Text = QAccessible::queryAccessibleInterface(Shown);
+  EXPECT_EQ(Text->role(), QAccessible::StaticText);
+  EXPECT_EQ(Text->text(QAccessible::Name), "a mal c");
+}

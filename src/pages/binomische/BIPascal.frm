@@ -28,6 +28,7 @@ object fmBIPascal: TfmBIPascal
       Height = 256
       Color = 16446704
       Ctl3D = True
+      Hint = 'Galton-Brett: Kugeln rollen von oben durch sechs Reihen von Nägeln und fallen unten in sieben Fächer.'
       Grid.Parent = MMBox1
       MMPoints = <
         item
