@@ -52,7 +52,7 @@ void TfmAUKombinatorik::PCVGlassButton1Click(QObject*) {
           .Line(-2, HoldsNumber(Number(13), 20))
           .Line(-1, HoldsNumber(Number(14), 30));
       break;
-    case LastStage: Check.StillWrong(TextIsOneOf(Term(15), {"n*(n-1)", "n^2-n"})); break;
+    case LastStage: Check.StillWrong(IsEquivalentTo(Term(15), "n*(n-1)")); break;
     default: return;
   }
   if (!Check.Passed()) return;
