@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,9 +13,9 @@
 #include "platform/FormCheck.h"
 #include "platform/Timer.h"
 #include "shell/CoursePlayer.h"
+#include "shell/CourseWindows.h"
 #include "shell/Main.h"
 #include "shell/ProgramOptions.h"
-#include "terms/FncInput.h"
 
 int main(int argc, char* argv[]) {
   const TProgramOptions Options = ParseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
@@ -51,11 +50,8 @@ int main(int argc, char* argv[]) {
   }
   // A script's timers tick only when the script says so.
   if (Options.Action == TProgramOptions::Play) TTimer::SetScriptedTime(true);
-  TfmMain Main;
-  // The page overview is made now, hidden, and kept for the whole run.
-  Main.PagesWindow();
-  // The term input window lives for the whole run; pages show it modally.
-  const std::unique_ptr<TfmFncInput> FncInput = CreateForm<TfmFncInput>();
+  const TCourseWindows Windows;
+  TfmMain& Main = Windows.Main();
   Main.show();
   if (Options.Action == TProgramOptions::Play) {
     const QString Script = QString::fromLocal8Bit(Options.Script.c_str());

@@ -2,6 +2,7 @@
 
 #include <QSaveFile>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "components/GIFComposer.h"
@@ -23,6 +24,17 @@ QImage ImageFromPixels(const TGIFPixels& Pixels) {
   const QImage View(reinterpret_cast<const uchar*>(Pixels.Pixels.data()), Pixels.Width, Pixels.Height,
                     static_cast<qsizetype>(Pixels.Width) * 4, QImage::Format_ARGB32_Premultiplied);
   return View.copy();
+}
+
+QImage ImageFromPixels(TGIFPixels&& Pixels) {
+  if (Pixels.Width <= 0 || Pixels.Height <= 0) return {};
+  auto* Owned = new std::vector<std::uint32_t>(std::move(Pixels.Pixels));
+  const int Width = std::exchange(Pixels.Width, 0);
+  const int Height = std::exchange(Pixels.Height, 0);
+  return QImage(
+      reinterpret_cast<uchar*>(Owned->data()), Width, Height, static_cast<qsizetype>(Width) * 4,
+      QImage::Format_ARGB32_Premultiplied, [](void* Data) { delete static_cast<std::vector<std::uint32_t>*>(Data); },
+      Owned);
 }
 
 bool SaveBitmapAsGIF(const QString& FileName, const QImage& Bitmap, bool Interlaced, TColor TransparentColor,
@@ -48,5 +60,5 @@ QImage DecodeGIFImage(const QByteArray& Data) {
   TGIFComposer Composer;
   Composer.Reset(Picture);
   Composer.ShowFrame(Picture, 0);
-  return ImageFromPixels(Composer.Picture());
+  return ImageFromPixels(Composer.TakePicture());
 }

@@ -12,6 +12,9 @@
 TGIFPixels PixelsFromImage(const QImage& Image);
 // A deep copy as a premultiplied ARGB32 image.
 QImage ImageFromPixels(const TGIFPixels& Pixels);
+// The same image without a copy: it takes over the pixels (Pixels is left
+// empty) and frees them with its last copy.
+QImage ImageFromPixels(TGIFPixels&& Pixels);
 
 // Writes Bitmap as a one-frame GIF file with its exact colours; false (and
 // the file untouched) with more than 256 colours, an empty bitmap or a

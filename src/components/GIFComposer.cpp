@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -24,6 +25,14 @@ void TGIFComposer::Reset(const TGIFPicture& Picture) {
   FPixels = TGIFPixels(Picture.Width, Picture.Height, FTransparent ? 0u : 0xFF000000u);
   FSaved.clear();
   FCurrent = -1;
+}
+
+TGIFPixels TGIFComposer::TakePicture() {
+  TGIFPixels Taken = std::move(FPixels);
+  FPixels = TGIFPixels();
+  FSaved.clear();
+  FCurrent = -1;
+  return Taken;
 }
 
 void TGIFComposer::ShowFrame(const TGIFPicture& Picture, int Index) {

@@ -19,6 +19,9 @@ class TGIFComposer {
   // The frame shown, -1 after Reset.
   int Current() const { return FCurrent; }
   const TGIFPixels& Picture() const { return FPixels; }
+  // Hands the composed picture over; the composer is empty afterwards, as
+  // before its first Reset.
+  TGIFPixels TakePicture();
 
  private:
   TGIFPixels FPixels;

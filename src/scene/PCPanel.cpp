@@ -41,14 +41,28 @@ void TPCPanel::SetPen(TPen* Value) {
 
 void TPCPanel::BackgroundChanged() {
   if (IsLoading()) return;  // rendered once when loading ends
-  PaintBackground();
+  FBackgroundStale = true;
   update();
 }
 
 void TPCPanel::Loaded() {
   TControl::Loaded();
-  PaintBackground();
+  FBackgroundStale = true;
   update();
+}
+
+TBitmap& TPCPanel::Buffer() {
+  RenderStaleBackground();
+  return FBuffer;
+}
+
+void TPCPanel::RenderStaleBackground() {
+  // A page sets colours, pictures and sizes one after the other while it is
+  // made; the background is rendered once, when it is first needed.
+  if (!FBackgroundStale && FBuffer.Width() == Width() && FBuffer.Height() == Height() && !FBuffer.Image().isNull())
+    return;
+  FBackgroundStale = false;
+  PaintBackground();
 }
 
 void TPCPanel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -63,8 +77,9 @@ void TPCPanel::resizeEvent(QResizeEvent* Event) {
 
 void TPCPanel::SizeChanged() {
   if (IsLoading()) return;
-  if (FBuffer.Width() == Width() && FBuffer.Height() == Height() && !FBuffer.Image().isNull()) return;
-  PaintBackground();
+  if (!FBackgroundStale && FBuffer.Width() == Width() && FBuffer.Height() == Height() && !FBuffer.Image().isNull())
+    return;
+  FBackgroundStale = true;
   update();
   // The shapes show the old background until they are blended anew.
   RepaintAllShapes();
@@ -198,7 +213,7 @@ void TPCPanel::PaintBackground() {
 // ----------------------------------------------------------------- painting
 
 void TPCPanel::paintEvent(QPaintEvent*) {
-  if (FBuffer.Width() != Width() || FBuffer.Height() != Height()) PaintBackground();
+  RenderStaleBackground();
   if (OnPaint) {
     TBitmap Copy(FBuffer);
     OnPaint(this, &Copy.Canvas());
@@ -229,24 +244,19 @@ void TPCPanel::RepaintShapesAbove(TPCShape* Shape, const QRect& Area) {
       Passed = true;
       continue;
     }
-    if (Passed && Other->geometry().intersects(Area)) {
-      Other->Render();
-      Other->update();
-    }
+    if (Passed && Other->geometry().intersects(Area)) Other->RenderLater();
   }
 }
 
 void TPCPanel::RepaintAllShapes() {
-  for (TPCShape* Shape : Shapes()) {
-    Shape->Render();
-    Shape->update();
-  }
+  for (TPCShape* Shape : Shapes()) Shape->RenderLater();
 }
 
 std::unique_ptr<TBitmap> TPCPanel::BackgroundPart(const TPCShape* Shape, const QRect& Area) {
   auto Part = std::make_unique<TBitmap>(Area.width(), Area.height());
   Part->SetPixelFormat(pf32bit);
   if (Area.isEmpty()) return Part;
+  RenderStaleBackground();
   TCanvas& C = Part->Canvas();
   C.DrawImage(Rect(0, 0, Area.width(), Area.height()), FBuffer.Image(),
               Rect(Area.left(), Area.top(), Area.left() + Area.width(), Area.top() + Area.height()), SRCCOPY);

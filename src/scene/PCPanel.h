@@ -56,15 +56,15 @@ class TPCPanel : public TControl {
   TPen* Pen() const { return FPen; }
   void SetPen(TPen* Value);
 
-  // The rendered background (the panel's size after a render).
-  TBitmap& Buffer() { return FBuffer; }
+  // The rendered background, rendered first when it is out of date.
+  TBitmap& Buffer();
 
   // Renders the background buffer.
   virtual void PaintBackground();
-  // Renders and repaints every shape after Shape in z-order whose bounds
-  // meet Area (panel coordinates).
+  // Marks out of date and repaints every shape after Shape in z-order whose
+  // bounds meet Area (panel coordinates).
   virtual void RepaintShapesAbove(TPCShape* Shape, const QRect& Area);
-  // Renders and repaints every shape, bottom first.
+  // Marks out of date and repaints every shape.
   virtual void RepaintAllShapes();
   virtual void InvalidateArea(const QRect& Area, bool Erase);
 
@@ -92,10 +92,13 @@ class TPCPanel : public TControl {
   void PaintStretched();
   void BackgroundChanged();
   void SizeChanged();
+  // Renders the background when something changed since the last render.
+  void RenderStaleBackground();
 
   TPicture* FBackground;  // owned (child object)
   TPen* FPen;             // owned
   TBitmap FBuffer;
+  bool FBackgroundStale = true;
   TPCBackgroundMode FBackgroundMode = bmMonochrom;
   TColor FColor2 = 0;
   bool FDoubleBuffered = false;

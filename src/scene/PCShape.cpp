@@ -51,7 +51,6 @@ void TPCShape::SetEnhancedColor(TColor Value) {
 
 void TPCShape::SetShapeForm(TPCShapeForm Value) {
   FShapeForm = Value;
-  Render();
   Invalidate();
 }
 
@@ -104,16 +103,36 @@ void TPCShape::Render() {
   FShapeBuffer.SetImage(S.Image());
 }
 
+const TBitmap& TPCShape::ShapeBuffer() const {
+  Update();
+  return FShapeBuffer;
+}
+
+void TPCShape::Update() const {
+  if (!FStale) return;
+  // The buffer is a cache of the shape's look: filling it changes nothing
+  // anyone can see from outside.
+  auto* Self = const_cast<TPCShape*>(this);
+  Self->FStale = false;
+  Self->Render();
+}
+
+void TPCShape::RenderLater() {
+  FStale = true;
+  update();
+}
+
 void TPCShape::DrawTo(TCanvas& Canvas, int X, int Y) const {
-  if (FShapeBuffer.Empty()) return;
-  Canvas.DrawImage(Rect(X, Y, X + FShapeBuffer.Width(), Y + FShapeBuffer.Height()), FShapeBuffer.Image(),
-                   Rect(0, 0, FShapeBuffer.Width(), FShapeBuffer.Height()), SRCCOPY);
+  const TBitmap& Buffer = ShapeBuffer();
+  if (Buffer.Empty()) return;
+  Canvas.DrawImage(Rect(X, Y, X + Buffer.Width(), Y + Buffer.Height()), Buffer.Image(),
+                   Rect(0, 0, Buffer.Width(), Buffer.Height()), SRCCOPY);
 }
 
 void TPCShape::Invalidate() {
   update();
   if (FLoadingState) return;
-  Render();
+  FStale = true;
   if (TPCPanel* P = Panel()) P->RepaintShapesAbove(this, geometry());
 }
 
@@ -121,8 +140,7 @@ void TPCShape::Loaded() {
   TControl::Loaded();
   FLoadingState = false;
   FLastBounds = geometry();
-  Render();
-  update();
+  RenderLater();
 }
 
 // ------------------------------------------------------------ the widget
@@ -132,11 +150,11 @@ void TPCShape::paintEvent(QPaintEvent*) {
     // A shape made in code has never been rendered: do it now.
     FLoadingState = false;
     FLastBounds = geometry();
-    Render();
+    FStale = true;
   }
   if (Panel()) {
-    if (FShapeBuffer.Width() != Width() || FShapeBuffer.Height() != Height()) Render();
-    QPainter(this).drawImage(0, 0, FShapeBuffer.Image());
+    if (FShapeBuffer.Width() != Width() || FShapeBuffer.Height() != Height()) FStale = true;
+    QPainter(this).drawImage(0, 0, ShapeBuffer().Image());
   } else {
     TCanvas C(this);
     C.Brush().SetColor(Color());
@@ -150,7 +168,7 @@ void TPCShape::BoundsChanged() {
     FLastBounds = Bounds;
     return;
   }
-  Render();
+  FStale = true;
   if (TPCPanel* P = Panel()) {
     if (Bounds.intersects(FLastBounds)) {
       P->RepaintShapesAbove(this, Bounds.united(FLastBounds));

@@ -1,8 +1,10 @@
 #pragma once
 // TPCShape: a rectangle or ellipse on a TPCPanel, blended over the panel's
 // background with a transparency that changes linearly across it. The shape
-// keeps its finished picture in a buffer and blends it anew only when it or
-// what lies below it changes.
+// keeps its finished picture in a buffer. A change of the shape or of what
+// lies below it only marks the buffer out of date; it is blended anew once,
+// when the shape is painted or its picture is needed (by a shape above it,
+// or through ShapeBuffer), however many changes came in between.
 #include <QRect>
 #include <memory>
 
@@ -53,19 +55,21 @@ class TPCShape : public TControl {
   TPCShapeForm ShapeForm() const { return FShapeForm; }
   void SetShapeForm(TPCShapeForm Value);
 
-  // The finished picture of the shape.
-  const TBitmap& ShapeBuffer() const { return FShapeBuffer; }
+  // The finished picture of the shape, blended first if it is out of date.
+  const TBitmap& ShapeBuffer() const;
   // True from creation until loading ends or the first paint.
   bool LoadingState() const { return FLoadingState; }
 
-  // Composes the shape buffer (nothing while loading or off a panel).
+  // Composes the shape buffer now (nothing while loading or off a panel).
   virtual void Render();
+  // Marks the shape buffer out of date and asks for a repaint.
+  void RenderLater();
   // Draws the shape buffer onto Canvas at X, Y.
   virtual void DrawTo(TCanvas& Canvas, int X, int Y) const;
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
-  // Renders, repaints the shape and the shapes above it.
+  // Marks the shape and the shapes above it out of date and repaints them.
   void Invalidate();
   void Loaded() override;
 
@@ -90,6 +94,8 @@ class TPCShape : public TControl {
 
  private:
   void BoundsChanged();
+  // Renders when the buffer is out of date.
+  void Update() const;
 
   TPen* FPen;  // owned (child object)
   TBitmap FShapeBuffer;
@@ -98,6 +104,6 @@ class TPCShape : public TControl {
   TPCShapeForm FShapeForm = sfRectangle;
   bool FEnhanced = false;
   bool FLoadingState = true;
-  bool FRendered = false;
+  bool FStale = false;  // the buffer no longer shows the shape
   QRect FLastBounds;
 };

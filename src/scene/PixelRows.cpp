@@ -43,10 +43,14 @@ void FillGradient(const TPixelRows& Dest, TColor C1, TColor C2, int StripeReques
     const std::uint32_t Pixel = ColorToPixel(GradientColor(C1, C2, I, Plan.Steps));
     if (Vertical) {
       for (int Y = static_cast<int>(From); Y < To; ++Y) std::fill_n(Dest.Row32(Y), Dest.Width, Pixel);
-    } else {
-      for (int Y = 0; Y < Dest.Height; ++Y) std::fill(Dest.Row32(Y) + From, Dest.Row32(Y) + To, Pixel);
+    } else if (Dest.Height > 0) {
+      std::fill(Dest.Row32(0) + From, Dest.Row32(0) + To, Pixel);
     }
   }
+  // Across the width every row is the same: the first one is copied.
+  if (!Vertical)
+    for (int Y = 1; Y < Dest.Height; ++Y)
+      std::memcpy(Dest.Row32(Y), Dest.Row32(0), static_cast<std::size_t>(Dest.Width) * sizeof(std::uint32_t));
 }
 
 // ------------------------------------------------------------------ tiles
@@ -129,6 +133,38 @@ void BlendPixelsOf(int Bpp, const std::uint8_t* Over, std::uint8_t* Under, const
   }
 }
 
+// One row where every pixel has the same weight Fa of Over. Fa = 0 keeps
+// Under and Fa = 1 gives Over exactly; otherwise the two products of each
+// byte come from tables, the same numbers the per-pixel blend multiplies.
+class TUniformRowBlend {
+ public:
+  void Blend(double Fa, const std::uint8_t* Over, std::uint8_t* Under, std::size_t Bytes) {
+    if (Fa == 0) return;
+    if (Fa == 1) {
+      std::memcpy(Under, Over, Bytes);
+      return;
+    }
+    if (!FReady || Fa != FFa) Prepare(Fa);
+    for (std::size_t K = 0; K < Bytes; ++K) Under[K] = RoundByte(FUnder[Under[K]] + FOver[Over[K]]);
+  }
+
+ private:
+  void Prepare(double Fa) {
+    const double Fb = 1.0 - Fa;
+    for (int V = 0; V < 256; ++V) {
+      FOver[V] = Fa * static_cast<double>(V);
+      FUnder[V] = Fb * static_cast<double>(V);
+    }
+    FFa = Fa;
+    FReady = true;
+  }
+
+  double FOver[256];
+  double FUnder[256];
+  double FFa = 0;
+  bool FReady = false;
+};
+
 }  // namespace
 
 long double BlendFactor(TBlendCurve Curve, const TBlendFactors& F, int X, int Y, int W, int H) {
@@ -153,9 +189,19 @@ void BlendRows(const TConstPixelRows& A, const TPixelRows& B, int X, int Y, cons
   std::vector<double> Columns(static_cast<std::size_t>(X1 - X0));
   for (int I = X0; I < X1; ++I) Columns[I - X0] = static_cast<double>(AxisFactor(Curve, F.OX, F.SX, I, W));
   std::vector<double> Weights(Columns.size());
+  // Without a slope across, every pixel of a row has the same weight.
+  const bool Uniform = std::all_of(Columns.begin(), Columns.end(), [&](double C) { return C == Columns.front(); });
+  TUniformRowBlend RowBlend;
 
   for (int Row = Y0; Row < Y1; ++Row) {
     const auto Fy = static_cast<double>(AxisFactor(Curve, F.OY, F.SY, Row, H));
+    if (Uniform) {
+      const double Fa = Columns.front() * Fy;
+      RowBlend.Blend(Fa < 0 ? 0 : (Fa > 1 ? 1 : Fa), A.Row(Row) + static_cast<std::ptrdiff_t>(X0) * Bpp,
+                     B.Row(Row + Y) + static_cast<std::ptrdiff_t>(X0 + X) * Bpp,
+                     Columns.size() * static_cast<std::size_t>(Bpp));
+      continue;
+    }
     for (std::size_t I = 0; I < Columns.size(); ++I) {
       const double Fa = Columns[I] * Fy;
       Weights[I] = Fa < 0 ? 0 : (Fa > 1 ? 1 : Fa);

@@ -43,15 +43,27 @@ QImage OpaqueTile(const QImage& Picture) {
 TBitmapChapter::TBitmapChapter(TChapterOwner& Owner, const QImage& Tile)
     : TChapter(Owner), FTile(std::make_unique<TBitmap>(OpaqueTile(Tile))) {}
 
+TBitmapChapter::TBitmapChapter(TChapterOwner& Owner, std::function<QImage()> LoadTile)
+    : TChapter(Owner), FLoadTile(std::move(LoadTile)) {}
+
 TBitmapChapter::~TBitmapChapter() = default;
 
+const TBitmap& TBitmapChapter::Tile() {
+  if (!FTile) {
+    FTile = std::make_unique<TBitmap>(OpaqueTile(FLoadTile ? FLoadTile() : QImage()));
+    FLoadTile = nullptr;
+  }
+  return *FTile;
+}
+
 void TBitmapChapter::DrawChapterBackground(TCanvas& Canvas) {
-  const int TileW = FTile->Width();
-  const int TileH = FTile->Height();
+  const TBitmap& Picture = Tile();
+  const int TileW = Picture.Width();
+  const int TileH = Picture.Height();
   const QWidget* Page = Owner().CurrentPageForm();
   if (TileW <= 0 || TileH <= 0 || !Page) return;
   const int Columns = Page->width() / TileW;
   const int Rows = Page->height() / TileH;
   for (int I = 0; I <= Columns; ++I)
-    for (int J = 0; J <= Rows; ++J) Canvas.Draw(I * TileW, J * TileH, *FTile);
+    for (int J = 0; J <= Rows; ++J) Canvas.Draw(I * TileW, J * TileH, Picture);
 }

@@ -3,6 +3,7 @@
 // course object renders one background at a time into a bitmap of the page's
 // size and keeps it while the pupil stays in the chapter.
 #include <QImage>
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -46,14 +47,18 @@ class TChapter {
 class TBitmapChapter : public TChapter {
  public:
   TBitmapChapter(TChapterOwner& Owner, const QImage& Tile);
+  // The picture comes from LoadTile the first time the background is drawn:
+  // a chapter the pupil never visits never decodes its picture.
+  TBitmapChapter(TChapterOwner& Owner, std::function<QImage()> LoadTile);
   ~TBitmapChapter() override;
 
   // Tiles the picture from the top-left corner: columns 0 ... width div tile
   // width and rows 0 ... height div tile height. An empty picture draws
   // nothing.
   void DrawChapterBackground(TCanvas& Canvas) override;
-  const TBitmap& Tile() const { return *FTile; }
+  const TBitmap& Tile();
 
  private:
+  std::function<QImage()> FLoadTile;  // until the tile is made
   std::unique_ptr<TBitmap> FTile;
 };

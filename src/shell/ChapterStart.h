@@ -15,11 +15,12 @@ class TfmChapterStart : public TForm {
 
   TPCPanel* PCPanel1() const;
   TPCShape* PCShape1() const;
-  // Index 1 ... 5: the hidden pictures the backgrounds come from.
+  // Index 1 ... 6: the hidden pictures the backgrounds come from.
   TImage* Image(int Index) const;
 
  public slots:
-  // Fills the five pictures from the program's pictures, then sets the
-  // background and the title of the current page's chapter.
+  // Fills the hidden picture of the current page's chapter from the
+  // program's pictures (the others stay empty), then sets the background
+  // and the title.
   void FormCreate(QObject* Sender);
 };

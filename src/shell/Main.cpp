@@ -72,9 +72,18 @@ TfmMain::TfmMain(QWidget* Parent) : QWidget(Parent), FMenuBar(new QMenuBar(this)
 
   FMMX = std::make_unique<TMMX>(this, giLSide->ToImage(), giRSide->ToImage(), ComboBox1, StatusBar, Panel1, Panel2);
   FMMX->PageFactory = DesignedPageFactory();
-  // Chapter 0 ... 6 in this order of the pictures.
-  for (TGIFImage* Picture : {GIFImage1, GIFImage4, GIFImage3, GIFImage5, GIFImage6, GIFImage7, GIFImage2})
-    FMMX->AddChapter(std::make_unique<TBitmapChapter>(*FMMX, Picture->ToImage()));
+  // Chapter 0 ... 6 with their pictures (chapters 4 ... 6 have none). A
+  // chapter's picture is read when the pupil first enters the chapter.
+  const std::pair<TGIFImage*, const char*> ChapterPictures[] = {
+      {GIFImage1, "chapter0.gif"}, {GIFImage4, "chapter1.gif"}, {GIFImage3, "chapter2.gif"},
+      {GIFImage5, "chapter3.gif"}, {GIFImage6, ""},             {GIFImage7, ""},
+      {GIFImage2, ""}};
+  for (const auto& Entry : ChapterPictures) {
+    FMMX->AddChapter(std::make_unique<TBitmapChapter>(*FMMX, [Picture = Entry.first, File = Entry.second] {
+      if (Picture->Empty() && *File) Picture->LoadFromData(PictureFile(QString::fromLatin1(File)));
+      return Picture->ToImage();
+    }));
+  }
   FMMX->SetNavButton(-3, sbBack);
   FMMX->SetNavButton(-2, sbFirst);
   FMMX->SetNavButton(-1, sbPrev);
@@ -96,6 +105,8 @@ TfmMain::TfmMain(QWidget* Parent) : QWidget(Parent), FMenuBar(new QMenuBar(this)
   AlignControls();
   qApp->installEventFilter(this);
   FFirstShow = true;
+  // The page overview is made once the pupil sees the start page.
+  AfterFirstPaint([this] { PagesWindow(); });
 }
 
 TfmMain::~TfmMain() {
@@ -113,13 +124,13 @@ void TfmMain::CreatePictures() {
     if (*File) Control->LoadFromData(PictureFile(QString::fromLatin1(File)));
     return Control;
   };
-  // The backgrounds of the chapters that have pages (0 ... 3); the pictures
-  // of chapters 4 ... 6 stay empty.
-  GIFImage1 = Picture("GIFImage1", "chapter0.gif");
+  // The chapter backgrounds stay empty until their chapter is first shown
+  // (see the constructor).
+  GIFImage1 = Picture("GIFImage1", "");
   GIFImage2 = Picture("GIFImage2", "");
-  GIFImage3 = Picture("GIFImage3", "chapter2.gif");
-  GIFImage4 = Picture("GIFImage4", "chapter1.gif");
-  GIFImage5 = Picture("GIFImage5", "chapter3.gif");
+  GIFImage3 = Picture("GIFImage3", "");
+  GIFImage4 = Picture("GIFImage4", "");
+  GIFImage5 = Picture("GIFImage5", "");
   GIFImage6 = Picture("GIFImage6", "");
   GIFImage7 = Picture("GIFImage7", "");
   giLSide = Picture("giLSide", "pathback.gif");
@@ -358,6 +369,14 @@ void TfmMain::HideDiagnosticBar() {
 }
 
 bool TfmMain::eventFilter(QObject* Watched, QEvent* Event) {
+  if (!FFirstPainted && !FFirstShow && Event->type() == QEvent::Paint) {
+    // The start page is being painted: what waited for it runs next.
+    const auto* Widget = qobject_cast<QWidget*>(Watched);
+    if (Widget && Widget->window() == this) {
+      FFirstPainted = true;
+      QMetaObject::invokeMethod(this, &TfmMain::RunAfterFirstPaint, Qt::QueuedConnection);
+    }
+  }
   if ((Watched == Panel1 || Watched == StatusBar1) &&
       (Event->type() == QEvent::ShowToParent || Event->type() == QEvent::HideToParent)) {
     AlignControls();
@@ -395,6 +414,22 @@ void TfmMain::sbSuperClick(QObject* Sender) { FMMX->Navigate(TagOf(Sender), true
 TfmPages& TfmMain::PagesWindow() {
   if (!FPagesWindow) FPagesWindow = CreateForm<TfmPages>(this);
   return *FPagesWindow;
+}
+
+void TfmMain::AfterFirstPaint(std::function<void()> Work) {
+  FAfterFirstPaint.push_back(std::move(Work));
+  if (FFirstPainted && FAfterFirstPaint.size() == 1)
+    QMetaObject::invokeMethod(this, &TfmMain::RunAfterFirstPaint, Qt::QueuedConnection);
+}
+
+void TfmMain::RunAfterFirstPaint() {
+  // One piece at a time, so that events of the pupil get through between
+  // them and a piece that fails stops none of the others.
+  if (FAfterFirstPaint.empty()) return;
+  const std::function<void()> Work = std::move(FAfterFirstPaint.front());
+  FAfterFirstPaint.pop_front();
+  if (!FAfterFirstPaint.empty()) QMetaObject::invokeMethod(this, &TfmMain::RunAfterFirstPaint, Qt::QueuedConnection);
+  Work();
 }
 
 void TfmMain::sbWoBinIchClick(QObject*) {

@@ -16,6 +16,8 @@
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
+#include <deque>
 #include <memory>
 
 #include "shell/Calculator.h"
@@ -56,10 +58,14 @@ class TfmMain : public QWidget {
   // (which happens right after the window has appeared).
   bool FirstShowPending() const { return FFirstShow; }
   QMenuBar* MainMenu() const { return FMenuBar; }
-  // The page overview "Wo bin ich?": made at start-up (the first call makes
-  // it), hidden, and kept for the whole run, so its selection and expansion
-  // stay.
+  // The page overview "Wo bin ich?": made right after the start page has
+  // first been painted (or at its first opening, should that come sooner)
+  // and kept for the whole run, so its selection and expansion stay.
   TfmPages& PagesWindow();
+  // Work that can wait until the pupil sees the start page: each piece runs
+  // once, in the order given, right after the first painting of the window
+  // with the start page on it (soon after, when that has happened already).
+  void AfterFirstPaint(std::function<void()> Work);
 
   // Components.
   TPanel* Panel1;
@@ -80,8 +86,9 @@ class TfmMain : public QWidget {
   QToolButton* sbNext;
   QToolButton* sbLast;
   QAction* ton1;
-  // The hidden pictures of the seven chapter backgrounds and the
-  // learning-path arrows ("back", "forward").
+  // The hidden pictures of the seven chapter backgrounds (each read when
+  // its chapter is first shown) and the learning-path arrows ("back",
+  // "forward").
   TGIFImage* GIFImage1;
   TGIFImage* GIFImage2;
   TGIFImage* GIFImage3;
@@ -125,6 +132,7 @@ class TfmMain : public QWidget {
  private:
   // The first show's work: the learning path, then page 10.
   void FirstShow();
+  void RunAfterFirstPaint();
   void CreatePictures();
   void CreateToolBar();
   void CreateStatusBars();
@@ -150,4 +158,7 @@ class TfmMain : public QWidget {
   QPointer<QWidget> FKeyReceiver;
   bool FFirstShow = false;
   bool FFirstShowQueued = false;
+  // What waits for the first painting; FFirstPainted once it has come.
+  std::deque<std::function<void()>> FAfterFirstPaint;
+  bool FFirstPainted = false;
 };

@@ -1,10 +1,11 @@
 #pragma once
 // The page overview "Wo bin ich?": the course's table of contents as a
 // fully expanded tree, one picture for the chapter level, one for pages and
-// one for the chosen node. It is made once at start-up and kept, so its
-// selection and expansion stay from one opening to the next. " &Gehe zu"
-// (or a double click, or Enter) closes it and then asks for the chosen page;
-// "&exportieren..." writes the tree as indented text.
+// one for the chosen node. The main window makes it once, right after its
+// first painting, and keeps it, so its selection and expansion stay from
+// one opening to the next. " &Gehe zu" (or a double click, or Enter) closes
+// it and then asks for the chosen page; "&exportieren..." writes the tree as
+// indented text.
 #include <QImage>
 #include <QList>
 

@@ -6,8 +6,9 @@
 // Escape Cancel. The window opens beside the term box it was asked for, so
 // the pupil still sees the box and what stands around it.
 //
-// The program creates the window once at start-up and keeps it; pages ask
-// for a term through AskForTerm (terms/TermInput.h).
+// The program creates the window once, right after its start page has
+// first been painted, and keeps it; pages ask for a term through AskForTerm
+// (terms/TermInput.h), which makes a window of its own while there is none.
 #include <QRect>
 #include <memory>
 #include <optional>

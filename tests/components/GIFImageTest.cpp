@@ -334,6 +334,32 @@ TEST(GIFImage, TransparencyShowsColourWhenOpaque) {
   EXPECT_EQ(Shot.pixel(3, 3) & 0xFFFFFF, 0x0000FFu);
 }
 
+TEST(GIFImage, ADecodedPictureKeepsItsPixelsWhenACopyIsPaintedOn) {
+  // The decoded picture owns the composed pixels without a copy; painting
+  // on a copy of it (as the panel does on its background) must not reach
+  // the picture every page shares.
+  QImage Source(6, 4, QImage::Format_RGB32);
+  Source.fill(QColor(0, 0, 128));
+  QTemporaryDir Dir;
+  ASSERT_TRUE(Dir.isValid());
+  const QString Name = Dir.filePath(QStringLiteral("Blau.gif"));
+  ASSERT_TRUE(SaveBitmapAsGIF(Name, Source));
+  QFile File(Name);
+  ASSERT_TRUE(File.open(QIODevice::ReadOnly));
+  const QImage Shared = DecodeGIFImage(File.readAll());
+  ASSERT_EQ(Shared.size(), QSize(6, 4));
+  QImage Copy = Shared;
+  Copy.fill(Qt::red);
+  EXPECT_EQ(Shared.pixel(5, 3), 0xFF000080u);
+  EXPECT_EQ(Copy.pixel(5, 3), 0xFFFF0000u);
+
+  TGIFPixels Pixels(2, 1, 0xFF00FF00u);
+  const QImage Taken = ImageFromPixels(std::move(Pixels));
+  EXPECT_EQ(Taken.pixel(1, 0), 0xFF00FF00u);
+  EXPECT_EQ(Pixels.Width, 0);
+  EXPECT_TRUE(Pixels.Pixels.empty());
+}
+
 TEST(GIFImage, SavesBitmapsWithFewColours) {
   QTemporaryDir Dir;
   ASSERT_TRUE(Dir.isValid());

@@ -210,7 +210,12 @@ TEST(Startup, MainWindowOpensWithItsSizeAndTitle) {
   Main.show();
   QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents();
-  EXPECT_EQ(Dialogs, QStringList{"Seite 10 nicht vorhanden."});
+  // The page overview, made once the window has been painted, cannot read
+  // its design here either (the test program has no shell classes); that is
+  // all that may come besides.
+  ASSERT_FALSE(Dialogs.isEmpty());
+  EXPECT_EQ(Dialogs.takeFirst(), "Seite 10 nicht vorhanden.");
+  for (const QString& D : Dialogs) EXPECT_TRUE(D.startsWith(":/forms/Pages.frm:")) << D.toStdString();
   EXPECT_TRUE(Main.isVisible());
   EXPECT_EQ(Main.size(), QSize(800, 576));
   EXPECT_EQ(Main.windowTitle(), QStringLiteral("Velotra"));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <vector>
@@ -173,6 +174,31 @@ TEST(PCPixels, BlendHalvesRoundToEven) {
   BlendRows(A.Rows(), B.Rows(), 0, 0, {0.5L, 0, 1, 0}, TBlendCurve::Linear);
   // 0.5, 1.0, 1.5 round to 0, 1, 2.
   EXPECT_EQ(B.At(0, 0), 0xFF020100u);
+}
+
+TEST(PCPixels, RowsOfOneWeightBlendEveryByteByTheFormula) {
+  // The glass: one weight per row, from 1 (clamped) at the edges to 0.2 in
+  // the middle; every byte pair against round((1 - f) * B + f * A).
+  const int W = 256, H = 9;
+  const TBlendFactors Glass{0.8L, 0.0L, 2.0L, 7.0L};
+  TRows A(W, H), B(W, H), Before(W, H);
+  for (int Y = 0; Y < H; ++Y)
+    for (int X = 0; X < W; ++X) {
+      A.At(X, Y) = static_cast<std::uint32_t>(X * 0x01030507u + Y);
+      B.At(X, Y) = Before.At(X, Y) = static_cast<std::uint32_t>((255 - X) * 0x01020304u + 7 * Y);
+    }
+  BlendRows(A.Rows(), B.Rows(), 0, 0, Glass, TBlendCurve::Quadratic);
+  for (int Y = 0; Y < H; ++Y) {
+    // The factor of the row in extended precision, the blend in double.
+    const long double V = static_cast<long double>(Y) / H;
+    const double F = std::clamp(0.8 * static_cast<double>(7 * V * V - 7 * V + 2), 0.0, 1.0);
+    for (int X = 0; X < W; ++X)
+      for (int Shift = 0; Shift < 32; Shift += 8) {
+        const double Mixed = (1 - F) * ((Before.At(X, Y) >> Shift) & 0xFF) + F * ((A.At(X, Y) >> Shift) & 0xFF);
+        ASSERT_EQ((B.At(X, Y) >> Shift) & 0xFF, static_cast<std::uint32_t>(std::nearbyint(Mixed)))
+            << X << "," << Y << " byte " << Shift / 8;
+      }
+  }
 }
 
 TEST(PCPixels, BlendAtAnOffsetTouchesOnlyTheOverlap) {

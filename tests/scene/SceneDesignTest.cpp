@@ -100,6 +100,7 @@ TEST(SceneDesign, ControlsComeFromTheDesignWithTheirHandlers) {
   auto* Panel = Form->Component<TPCPanel>("PCPanel1");
   EXPECT_EQ(Panel->BackgroundMode(), bmVFloat);
   EXPECT_EQ(Panel->Width(), 300);
+  Panel->Buffer();  // the background is rendered when first needed
   EXPECT_TRUE(Form->Calls.contains("background"));
 
   auto* Shape = Form->Component<TPCShape>("PCShape1");

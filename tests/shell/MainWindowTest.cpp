@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMenu>
@@ -12,12 +13,18 @@
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <vector>
 
 #include "ShellTestSupport.h"
 #include "platform/UserMessage.h"
 #include "shell/HelpWindow.h"
 #include "platform/StdControls.h"
 #include "shell/StatusPanels.h"
+#include "components/ComponentClasses.h"
+#include "platform/PlatformClasses.h"
+#include "scene/SceneControls.h"
+#include "shell/ShellClasses.h"
 
 namespace {
 
@@ -54,6 +61,38 @@ TEST(MainWindow, FirstShowLoadsPage10Once) {
   EXPECT_EQ(M.Pages.Created, 1);
   EXPECT_EQ(M.Course().Model().History().Count(), 1);
   EXPECT_TRUE(M.Messages.Texts.isEmpty());
+}
+
+TEST(MainWindow, WorkThatWaitsForTheFirstPaintingRunsOnceInOrder) {
+  // The page overview is made after the first painting too: its classes.
+  RegisterPlatformClasses();
+  RegisterComponentClasses();
+  RegisterSceneControls();
+  RegisterShellClasses();
+  TShownMain M(false);
+  std::vector<int> Ran;
+  M.Main->AfterFirstPaint([&] {
+    Ran.push_back(1);
+    M.Main->AfterFirstPaint([&] { Ran.push_back(3); });  // work added by work comes last
+  });
+  M.Main->AfterFirstPaint([&] { Ran.push_back(2); });
+  auto RunUntil = [](const std::function<bool()>& Done) {
+    const QDeadlineTimer Guard(10000);
+    while (!Done() && !Guard.hasExpired()) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  };
+  RunPosted();
+  EXPECT_TRUE(Ran.empty()) << "nothing runs before the window shows";
+  M.Main->show();
+  RunUntil([&] { return Ran.size() >= 3; });
+  EXPECT_EQ(Ran, (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(M.Course().CurrentPage(), 10);
+  // Later work runs soon; showing the window again repeats nothing.
+  M.Main->AfterFirstPaint([&] { Ran.push_back(4); });
+  M.Main->hide();
+  M.Main->show();
+  RunUntil([&] { return Ran.size() >= 4; });
+  for (int I = 0; I < 5; ++I) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  EXPECT_EQ(Ran, (std::vector<int>{1, 2, 3, 4}));
 }
 
 TEST(MainWindow, PlacementAndLayout) {

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -40,12 +41,13 @@
 namespace {
 
 struct TNavMain : TShownMain {
-  TNavMain() : TShownMain(false) {
+  explicit TNavMain(bool Show = true) : TShownMain(false) {
     RegisterPlatformClasses();
     RegisterComponentClasses();
     RegisterSceneControls();
     RegisterSceneBoxClasses();
     RegisterShellClasses();
+    if (!Show) return;
     Main->show();
     RunPosted();
   }
@@ -132,6 +134,21 @@ QAction* MenuItem(const TfmMain& Main, const QString& Caption) {
 }
 
 }  // namespace
+
+TEST(PagesWindow, IsMadeOnceTheStartPageHasBeenPaintedAndThenKept) {
+  TNavMain M(false);
+  EXPECT_EQ(M.Main->findChild<TfmPages*>(), nullptr) << "nothing is made before the window shows";
+  M.Main->show();
+  const QDeadlineTimer Guard(10000);
+  while (!M.Main->findChild<TfmPages*>() && !Guard.hasExpired()) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  TfmPages* Made = M.Main->findChild<TfmPages*>();
+  ASSERT_NE(Made, nullptr);
+  EXPECT_FALSE(M.Main->FirstShowPending());
+  EXPECT_EQ(M.Course().CurrentPage(), 10);
+  EXPECT_FALSE(Made->isVisible());
+  EXPECT_EQ(&M.Main->PagesWindow(), Made);
+  EXPECT_EQ(M.Main->findChildren<TfmPages*>().size(), 1);
+}
 
 TEST(PagesWindow, ShowsTheCourseTreeAndGoesToTheChosenPage) {
   TNavMain M;
