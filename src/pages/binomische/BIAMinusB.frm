@@ -47,5 +47,8 @@ inherited fmBIAMinusB: TfmBIAMinusB
           'a-b²')
       end
     end
+    inherited LabelChapter: TLabel
+      Visible = True
+    end
   end
 end

@@ -2061,6 +2061,20 @@ object fmBIAPlusB: TfmBIAPlusB
           'a-b²')
       end
     end
+    object LabelChapter: TLabel
+      Left = 340
+      Top = 352
+      Width = 376
+      Height = 40
+      AutoSize = False
+      Caption = 'Beim Ausrechnen multiplizierst du die Klammern aus, wie im Kapitel „Multiplikation von Summen“.'
+      Transparent = True
+      Visible = False
+      WordWrap = True
+      Font.Name = 'Tahoma'
+      Font.Height = -14
+      Font.Color = 6299664
+    end
     object PCVGlassButton1: TPCVGlassButton
       Left = 558
       Top = 404

@@ -48,5 +48,8 @@ inherited fmBIAPlusMinusB: TfmBIAPlusMinusB
           'a-b²')
       end
     end
+    inherited LabelChapter: TLabel
+      Visible = True
+    end
   end
 end

@@ -10,13 +10,14 @@ object fmBIPascal2: TfmBIPascal2
       Left = 24
       Top = 16
       Width = 688
-      Height = 64
+      Height = 72
       Transparent = True
       Font.Name = 'Tahoma'
       Font.Height = -17
       Lines = (
         'Multipliziere die folgenden Terme aus und schreibe jedes Ergebnis als Summe, '
-        'so wie in den ersten beiden Zeilen. Die Vorzahl 1 darfst du auch weglassen.')
+        'so wie in den ersten beiden Zeilen. Die Vorzahl 1 darfst du auch weglassen.<BR>'
+        'Du multiplizierst aus wie im Kapitel „Multiplikation von Summen“.')
     end
     object MMTerm1: TMMTerm
       Left = 28

@@ -1,0 +1,22 @@
+#include "pages/multiplikation/MSFehlersuche.h"
+
+#include "pages/CheckGroups.h"
+#include "shell/MessageProcs.h"
+
+TfmMSFehlersuche::TfmMSFehlersuche(QWidget* Parent)
+    : TExercisePage(Parent, {"MMCombo1", "MMCombo2", "MMCombo3", "MMCombo4"},
+                    {{"LabelFix1", "LabelFix2", "LabelFix3", "LabelFix4"}}) {}
+
+void TfmMSFehlersuche::FormCreate(QObject*) { ResetStage(); }
+
+void TfmMSFehlersuche::PCVGlassButton1Click(QObject*) {
+  if (!TCheck()
+           .Line(1, ComboIsCorrect(Combo(1)))
+           .Line(2, ComboIsCorrect(Combo(2)))
+           .Line(-2, ComboIsCorrect(Combo(3)))
+           .Line(-1, ComboIsCorrect(Combo(4)))
+           .Passed())
+    return;
+  ShowPraise();
+  if (Stage() == 0) Advance();
+}

@@ -1,0 +1,3 @@
+#include "pages/multiplikation/MSZF.h"
+
+TfmMSZF::TfmMSZF(QWidget* Parent) : TSummaryPage(Parent) {}
