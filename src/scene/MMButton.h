@@ -55,6 +55,10 @@ class TMMButton : public TControl {
   // Whether the page has pressed the button down since it was loaded: it
   // then works as a switch, and a screen reader tells its state.
   bool Toggles() const { return FToggles; }
+  // The button Enter answers in its window (the window sees to that); a
+  // screen reader names it as the default.
+  bool IsDefault() const { return FDefault; }
+  void SetIsDefault(bool Value) { FDefault = Value; }
   TMMButtonKind Kind() const { return FKind; }
   // A preset kind sets its caption and the size 160 x 30; mmFree keeps both.
   void SetKind(TMMButtonKind Value);
@@ -121,5 +125,6 @@ class TMMButton : public TControl {
   bool FHot = false;
   bool FShowFocus = false;  // focused by the keyboard: the focus frame shows
   bool FToggles = false;
+  bool FDefault = false;
   TAccelerator FAccelerator;
 };

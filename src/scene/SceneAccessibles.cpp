@@ -69,6 +69,7 @@ QAccessible::Role TMMButtonAccessible::role() const {
 
 QAccessible::State TMMButtonAccessible::state() const {
   QAccessible::State S = TControlAccessible::state();
+  S.defaultButton = Button().IsDefault();
   if (Button().Toggles()) {
     S.checkable = true;
     S.checked = Button().Down();

@@ -26,7 +26,10 @@ TGIFImage* TfmNachricht::GIFImage6() const { return Component<TGIFImage>(QString
 TMMButton* TfmNachricht::MMButton1() const { return Component<TMMButton>(QStringLiteral("MMButton1")); }
 TMMBox* TfmNachricht::MMBox1() const { return Component<TMMBox>(QStringLiteral("MMBox1")); }
 
-void TfmNachricht::FormCreate(QObject*) { GIFImage6()->LoadFromData(PictureFile(QStringLiteral("figure.gif"))); }
+void TfmNachricht::FormCreate(QObject*) {
+  GIFImage6()->LoadFromData(PictureFile(QStringLiteral("figure.gif")));
+  MMButton1()->SetIsDefault(true);  // Enter closes the window with OK
+}
 
 void TfmNachricht::MMButton1Click(QObject*) { SetModalResult(mrOk); }
 

@@ -262,4 +262,5 @@ TEST_F(NachrichtTest, ReadersHearAnAlertWithTheWholeMessage) {
   EXPECT_EQ(Alert->text(QAccessible::Description),
             "Das 3. Eingabefeld enthält noch Fehler. Tipp: Für a = 2 gilt das nicht.");
   EXPECT_EQ(Window->focusWidget(), Window->MMButton1());
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(Window->MMButton1())->state().defaultButton);
 }
