@@ -2,6 +2,7 @@
 
 #include "components/ComponentClasses.h"
 
+#include "pages/aequivalenz/AequivalenzPages.h"
 #include "pages/aufgaben/AufgabenPages.h"
 #include "pages/aufstellen/AufstellenPages.h"
 #include "pages/binomische/BinomialGamePages.h"
@@ -20,6 +21,7 @@ void RegisterPageClasses() {
   RegisterRechenvorschriftenPages();
   RegisterAufstellenPages();
   RegisterInterpretierenPages();
+  RegisterAequivalenzPages();
   RegisterMultiplikationPages();
   RegisterBinomialGamePages();
   RegisterFactoringGamePages();

@@ -11,9 +11,10 @@
 #include "shell/Pictures.h"
 
 namespace {
-// The picture files behind Image1 ... Image6.
-constexpr std::array<const char*, 6> ImageFiles = {"chapterstart8.gif", "chapterstart1.gif",  "chapterstart2.gif",
-                                                   "chapterstart9.gif", "chapterstart10.gif", "chapterstart5.gif"};
+// The picture files behind Image1 ... Image7.
+constexpr std::array<const char*, 7> ImageFiles = {"chapterstart8.gif", "chapterstart1.gif",  "chapterstart2.gif",
+                                                   "chapterstart9.gif", "chapterstart10.gif", "chapterstart5.gif",
+                                                   "chapterstart4.gif"};
 }  // namespace
 
 TPCPanel* TfmChapterStart::PCPanel1() const { return Component<TPCPanel>(QStringLiteral("PCPanel1")); }

@@ -48,6 +48,13 @@ object fmChapterStart: TfmChapterStart
       Height = 32
       Visible = False
     end
+    object Image7: TImage
+      Left = 288
+      Top = 8
+      Width = 32
+      Height = 32
+      Visible = False
+    end
     object PCShape1: TPCShape
       Left = 60
       Top = 12

@@ -15,7 +15,7 @@ class TfmChapterStart : public TForm {
 
   TPCPanel* PCPanel1() const;
   TPCShape* PCShape1() const;
-  // Index 1 ... 6: the hidden pictures the backgrounds come from.
+  // Index 1 ... 7: the hidden pictures the backgrounds come from.
   TImage* Image(int Index) const;
 
  public slots:

@@ -1,10 +1,10 @@
 #pragma once
-// What the first page of a chapter shows: which of the page's five stored
+// What the first page of a chapter shows: which of the page's stored
 // pictures lies behind it and the chapter's title.
 #include <optional>
 
 struct TChapterStartLook {
-  int Image;          // 1 ... 6: Image1 ... Image6 of the page
+  int Image;          // 1 ... 7: Image1 ... Image7 of the page
   const char* Title;  // UTF-8
 };
 

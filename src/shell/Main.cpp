@@ -72,11 +72,11 @@ TfmMain::TfmMain(QWidget* Parent) : QWidget(Parent), FMenuBar(new QMenuBar(this)
 
   FMMX = std::make_unique<TMMX>(this, giLSide->ToImage(), giRSide->ToImage(), ComboBox1, StatusBar, Panel1, Panel2);
   FMMX->PageFactory = DesignedPageFactory();
-  // Chapter 0 ... 6 with their pictures (chapters 4 ... 6 have none). A
+  // Chapter 0 ... 6 with their pictures (chapters 5 and 6 have none). A
   // chapter's picture is read when the pupil first enters the chapter.
   const std::pair<TGIFImage*, const char*> ChapterPictures[] = {
       {GIFImage1, "chapter0.gif"}, {GIFImage4, "chapter1.gif"}, {GIFImage3, "chapter2.gif"},
-      {GIFImage5, "chapter3.gif"}, {GIFImage6, ""},             {GIFImage7, ""},
+      {GIFImage5, "chapter3.gif"}, {GIFImage6, "chapter4.gif"}, {GIFImage7, ""},
       {GIFImage2, ""}};
   for (const auto& Entry : ChapterPictures) {
     FMMX->AddChapter(std::make_unique<TBitmapChapter>(*FMMX, [Picture = Entry.first, File = Entry.second] {

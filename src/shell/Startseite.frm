@@ -101,7 +101,7 @@ object fmStartseite: TfmStartseite
       OnClick = PCVGlassButton1Click
     end
     object PCVGlassButton4: TPCVGlassButton
-      Tag = 28
+      Tag = 400
       Left = 92
       Top = 430
       Width = 300

@@ -74,22 +74,42 @@ std::optional<TCounterexample> FindCounterexample(TTerm& Pupil, TTerm& Expected)
   return std::nullopt;
 }
 
-std::string CounterexampleText(const TCounterexample& Example) {
-  const std::string Values = CourseNumber(Example.Pupil) + ", richtig wäre " + CourseNumber(Example.Expected) + ".";
+namespace {
+// "a = 1, b = 2 und c = 3".
+std::string LettersText(const TCounterexample& Example) {
   const std::size_t N = Example.Values.size();
-  if (N == 0) return "Dein Term ergibt " + Values;
   std::string Letters;
   for (std::size_t I = 0; I < N; ++I) {
     if (I > 0) Letters += I + 1 == N ? " und " : ", ";
     Letters += std::string(1, Example.Values[I].first) + " = " + CourseNumber(Example.Values[I].second);
   }
-  return "Für " + Letters + " ergibt dein Term " + Values;
+  return Letters;
+}
+
+std::optional<TCounterexample> CounterexampleOf(const std::string& PupilText, const std::string& ExpectedText) {
+  const auto Pupil = TTerm::ParseTerm(PupilText);
+  const auto Expected = TTerm::ParseTerm(ExpectedText);
+  if (Pupil->IsA<TText>() || Expected->IsA<TText>()) return std::nullopt;
+  return FindCounterexample(*Pupil, *Expected);
+}
+}  // namespace
+
+std::string CounterexampleText(const TCounterexample& Example) {
+  const std::string Values = CourseNumber(Example.Pupil) + ", richtig wäre " + CourseNumber(Example.Expected) + ".";
+  if (Example.Values.empty()) return "Dein Term ergibt " + Values;
+  return "Für " + LettersText(Example) + " ergibt dein Term " + Values;
 }
 
 std::string TipLine(const std::string& PupilText, const std::string& ExpectedText) {
-  const auto Pupil = TTerm::ParseTerm(PupilText);
-  const auto Expected = TTerm::ParseTerm(ExpectedText);
-  if (Pupil->IsA<TText>() || Expected->IsA<TText>()) return {};
-  const auto Example = FindCounterexample(*Pupil, *Expected);
+  const auto Example = CounterexampleOf(PupilText, ExpectedText);
   return Example ? CounterexampleText(*Example) : std::string();
+}
+
+std::string PairTipLine(const std::string& LeftText, const std::string& RightText) {
+  const auto Example = CounterexampleOf(LeftText, RightText);
+  if (!Example) return {};
+  const std::string Values = "den Wert " + CourseNumber(Example->Pupil) + ", der rechte den Wert " +
+                             CourseNumber(Example->Expected) + ".";
+  if (Example->Values.empty()) return "Der linke Term hat " + Values;
+  return "Für " + LettersText(*Example) + " hat der linke Term " + Values;
 }

@@ -29,3 +29,7 @@ std::string CounterexampleText(const TCounterexample& Example);
 // The tip line for two typed terms; empty when either is no term or no
 // counterexample is found.
 std::string TipLine(const std::string& PupilText, const std::string& ExpectedText);
+
+// The same for two terms shown side by side, neither of them the pupil's:
+// "Für a = 1 und b = 2 hat der linke Term den Wert 9, der rechte den Wert 5."
+std::string PairTipLine(const std::string& LeftText, const std::string& RightText);

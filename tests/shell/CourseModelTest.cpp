@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "common/Colors.h"
 #include "shell/CourseModel.h"
 #include "shell/PageNumbers.h"
@@ -159,6 +161,12 @@ TEST(ChapterColor, ByPageNumber) {
       {-100, 72, 32, 176},    {7900, 200, 160, 176},  // red (-120 + 64) cut to its low byte
   };
   for (const Case& C : Cases) EXPECT_EQ(ChapterColor(C.Page), RGB(C.R, C.G, C.B)) << C.Page;
+  // Every chapter of the course has a colour of its own.
+  std::map<TColor, int> Chapters;
+  for (const int Page : ShippedTableOfContents().WalkPages()) {
+    const auto It = Chapters.try_emplace(ChapterColor(Page), PageChapter(Page));
+    EXPECT_EQ(It.first->second, PageChapter(Page)) << Page;
+  }
   EXPECT_EQ(PageChapter(1010), 10);
   EXPECT_EQ(PageChapter(99), 0);
 }

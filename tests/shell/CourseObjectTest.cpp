@@ -195,8 +195,8 @@ TEST(Calculator, DetachedProcessIsEndedThroughItsHandle) {
 }
 
 TEST(Pictures, EveryPictureOfTheMainWindowIsThere) {
-  for (const char* File : {"chapter0.gif", "chapter1.gif", "chapter2.gif", "chapter3.gif", "pathback.gif",
-                           "pathforward.gif"})
+  for (const char* File : {"chapter0.gif", "chapter1.gif", "chapter2.gif", "chapter3.gif", "chapter4.gif",
+                           "pathback.gif", "pathforward.gif"})
     EXPECT_FALSE(DecodeGIFImage(PictureFile(File)).isNull()) << File;
   EXPECT_TRUE(PictureFile("no-such-picture.gif").isEmpty());
   TShownMain M;
@@ -207,7 +207,7 @@ TEST(Pictures, EveryPictureOfTheMainWindowIsThere) {
 
 TEST(MainWindowPictures, HiddenGIFPicturesFeedChaptersAndLearnPath) {
   TShownMain M;
-  for (const char* Name : {"GIFImage1", "GIFImage3", "GIFImage4", "GIFImage5", "giLSide", "giRSide"}) {
+  for (const char* Name : {"GIFImage1", "GIFImage3", "GIFImage4", "GIFImage5", "GIFImage6", "giLSide", "giRSide"}) {
     const auto* Picture = M.Main->findChild<TGIFImage*>(Name);
     ASSERT_NE(Picture, nullptr) << Name;
     EXPECT_TRUE(Picture->isHidden()) << Name;

@@ -126,6 +126,7 @@ TEST(LearnPath, ButtonsAlongTheBuiltInPath) {
   EXPECT_EQ(Path.Items().front(), 100);
   EXPECT_EQ(Path.Items().back(), 1010);
   EXPECT_EQ(Path.IndexOf(1000), Path.Count() - 2);  // the tasks' chapter start, after the last factorising page
+  EXPECT_EQ(Path.IndexOf(400), Path.IndexOf(330) + 1);  // equivalence follows the reading of terms
 
   struct Case {
     int Page;

@@ -25,6 +25,7 @@
 #include "platform/PlatformClasses.h"
 #include "scene/SceneControls.h"
 #include "shell/ShellClasses.h"
+#include "shell/TableOfContents.h"
 
 namespace {
 

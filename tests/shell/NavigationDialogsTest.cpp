@@ -37,6 +37,7 @@
 #include "shell/ShellClasses.h"
 #include "shell/Statistik.h"
 #include "shell/Stichwort.h"
+#include "shell/TableOfContents.h"
 
 namespace {
 

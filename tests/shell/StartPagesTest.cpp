@@ -48,7 +48,7 @@ TEST(StartPages, StartPageButtonsLeadToTheirTags) {
     int Tag;
   } Buttons[] = {
       {"PCVGlassButton1", "&Rechenvorschriften", 100},    {"PCVGlassButton2", "&Aufstellen von Termen", 200},
-      {"PCVGlassButton3", "&Interpretieren von Termen", 300}, {"PCVGlassButton4", "Ä&quivalenz", 28},
+      {"PCVGlassButton3", "&Interpretieren von Termen", 300}, {"PCVGlassButton4", "Ä&quivalenz", 400},
       {"PCVGlassButton5", "&Multiplikation von Summen", 500}, {"PCVGlassButton6", "&Binomische Formeln", 800},
       {"PCVGlassButton7", "&Faktorisieren", 900},          {"PCVGlassButton8", "Aufgaben", 1000},
   };

@@ -92,3 +92,10 @@ TEST(Counterexample, FirstTryWhereBothAreDefinedAndDiffer) {
   EXPECT_EQ(TipLine("x+1", "?"), "");
   EXPECT_EQ(TipLine("(x-1)*(x-2)*(x-3)*(x-4)*(x-5)*(x-6)*(x-7)*(x-8)*(x-9)*(x-10)+x", "x"), "");
 }
+
+TEST(Counterexample, PairTipNamesTheLeftAndTheRightTerm) {
+  EXPECT_EQ(PairTipLine("(a+b)^2", "a^2+b^2"), "Für a = 1 und b = 2 hat der linke Term den Wert 9, der rechte den Wert 5.");
+  EXPECT_EQ(PairTipLine("7", "2*3"), "Der linke Term hat den Wert 7, der rechte den Wert 6.");
+  EXPECT_EQ(PairTipLine("x*x", "x^2"), "");
+  EXPECT_EQ(PairTipLine("?", "x"), "");
+}

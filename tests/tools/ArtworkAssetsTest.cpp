@@ -50,7 +50,7 @@ TEST(ArtworkAssets, EveryPictureLoadsFromTheResourcesWithItsSize) {
     EXPECT_EQ(Gif.Status, TGIFStatus::Ok);
     EXPECT_EQ(static_cast<int>(Gif.Frames.size()), Piece.FrameCount);
   }
-  EXPECT_EQ(Names.size(), 30u);
+  EXPECT_EQ(Names.size(), 32u);
 }
 
 TEST(ArtworkAssets, TheFigureLoopsEndlesslyWithVisibleMotion) {

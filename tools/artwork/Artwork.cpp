@@ -10,10 +10,10 @@
 const std::vector<TArtPiece>& ArtCatalogue() {
   static const std::vector<TArtPiece> Catalogue = [] {
     std::vector<TArtPiece> List;
-    for (int Chapter : {0, 1, 2, 3, 8, 9, 10})
+    for (int Chapter : {0, 1, 2, 3, 4, 8, 9, 10})
       List.push_back({QStringLiteral("chapter%1.gif").arg(Chapter), kPageWidth, kPageHeight, 1,
                       [Chapter] { return DrawChapterBackground(Chapter); }});
-    for (int Chapter : {1, 2, 5, 8, 9, 10})
+    for (int Chapter : {1, 2, 4, 5, 8, 9, 10})
       List.push_back({QStringLiteral("chapterstart%1.gif").arg(Chapter), kPageWidth, kPageHeight, 1,
                       [Chapter] { return DrawChapterStart(Chapter); }});
     List.push_back({QStringLiteral("startpage.gif"), kStartPictureSize, kStartPictureSize, 1, DrawStartPicture});

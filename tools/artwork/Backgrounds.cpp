@@ -118,6 +118,20 @@ void ReadMotifs(QPainter& P) {
   });
 }
 
+// Chapter 4: small level balances, and pairs of terms that are equal for
+// every number.
+void EquivalenceMotifs(QPainter& P) {
+  const QStringList Pairs = {"x + x = 2x", "a·b = b·a", "3(a + 1) = 3a + 3", "x·x = x²", "a − (b + c) = a − b − c",
+                             "4y − y = 3y"};
+  const TBalanceColors Colors{QColor(0xE6E3F4), QColor(0xF1EFFA), QColor(0xD6D2EA)};
+  Scatter(P, 4, 3, 16, 10, [&](QPainter& Q, TRandom& R, int I) {
+    if (I % 2 == 0)
+      Balance(Q, R.Uniform(70, 86), Colors);
+    else
+      FillText(Q, {0, 0}, Pairs[(I / 2) % Pairs.size()], SerifFont(R.Uniform(19, 23)), QColor(0xD8D2EC));
+  });
+}
+
 // Chapter 8: squares of (a + b) cut into their four parts, and the formulas.
 void BinomialMotifs(QPainter& P) {
   const QStringList Formulas = {"(a + b)²", "a² + 2ab + b²", "(a − b)²", "(a + b)·(a − b)", "a² − b²",
@@ -175,6 +189,7 @@ TArtPicture DrawChapterBackground(int Chapter) {
   };
   static const TTheme Themes[] = {{0, 0xEEF4FB, StartMotifs},  {1, 0xFFF8E8, RuleMotifs},
                                   {2, 0xF4F9EF, SetUpMotifs},  {3, 0xF6F2FB, ReadMotifs},
+                                  {4, 0xF5F4FC, EquivalenceMotifs},
                                   {8, 0xFDF4F0, BinomialMotifs}, {9, 0xF0F8F5, FactorMotifs},
                                   {10, 0xFFFBEC, TaskMotifs}};
   for (const TTheme& T : Themes)

@@ -143,6 +143,30 @@ void Terms(QPainter& P) {
   Tiles(P, {W / 2, 400}, QStringLiteral("3·n+1"), 44, kTileColors);
 }
 
+// Chapter 4: two terms that look different lie on a balance, and it stays
+// level: for every x they weigh the same.
+void Equivalence(QPainter& P) {
+  Sky(P, QColor(0xEEF0FF), QColor(0xF7F4FF), QColor(0xC9E4B0), QColor(0xDDEDCB));
+  Cloud(P, {95, 150}, 30, QColor(255, 255, 255, 220));
+  Cloud(P, {650, 140}, 26, QColor(255, 255, 255, 220));
+  const double Size = 480;
+  const QPointF Centre(W / 2, 282);
+  P.save();
+  P.translate(Centre);
+  Balance(P, Size, {QColor(0xB9C2D6), QColor(0xE4E9F4), QColor(0x4A5A78)});
+  P.restore();
+  const double PanY = Centre.y() + Size * 0.2 - 28;
+  Tiles(P, {Centre.x() - Size * 0.39, PanY}, QStringLiteral("2·(x+3)"), 29, kTileColors);
+  Tiles(P, {Centre.x() + Size * 0.39, PanY}, QStringLiteral("2·x+6"), 29, kTileColors);
+  // the check that it always holds, on a sign at the stand
+  const QRectF Check(W / 2 - 80, 392, 160, 54);
+  Card(P, Check);
+  FillText(P, {Check.center().x(), Check.top() + 17}, QStringLiteral("x = 5:  16 = 16"), SansFont(16),
+           QColor(0x2C3E5C));
+  FillText(P, {Check.center().x(), Check.top() + 38}, QStringLiteral("x = 10:  26 = 26"), SansFont(16),
+           QColor(0x2C3E5C));
+}
+
 // Chapter 8: (a + b)^2 as a big square of four parts, and its formula.
 void Binomial(QPainter& P) {
   Sky(P, QColor(0xFFEFEA), QColor(0xFFF8E8), QColor(0xF4CFC0), QColor(0xF9E2D6));
@@ -346,6 +370,7 @@ TArtPicture DrawChapterStart(int Chapter) {
     switch (Chapter) {
       case 1: Rules(P); break;
       case 2: Terms(P); break;
+      case 4: Equivalence(P); break;
       case 5: Products(P); break;
       case 8: Binomial(P); break;
       case 9: Factors(P); break;

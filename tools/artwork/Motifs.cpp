@@ -98,6 +98,48 @@ void LabelledRectangle(QPainter& P, double W, double H, const QString& Top, cons
   P.restore();
 }
 
+void Balance(QPainter& P, double Size, const TBalanceColors& C) {
+  const double Half = Size / 2, Beam = -Size * 0.25, Floor = Size * 0.2, Pan = Size * 0.22;
+  const double Line = std::max(1.0, Size / 160);
+  P.save();
+  // foot and post
+  P.setPen(QPen(C.Line, Line));
+  P.setBrush(C.Metal);
+  QPainterPath Foot;
+  Foot.moveTo(-Size * 0.12, Size * 0.4);
+  Foot.lineTo(Size * 0.12, Size * 0.4);
+  Foot.lineTo(Size * 0.05, Size * 0.35);
+  Foot.lineTo(-Size * 0.05, Size * 0.35);
+  Foot.closeSubpath();
+  P.drawPath(Foot);
+  P.drawRect(QRectF(-Size * 0.018, Beam, Size * 0.036, Size * 0.35 - Beam));
+  // beam, level, with the pointer straight up
+  P.drawRoundedRect(QRectF(-Half * 0.9, Beam - Size * 0.018, Size * 0.9, Size * 0.036), Size * 0.018, Size * 0.018);
+  QPainterPath Pointer;
+  Pointer.moveTo(-Size * 0.02, Beam);
+  Pointer.lineTo(Size * 0.02, Beam);
+  Pointer.lineTo(0, Beam - Size * 0.1);
+  Pointer.closeSubpath();
+  P.drawPath(Pointer);
+  P.drawEllipse(QPointF(0, Beam), Size * 0.03, Size * 0.03);
+  // the two pans on their strings
+  for (const double X : {-Half * 0.78, Half * 0.78}) {
+    P.setPen(QPen(C.Line, Line));
+    P.drawLine(QPointF(X, Beam), QPointF(X - Pan, Floor - Size * 0.02));
+    P.drawLine(QPointF(X, Beam), QPointF(X + Pan, Floor - Size * 0.02));
+    P.setBrush(C.Pan);
+    QPainterPath Bowl;
+    Bowl.moveTo(X - Pan * 1.1, Floor - Size * 0.02);
+    Bowl.lineTo(X + Pan * 1.1, Floor - Size * 0.02);
+    Bowl.quadTo(X + Pan * 0.8, Floor + Size * 0.05, X, Floor + Size * 0.05);
+    Bowl.quadTo(X - Pan * 0.8, Floor + Size * 0.05, X - Pan * 1.1, Floor - Size * 0.02);
+    P.drawPath(Bowl);
+    P.setBrush(C.Metal);
+    P.drawEllipse(QPointF(X, Beam), Size * 0.015, Size * 0.015);
+  }
+  P.restore();
+}
+
 void CheckMark(QPainter& P, double Size, QColor Color) {
   P.save();
   P.setPen(QPen(Color, Size * 0.16, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -28,6 +28,13 @@ void Matchsticks(QPainter& P, double Stick, int Count, QColor Stick_, QColor Hea
 void LabelledRectangle(QPainter& P, double W, double H, const QString& Top, const QString& Side, QColor Fill,
                        QColor Line, QColor Label);
 
+// A beam balance standing level: post, beam and two hanging pans, Size
+// pixels wide and 0.75 * Size high. The beam lies Size * 0.25 above the
+// centre, the pans' floors Size * 0.2 below it, Size * 0.39 to either side.
+struct TBalanceColors {
+  QColor Metal, Pan, Line;
+};
+void Balance(QPainter& P, double Size, const TBalanceColors& C);
 void CheckMark(QPainter& P, double Size, QColor Color);
 void Star(QPainter& P, double Size, QColor Fill, QColor Line);
 void Pencil(QPainter& P, double Length, QColor Body, QColor Tip, QColor Line);

@@ -2,11 +2,11 @@
 // The drawing of each kind of picture.
 #include "Artwork.h"
 
-// Calm tiles behind the pages of a chapter (0 start page, 1, 2, 3, 8, 9, 10).
+// Calm tiles behind the pages of a chapter (0 start page, 1, 2, 3, 4, 8, 9, 10).
 constexpr int kPageWidth = 736;
 constexpr int kPageHeight = 482;
 TArtPicture DrawChapterBackground(int Chapter);
-// The picture behind a chapter's first page (1, 2 for 2 and 3, 5, 8, 9, 10).
+// The picture behind a chapter's first page (1, 2 for 2 and 3, 4, 5, 8, 9, 10).
 TArtPicture DrawChapterStart(int Chapter);
 // The illustration of the start page.
 constexpr int kStartPictureSize = 200;

@@ -1,0 +1,15 @@
+#include "pages/aequivalenz/AequivalenzPages.h"
+
+#include "pages/aequivalenz/AEDefinition.h"
+#include "pages/aequivalenz/AEEinsetzen.h"
+#include "pages/aequivalenz/AEGegenbeispiel.h"
+#include "pages/aequivalenz/AERechengesetze.h"
+#include "platform/ComponentRegistry.h"
+
+void RegisterAequivalenzPages() {
+  TComponentRegistry& R = TComponentRegistry::Instance();
+  R.RegisterForm<TfmAEEinsetzen>();
+  R.RegisterForm<TfmAEDefinition>();
+  R.RegisterForm<TfmAEGegenbeispiel>();
+  R.RegisterForm<TfmAERechengesetze>();
+}

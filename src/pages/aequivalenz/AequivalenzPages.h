@@ -1,0 +1,3 @@
+#pragma once
+// Registers the page forms of the chapter "Äquivalenz".
+void RegisterAequivalenzPages();
