@@ -125,6 +125,7 @@ TCheck::TTest IsSum(const TMMTerm* Box) {
 TCheck::TTest IsMultipliedOut(const TMMTerm* Box) { return TermFormTest(Box, ::IsMultipliedOut); }
 TCheck::TTest IsCollected(const TMMTerm* Box) { return TermFormTest(Box, ::IsCollected); }
 TCheck::TTest IsFactorised(const TMMTerm* Box) { return TermFormTest(Box, ::IsFactorised); }
+TCheck::TTest IsWithoutBrackets(const TMMTerm* Box) { return TermFormTest(Box, ::IsWithoutBrackets); }
 
 namespace {
 QStringList TextList(std::initializer_list<const char*> Texts) {

@@ -85,6 +85,7 @@ TCheck::TTest IsSum(const TMMTerm* Box);
 TCheck::TTest IsMultipliedOut(const TMMTerm* Box);
 TCheck::TTest IsCollected(const TMMTerm* Box);
 TCheck::TTest IsFactorised(const TMMTerm* Box);
+TCheck::TTest IsWithoutBrackets(const TMMTerm* Box);
 // The box's term written without any blank is one of Texts ("(x+y)*4");
 // the tip compares it with the first of them.
 TCheck::TTest TextIsOneOf(const TMMTerm* Box, std::initializer_list<const char*> Texts);

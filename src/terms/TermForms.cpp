@@ -1,4 +1,4 @@
-// Form tests of answers: multiplied out, collected, factorised.
+// Form tests of answers: multiplied out, collected, factorised, written without brackets.
 #include "terms/TermForms.h"
 
 #include <cmath>
@@ -205,4 +205,14 @@ bool SummandsShareAFactor(const TTerm& Term) {
     }
   }
   return Gcd > 1 || !Common.empty();
+}
+
+bool IsWithoutBrackets(const TTerm& Term) {
+  if (Term.IsA<TText>()) return false;
+  if (const auto* Neg = dynamic_cast<const TNeg*>(&Term)) return !Neg->NeedsBrackets() && IsWithoutBrackets(*Neg->Operand());
+  if (Term.IsA<TDyad>()) {
+    const TDyad& D = AsDyad(Term);
+    return !D.NeedsBrackets(0) && !D.NeedsBrackets(1) && IsWithoutBrackets(*D.Left()) && IsWithoutBrackets(*D.Right());
+  }
+  return true;
 }

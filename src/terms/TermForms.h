@@ -27,3 +27,8 @@ bool IsFactorised(const TTerm& Term);
 // (numerators only): "5*u*w + 2*v*w" (w), "45*u + 18*v" (9), "-6*x - 4"
 // (2); not "2*a + 3*b", "2*a/c + 3*b/c", a single product.
 bool SummandsShareAFactor(const TTerm& Term);
+
+// Shown without any bracket: no operator of the term puts brackets around
+// one of its parts when the term is written or drawn ("a - b - c", "-x + 6",
+// "2*a^2"; not "a - (b + c)", "-(x - 6)", "(2*a)^2", "2*(-x)").
+bool IsWithoutBrackets(const TTerm& Term);

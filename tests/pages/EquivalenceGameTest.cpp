@@ -61,7 +61,7 @@ TEST(EquivalenceGame, JudgesTheChosenAnswer) {
   EXPECT_EQ(Game.TaskCaption(), "(a+b)^2 | a^2+b^2");
   const TGameMessage Wrong = TGameMessage::Error(
       "Leider falsch.", "Für a = 1 und b = 2 hat der linke Term den Wert 9, der rechte den Wert 5.");
-  const TGameMessage Choose = TGameMessage::Error("Wähle zuerst „äquivalent“ oder „nicht äquivalent“.");
+  const TGameMessage Choose = TGameMessage::Info("Wähle zuerst „äquivalent“ oder „nicht äquivalent“.");
   EXPECT_EQ(Game.Check("").Message, Choose);
   EXPECT_EQ(Game.Check(EquivalentAnswer).Message, Wrong);
   EXPECT_EQ(Game.Solved(), 0);

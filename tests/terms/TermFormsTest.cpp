@@ -56,6 +56,15 @@ TEST(TermForms, Collected) {
   });
 }
 
+TEST(TermForms, WithoutBrackets) {
+  CheckForm(IsWithoutBrackets, {
+      {"a-b-c", true}, {"a+b-c", true}, {"-x+6", true}, {"6-x", true}, {"10-x-4", true}, {"2*a^2", true},
+      {"x^2+3x", true}, {"a+(b-c)", true},  // the box shows it as a + b - c
+      {"a-(b+c)", false}, {"a-(b-c)", false}, {"-(x-6)", false}, {"2*(x+1)", false}, {"(2*a)^2", false},
+      {"2*(-x)", false}, {"a+(-b)", false}, {"(a+b)^2", false}, {"?", false},
+  });
+}
+
 TEST(TermForms, SummandsShareAFactor) {
   CheckForm(SummandsShareAFactor, {
       {"5*u*w+2*v*w", true}, {"45*u+18*v", true}, {"-6*x-4", true}, {"x^2+x", true}, {"3a-9b+6", true},

@@ -117,7 +117,7 @@ std::string TEquivalenceGame::MakeTask() {
 
 TGameMessage TEquivalenceGame::Judge(const std::string& AnswerCaption) const {
   if (AnswerCaption != EquivalentAnswer && AnswerCaption != NotEquivalentAnswer)
-    return TGameMessage::Error("Wähle zuerst „äquivalent“ oder „nicht äquivalent“.");
+    return TGameMessage::Info("Wähle zuerst „äquivalent“ oder „nicht äquivalent“.");
   if ((AnswerCaption == EquivalentAnswer) == Pattern().Equivalent) return TGameMessage::Praise();
   return TGameMessage::Error("Leider falsch.",
                              Pattern().Equivalent ? Pattern().Why : PairTipLine(FPair.Left, FPair.Right));

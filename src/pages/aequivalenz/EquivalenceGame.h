@@ -57,7 +57,7 @@ class TEquivalenceGame final : public TTaskGame {
   std::string MakeTask() override;
   // The answer is the combo's item: right gives praise; wrong gives "Leider
   // falsch." with a counterexample or the rule as its tip; no choice yet
-  // asks for one.
+  // asks for one (an information, not an error).
   TGameMessage Judge(const std::string& AnswerCaption) const override;
 
  private:

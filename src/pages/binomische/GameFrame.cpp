@@ -27,13 +27,12 @@ void TfmGameFrame::PCVGlassButton1Click(QObject*) {
   }
   // The message appears while the game judges, before a solved task is
   // replaced: the praise picks its text from the random generator first.
-  const TGameReply Reply = FGame->Check(MMTerm2->Caption().toStdString(), ShowGameMessage);
+  const TGameReply Reply = FGame->Check(AnswerText(), ShowGameMessage);
   if (Reply.Solved) {
     PCVGlass1->SetWidth(Reply.ProgressWidth);
     if (!Reply.Finished) {
       ShowTask();
-      MMTerm2->SetCaption(QStringLiteral("?"));
-      FAnswerTyped = false;
+      ClearAnswer();
     }
   }
   if (Reply.StopTimer) Timer1->SetEnabled(false);
@@ -42,13 +41,19 @@ void TfmGameFrame::PCVGlassButton1Click(QObject*) {
 
 void TfmGameFrame::PCVGlassButton2Click(QObject*) {
   FGame = NewGame();
-  FAnswerTyped = false;
   PCVGlass1->SetWidth(FGame->ProgressWidth());
   Label2->SetCaption(QStringLiteral("0"));
-  MMTerm2->SetCaption(QStringLiteral("?"));
+  ClearAnswer();
   ShowTask();
   PCVGlassButton2->SetVisible(false);
   Timer1->SetEnabled(true);
+}
+
+std::string TfmGameFrame::AnswerText() const { return MMTerm2->Caption().toStdString(); }
+
+void TfmGameFrame::ClearAnswer() {
+  MMTerm2->SetCaption(QStringLiteral("?"));
+  FAnswerTyped = false;
 }
 
 void TfmGameFrame::Timer1Timer(QObject*) {

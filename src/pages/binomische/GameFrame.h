@@ -52,7 +52,7 @@ class TfmGameFrame : public TForm {
   TTaskGame& Game() const { return *FGame; }
   // Shows the game's current task in the task box (after a test or a
   // demonstration posed one).
-  void ShowTask();
+  virtual void ShowTask();
 
  public slots:
   // Starts a new game with its first task.
@@ -73,6 +73,10 @@ class TfmGameFrame : public TForm {
   // Whether the answer box must have been filled in for the task before
   // the check judges it: where "?" is an answer, an untouched box is none.
   virtual bool NeedsTypedAnswer() const { return false; }
+  // The pupil's answer as the game judges it: the answer box's term.
+  virtual std::string AnswerText() const;
+  // Makes the answer control ready for a new task: "?" in the answer box.
+  virtual void ClearAnswer();
 
  private:
   std::unique_ptr<TTaskGame> FGame;
