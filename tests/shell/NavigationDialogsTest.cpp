@@ -367,15 +367,18 @@ TEST(KeywordWindow, WithTheMouseAKeywordListsItsPagesAndGoGoesToTheChosenOne) {
                              TListBox* Words = W.ListBox1();
                              TListBox* Pages = W.ListBox2();
                              ClickLine(Words, Words->IndexOf("Flächeninhalt"));
-                             ASSERT_EQ(Pages->Count(), 3);
+                             const int Count = Pages->Count();
+                             ASSERT_GE(Count, 3);
                              EXPECT_EQ(Pages->Item(0), "Aufstellen von Termen/Geometrie");
                              // Another keyword replaces the list.
                              ClickLine(Words, Words->IndexOf("Startseite"));
                              ASSERT_EQ(Pages->Count(), 1);
                              ClickLine(Words, Words->IndexOf("Flächeninhalt"));
-                             ASSERT_EQ(Pages->Count(), 3);
-                             ClickLine(Pages, 2);
-                             EXPECT_EQ(Pages->ItemIndex(), 2);
+                             ASSERT_EQ(Pages->Count(), Count);
+                             const int Line = Pages->IndexOf("Rechenvorschriften/Einführung");
+                             ASSERT_GT(Line, 0);
+                             ClickLine(Pages, Line);
+                             EXPECT_EQ(Pages->ItemIndex(), Line);
                              MouseClick(W.MMButton2(), W.MMButton2()->rect().center());
                              EXPECT_EQ(W.ModalResult(), mrOk);
                            });
