@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "pages/PageClasses.h"
+#include "pages/PageLayoutCheck.h"
 #include "platform/Application.h"
 #include "platform/FormCheck.h"
 #include "platform/Timer.h"
@@ -33,7 +34,9 @@ int main(int argc, char* argv[]) {
       break;
   }
   const bool CheckForms = Options.Action == TProgramOptions::CheckForms;
-  if (CheckForms && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const bool CheckLayout = Options.Action == TProgramOptions::CheckLayout;
+  if ((CheckForms || CheckLayout) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
   TApplication App(argc, argv);
   TApplication::setApplicationName(QStringLiteral("Velotra"));
   App.SetTitle(QStringLiteral("Velotra"));
@@ -53,7 +56,12 @@ int main(int argc, char* argv[]) {
   const TCourseWindows Windows;
   TfmMain& Main = Windows.Main();
   Main.show();
-  if (Options.Action == TProgramOptions::Play) {
+  if (CheckLayout) {
+    QTimer::singleShot(0, &Main, [&Main, &Options] {
+      QTextStream Out(stdout);
+      QCoreApplication::exit(RunLayoutCheck(Main, Options.Pages, Out));
+    });
+  } else if (Options.Action == TProgramOptions::Play) {
     const QString Script = QString::fromLocal8Bit(Options.Script.c_str());
     QTimer::singleShot(0, &Main, [&Main, Script] {
       QTextStream Out(stdout);

@@ -26,12 +26,23 @@ struct TFontSpec {
   friend bool operator==(const TFontSpec&, const TFontSpec&) = default;
 };
 
+// The columns the ink of a text covers, counted from the left edge of its
+// cell: Left is the first, Right one past the last.
+struct TInkSpan {
+  int Left = 0;
+  int Right = 0;
+  friend bool operator==(const TInkSpan&, const TInkSpan&) = default;
+};
+
 class TCoreCanvas {
  public:
   virtual ~TCoreCanvas() = default;
   virtual TFontSpec GetFont() const = 0;
   virtual void SetFont(const TFontSpec& Font) = 0;
   virtual TSize TextExtent(const std::string& Text) = 0;
+  // Where the glyphs of Text put ink; a canvas that cannot tell gives the
+  // whole cell.
+  virtual TInkSpan TextInk(const std::string& Text) { return {0, TextExtent(Text).cx}; }
   // Text with a transparent background; (X, Y) is the top left of the cell.
   virtual void TextOut(int X, int Y, const std::string& Text) = 0;
   virtual TColor PenColor() const = 0;

@@ -1,5 +1,6 @@
 #include "components/MyHtml.h"
 
+#include <QImage>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,6 +12,31 @@
 #include "platform/Forms.h"
 
 namespace {
+// Measures instead of drawing: remembers the box of every word written.
+class TWordBoxCanvas final : public TCoreCanvas {
+ public:
+  explicit TWordBoxCanvas(TCoreCanvas& Measure) : FMeasure(Measure) {}
+  TFontSpec GetFont() const override { return FMeasure.GetFont(); }
+  void SetFont(const TFontSpec& Font) override { FMeasure.SetFont(Font); }
+  TSize TextExtent(const std::string& Text) override { return FMeasure.TextExtent(Text); }
+  void TextOut(int X, int Y, const std::string& Text) override {
+    const TSize S = FMeasure.TextExtent(Text);
+    if (S.cx <= 0 || Text.find_first_not_of(' ') == std::string::npos) return;
+    FBoxes.push_back({X, Y, X + S.cx, Y + S.cy});
+  }
+  TColor PenColor() const override { return FPen; }
+  void SetPenColor(TColor Color) override { FPen = Color; }
+  void MoveTo(int, int) override {}
+  void LineTo(int, int) override {}
+  void Polyline(const std::vector<TPoint>&) override {}
+  std::vector<TRect> Boxes() && { return std::move(FBoxes); }
+
+ private:
+  TCoreCanvas& FMeasure;
+  TColor FPen = 0;
+  std::vector<TRect> FBoxes;
+};
+
 // Text with an opaque background: each word's cell is painted in the
 // control's colour before the word. Everything else goes to the canvas as is.
 class TOpaqueTextCanvas final : public TCoreCanvas {
@@ -126,6 +152,19 @@ void TMiniHTML::Layout(TCanvas& Canvas) {
   TCoreCanvas& Core = FTransparent ? static_cast<TCoreCanvas&>(Canvas.Core()) : Opaque;
   THTMLParser Parser(FTokens, FLinks, LinkFont, Headers, Width(), Core);
   Parser.Parse();
+}
+
+std::vector<TRect> TMiniHTML::WordBoxes() {
+  QImage Scratch(1, 1, QImage::Format_RGB32);
+  TCanvas Canvas(&Scratch);
+  Canvas.SetFont(*Font());
+  THTMLParser::THeaderFonts Headers;
+  for (std::size_t I = 0; I < Headers.size(); ++I) Headers[I] = FHeaders[I]->FontSpec();
+  THyperLinkList Links;
+  TWordBoxCanvas Boxes(Canvas.Core());
+  THTMLParser Parser(FTokens, Links, FHyperlinks->FontSpec(), Headers, Width(), Boxes);
+  Parser.Parse();
+  return std::move(Boxes).Boxes();
 }
 
 void TMiniHTML::DrawContent(TCanvas& Canvas, bool Buffered, TCopyMode Rop, const TRect& R) {

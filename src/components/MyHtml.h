@@ -15,6 +15,7 @@
 // first link, and a dotted frame shows the keyboard focus.
 #include <QStringList>
 #include <array>
+#include <vector>
 #include <optional>
 
 #include "components/MyHtmlParser.h"
@@ -80,6 +81,10 @@ class TMiniHTML : public TControl {
   // of the control's size and combines the top-left R.Width() x R.Height()
   // of it into Canvas at R's top-left corner with the raster operation Rop.
   virtual void DrawContent(TCanvas& Canvas, bool Buffered, TCopyMode Rop, const TRect& R);
+
+  // The box of every word as the text is laid out now (control
+  // coordinates), in reading order.
+  std::vector<TRect> WordBoxes();
 
   // The links found by the last drawing, with their rectangles.
   const THyperLinkList& Links() const { return FLinks; }

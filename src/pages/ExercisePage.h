@@ -37,6 +37,8 @@ class TExercisePage : public TForm {
   int Stage() const { return FStage; }
   // How many stages reveal something.
   int RevealCount() const { return static_cast<int>(FReveals.size()); }
+  // The components each stage reveals, stage after stage.
+  const std::vector<QStringList>& Reveals() const { return FReveals; }
 
   // Answer control K (1-based, as in the list); EFormError when the design
   // has no such control of that kind.

@@ -187,6 +187,7 @@ PrefixedText StripPrefix(const QString& S) {
 TFontSpec TCanvasCore::GetFont() const { return FCanvas.Font().FontSpec(); }
 void TCanvasCore::SetFont(const TFontSpec& Font) { FCanvas.Font().SetSpec(Font); }
 TSize TCanvasCore::TextExtent(const std::string& Text) { return FCanvas.TextExtent(QString::fromStdString(Text)); }
+TInkSpan TCanvasCore::TextInk(const std::string& Text) { return FCanvas.TextInk(QString::fromStdString(Text)); }
 
 void TCanvasCore::TextOut(int X, int Y, const std::string& Text) {
   FCanvas.SetBkMode(bkTransparent);
@@ -540,6 +541,12 @@ void TCanvas::SetPixel(int X, int Y, TColor Color) {
 TSize TCanvas::TextExtent(const QString& Text) const {
   const QFontMetrics& M = Metrics();
   return {M.horizontalAdvance(Text), M.height()};
+}
+
+TInkSpan TCanvas::TextInk(const QString& Text) const {
+  const QRect Ink = Metrics().tightBoundingRect(Text);
+  if (Ink.isEmpty()) return {0, 0};
+  return {Ink.left(), Ink.left() + Ink.width()};
 }
 
 void TCanvas::DrawTextLine(QPainter& P, int X, int Y, const QString& Line, int Underline) {

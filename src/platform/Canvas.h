@@ -46,6 +46,7 @@ class TCanvasCore final : public TCoreCanvas {
   TFontSpec GetFont() const override;
   void SetFont(const TFontSpec& Font) override;
   TSize TextExtent(const std::string& Text) override;
+  TInkSpan TextInk(const std::string& Text) override;
   void TextOut(int X, int Y, const std::string& Text) override;
   TColor PenColor() const override;
   void SetPenColor(TColor Color) override;
@@ -143,6 +144,8 @@ class TCanvas {
   void TextOut(int X, int Y, const QString& Text);
   TSize TextExtent(const QString& Text) const;
   int TextWidth(const QString& Text) const { return TextExtent(Text).cx; }
+  // The columns the glyphs of Text ink, from the left edge of its cell.
+  TInkSpan TextInk(const QString& Text) const;
   int TextHeight(const QString& Text) const { return TextExtent(Text).cy; }
   // Text at (X, Y) clipped to R; with an opaque background R is filled first.
   void TextRect(const TRect& R, int X, int Y, const QString& Text);

@@ -55,6 +55,8 @@ TMaskEdit::TMaskEdit(QWidget* Parent) : TControl(Parent), FEdit(new QLineEdit(th
   setFocusPolicy(Qt::StrongFocus);
   SetBounds(0, 0, 121, 21);
   connect(FEdit, &QLineEdit::textChanged, this, [this] {
+    UpdateBlank();
+    if (FUpdatingBlank) return;
     OnChange(this);
     emit ValueChanged();
   });
@@ -68,7 +70,7 @@ void TMaskEdit::SetEditMask(const QString& Value) {
   FEditMask = Value;
   const QStringList Parts = Value.split(QLatin1Char(';'));
   FBlank = Parts.value(2).isEmpty() ? QLatin1Char('_') : Parts.value(2).at(0);
-  FEdit->setInputMask(QtInputMask(Value));
+  FShownBlank = FBlank;
   FEditable = MaskEditablePositions(Value);
   // A mask of digits only is told to screen readers as a number field.
   const QString Mask = Parts.value(0);
@@ -77,6 +79,27 @@ void TMaskEdit::SetEditMask(const QString& Value) {
     return C == u'0' || C == u'9' || C == u' ';
   });
   FEdit->setAccessibleDescription(OnlyDigits ? QStringLiteral("ganze Zahl mit bis zu %1 Ziffern").arg(Digits) : QString());
+  FEdit->setInputMask(QtInputMask(Value));
+  UpdateBlank();
+}
+
+void TMaskEdit::UpdateBlank() {
+  if (FEditMask.isEmpty() || FUpdatingBlank) return;
+  const QString Shown = FEdit->displayText();
+  bool Typed = false;
+  for (int I = 0; I < std::min<int>(static_cast<int>(Shown.size()), static_cast<int>(FEditable.size())); ++I)
+    Typed = Typed || (FEditable[static_cast<size_t>(I)] && Shown[I] != FShownBlank && Shown[I] != QLatin1Char(' '));
+  const QChar Wanted = Typed ? QLatin1Char(' ') : FBlank;
+  if (Wanted == FShownBlank) return;
+  FUpdatingBlank = true;
+  const QString Text = FEdit->text();
+  const int Cursor = FEdit->cursorPosition();
+  const QStringList Parts = FEditMask.split(QLatin1Char(';'));
+  FShownBlank = Wanted;
+  FEdit->setInputMask(QtInputMask(Parts.value(0) + QLatin1Char(';') + Parts.value(1) + QLatin1Char(';') + Wanted));
+  FEdit->setText(Text);
+  FEdit->setCursorPosition(Cursor);
+  FUpdatingBlank = false;
 }
 
 int TMaskEdit::TypedEnd() const {
@@ -87,7 +110,7 @@ int TMaskEdit::TypedEnd() const {
   for (int I = 0; I < Count; ++I) {
     if (!FEditable[static_cast<size_t>(I)]) continue;
     if (First < 0) First = I;
-    if (Shown[I] != FBlank) End = I + 1;
+    if (Shown[I] != FShownBlank && Shown[I] != QLatin1Char(' ')) End = I + 1;
   }
   if (End >= 0) return End;
   return First >= 0 ? First : 0;
@@ -108,7 +131,7 @@ QString TMaskEdit::Text() const {
   if (FEditMask.isEmpty()) return FEdit->text();
   // The shown text with the literals; empty positions read as blanks.
   QString Shown = FEdit->displayText();
-  Shown.replace(FBlank, QLatin1Char(' '));
+  Shown.replace(FShownBlank, QLatin1Char(' '));
   return Shown;
 }
 

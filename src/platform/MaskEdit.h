@@ -1,7 +1,8 @@
 #pragma once
 // TMaskEdit: a one-line field whose text follows a mask, written as
 // "mask;keep literals;blank character" (" 999999999;1;_": a blank, then up
-// to nine digits, shown as "_" while empty). Mask characters: "0" a digit
+// to nine digits, shown as "_" while the field is empty; once something is
+// typed, the positions left empty show as spaces). Mask characters: "0" a digit
 // that is required, "9" a digit that may be left out, "L"/"l" a letter
 // required/optional, "A"/"a" a letter or digit required/optional, "C"/"c"
 // any character required/optional; "\" makes the next character literal;
@@ -47,10 +48,14 @@ class TMaskEdit : public TControl {
   // The position right after the last character typed; the first position
   // that takes one while nothing is typed.
   int TypedEnd() const;
+  // Shows the blank character while nothing is typed and spaces after it.
+  void UpdateBlank();
 
   QLineEdit* FEdit;  // child
   QString FEditMask;
   QChar FBlank = QLatin1Char('_');
+  QChar FShownBlank = QLatin1Char('_');  // what the field shows for an empty position now
+  bool FUpdatingBlank = false;
   // Per position of the shown text: whether the pupil types there.
   std::vector<bool> FEditable;
   int FMaxLength = 0;

@@ -122,12 +122,15 @@ void TLabel::AdjustBounds() {
   SetBounds(NewLeft, Top(), NewWidth, Bounds.height());
 }
 
+int TLabel::TextFlags() const {
+  const int Vertical = FLayout == tlCenter ? Qt::AlignVCenter : FLayout == tlBottom ? Qt::AlignBottom : Qt::AlignTop;
+  return HorizontalFlag(FAlignment) | Vertical | Qt::TextShowMnemonic | (FWordWrap ? Qt::TextWordWrap : 0);
+}
+
 void TLabel::paintEvent(QPaintEvent*) {
   QPainter P(this);
   if (!FTransparent) P.fillRect(rect(), TColorToQColor(Color()));
   P.setFont(Font()->ToQFont());
   P.setPen(TColorToQColor(isEnabled() ? Font()->Color() : clGrayText));
-  int Vertical = FLayout == tlCenter ? Qt::AlignVCenter : FLayout == tlBottom ? Qt::AlignBottom : Qt::AlignTop;
-  int Flags = HorizontalFlag(FAlignment) | Vertical | Qt::TextShowMnemonic | (FWordWrap ? Qt::TextWordWrap : 0);
-  P.drawText(rect(), Flags, Caption());
+  P.drawText(rect(), TextFlags(), Caption());
 }

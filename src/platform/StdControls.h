@@ -54,6 +54,8 @@ class TLabel : public TControl {
   void SetTransparent(bool Value);
   bool WordWrap() const { return FWordWrap; }
   void SetWordWrap(bool Value);
+  // How the caption is placed in the label (Qt's text flags).
+  int TextFlags() const;
 
  protected:
   void CaptionChanged() override;

@@ -241,9 +241,8 @@ int TfmAbout::ExportPagePictures(TMMX& Course, const QString& Folder, QWidget* P
 
 void TfmAbout::ExportPicturesAsked() {
   if (!MMX) return;
-  if (MessageDlg(QStringLiteral("Hiermit erzeugen Sie ein jeweils ein Gif-Image von allen Seiten"), mtWarning, mbYesNo) !=
-      mrYes)
-    return;
+  const QString Question = QStringLiteral("Hiermit erzeugen Sie von jeder Seite ein GIF-Bild. Fortfahren?");
+  if (MessageDlg(Question, mtWarning, mbYesNo) != mrYes) return;
   const std::optional<QString> Folder = ChooseFolder(QDir::currentPath());
   if (!Folder) return;
   // The window steps aside while the pages are pictured and comes back

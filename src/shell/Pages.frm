@@ -1,5 +1,5 @@
 object fmPages: TfmPages
-  Caption = 'fmPages'
+  Caption = 'Wo bin ich?'
   ClientWidth = 512
   ClientHeight = 427
   Font.Name = 'Tahoma'

@@ -20,6 +20,8 @@ TProgramOptions ParseProgramOptions(const std::vector<std::string>& Params) {
     }
     if (P == "--check-forms") {
       O.Action = TProgramOptions::CheckForms;
+    } else if (P == "--check-layout") {
+      O.Action = TProgramOptions::CheckLayout;
     } else if (P == "--screenshot" || P == "--play") {
       if (!HasValue) return Fail(P + " braucht einen Dateinamen");
       if (P == "--play") {
@@ -32,6 +34,10 @@ TProgramOptions ParseProgramOptions(const std::vector<std::string>& Params) {
       return Fail("unbekannte Option " + P);
     } else if (O.Action == TProgramOptions::CheckForms) {
       O.Files.push_back(P);
+    } else if (O.Action == TProgramOptions::CheckLayout) {
+      if (P.empty() || P.size() > 7 || P.find_first_not_of("0123456789") != std::string::npos)
+        return Fail("keine Seitennummer: " + P);
+      O.Pages.push_back(std::stoi(P));
     }
     // Anything else ("/Lpfad.txt") is a course switch.
   }
@@ -47,6 +53,8 @@ std::string ProgramUsage() {
          "  --play DATEI         ein Kursskript abspielen (Ende mit Status 0: alles erfüllt,\n"
          "                       1: eine Erwartung nicht erfüllt, 2: Skript fehlerhaft)\n"
          "  --check-forms [DATEI...]  alle Formulare des Programms (oder die Dateien) prüfen\n"
+         "  --check-layout [SEITE...] alle Seiten (oder die Seiten) auf abgeschnittene und\n"
+         "                       sich berührende Texte prüfen\n"
          "  --screenshot DATEI   ein Bild des Hauptfensters speichern und beenden\n"
          "\n"
          "Kursschalter:\n"

@@ -3,6 +3,7 @@
 //   --help               the usage text
 //   --version            the version
 //   --check-forms [F...] load every design of the program (or the files F)
+//   --check-layout [P...] check the layout of every page (or the pages P)
 //   --screenshot FILE    save a picture of the main window shortly after start
 //   --play FILE          play a course script and exit with its status
 // Any other parameter beginning with "-" is unknown: the program prints the
@@ -11,11 +12,12 @@
 #include <vector>
 
 struct TProgramOptions {
-  enum TAction { Run, Help, Version, CheckForms, Play, Unknown };
+  enum TAction { Run, Help, Version, CheckForms, CheckLayout, Play, Unknown };
   TAction Action = Run;
   std::string Screenshot;          // --screenshot
   std::string Script;              // --play
   std::vector<std::string> Files;  // --check-forms
+  std::vector<int> Pages;          // --check-layout
   std::string Problem;             // the unknown or incomplete option
 };
 

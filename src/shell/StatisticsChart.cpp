@@ -9,7 +9,7 @@ TStatisticsChart LayOutStatisticsChart(const std::vector<int>& Pages, const std:
                                        const std::function<std::string(int Page)>& Label,
                                        const std::function<int(const std::string& Text)>& TextWidth, int BoxWidth) {
   TStatisticsChart Chart;
-  int Y = 0;
+  int Y = ChartTop;
   int MaxW = 0;
   // The rows: the label at the left, the row line right after it, 2 pixels wide.
   for (int Page : Pages) {
@@ -31,7 +31,7 @@ TStatisticsChart LayOutStatisticsChart(const std::vector<int>& Pages, const std:
   for (int Page : History) {
     const auto Found = std::find(Pages.begin(), Pages.end(), Page);
     const int R = Found == Pages.end() ? 0 : static_cast<int>(Found - Pages.begin());
-    const int Yr = R * ChartRowPitch;
+    const int Yr = ChartTop + R * ChartRowPitch;
     const TPoint To{X + 2, Yr + 4};
     Chart.Way.push_back({Pen, To, clWhite, 1});
     Pen = To;

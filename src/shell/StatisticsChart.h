@@ -9,9 +9,11 @@
 
 #include "common/Types.h"
 
-// Rows are this many pixels apart; the row line of a page runs 4 pixels
+// Rows are this many pixels apart, the first one ChartTop below the top
+// edge, so that its label is whole; the row line of a page runs 4 pixels
 // below its label's top edge + 2 and ends at x = ChartRowEnd.
 constexpr int ChartRowPitch = 8;
+constexpr int ChartTop = 3;
 constexpr int ChartRowEnd = 1000;
 // Each visit moves the way this many pixels to the right.
 constexpr int ChartVisitStep = 4;

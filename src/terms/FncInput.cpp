@@ -16,6 +16,7 @@
 #include "scene/MMButton.h"
 #include "terms/MMTerm.h"
 #include "terms/SpokenTerm.h"
+#include "terms/TermFace.h"
 
 namespace {
 
@@ -167,22 +168,25 @@ void TfmFncInput::Edit1Change(QObject*) {
 }
 
 void TfmFncInput::DrawPreview(TCanvas& Canvas) const {
-  Canvas.Font().SetName(QStringLiteral("Tahoma"));
+  Canvas.Font().SetName(QString::fromLatin1(TermFaceName));
   Canvas.Font().SetSize(PreviewPoints);
   Canvas.Font().SetStyle(0);
   Canvas.Font().SetColor(clBlack);
-  constexpr int Left = 4, Top = 8;
+  constexpr int Left = 4, MinTop = 4;
   const int RoomWidth = PaintBox1()->width() - 2 * Left;
-  const TSize Room{RoomWidth, PaintBox1()->height() - Top - 4};
+  const TSize Room{RoomWidth, PaintBox1()->height() - 2 * MinTop};
   TFontSpec Smallest;
   Smallest.SetSize(MinPreviewPoints);
   int X = Left;
+  int Top = MinTop;
   try {
     if (!FitTermFont(Canvas.Core(), *FTerm, Room, -Smallest.Height)) {
       // Still too wide: the right end stays in view, where the pupil types.
       const int Width = FTerm->Measure(Canvas.Core()).cx;
       if (Width > RoomWidth) X = Left + RoomWidth - Width;
     }
+    // Centred between the top and the bottom of the preview.
+    Top = CentredTermTop(Canvas, *FTerm, PaintBox1()->height(), MinTop);
   } catch (const std::exception&) {
     // DrawTermAt shows "?" for a term that cannot be drawn.
   }

@@ -63,7 +63,7 @@ object fmFncInput: TfmFncInput
     Top = 165
     Width = 39
     Height = 30
-    Caption = 'xª'
+    Caption = 'xⁿ'
     Brush.Color = 12491435
     Font.Name = 'Courier New'
     Font.Height = -16

@@ -2,9 +2,11 @@
 
 #include <QAccessible>
 #include <QImage>
+#include <algorithm>
 #include <exception>
 
 #include "platform/ControlAccessible.h"
+#include "terms/TermFace.h"
 
 namespace {
 
@@ -48,7 +50,7 @@ TSize TMMTerm::TermRoom() const {
 namespace {
 // Sets Canvas's font to the one in which Box shows Term; true when it fits.
 bool UseCaptionFont(TCanvas& Canvas, const TMMTerm& Box, const TTerm& Term) {
-  Canvas.Font().SetSpec(Box.Font()->FontSpec());
+  Canvas.Font().SetSpec(TermFont(Box.Font()->FontSpec()));
   try {
     return FitTermFont(Canvas.Core(), Term, Box.TermRoom(), TMMTerm::MinFontHeight);
   } catch (const std::exception&) {
@@ -75,6 +77,34 @@ void DrawTermAt(TCanvas& Canvas, const TTerm& Term, int X, int Y) {
   } catch (const std::exception&) {
     Canvas.Core().TextOut(X, Y, "?");
   }
+}
+
+int CentredTermTop(TCanvas& Canvas, const TTerm& Term, int Height, int MinTop) {
+  TSize Size;
+  try {
+    Size = Term.Measure(Canvas.Core());
+  } catch (const std::exception&) {
+    return MinTop;  // drawn as "?" from the top
+  }
+  // Lines and leaning letters may reach a little out of the term's cells.
+  constexpr int Spare = 4;
+  QImage Scratch(std::max(1, Size.cx + 2 * Spare), std::max(1, Size.cy + 2 * Spare), QImage::Format_ARGB32);
+  Scratch.fill(Qt::transparent);
+  {
+    TCanvas Ink(&Scratch);
+    Ink.Font().SetSpec(Canvas.Core().GetFont());
+    DrawTermAt(Ink, Term, Spare, Spare);
+  }
+  int First = -1, Last = -1;
+  for (int Y = 0; Y < Scratch.height(); ++Y) {
+    const auto* Row = reinterpret_cast<const QRgb*>(Scratch.constScanLine(Y));
+    if (std::any_of(Row, Row + Scratch.width(), [](QRgb P) { return qAlpha(P) != 0; })) {
+      if (First < 0) First = Y;
+      Last = Y;
+    }
+  }
+  if (First < 0) return std::max(MinTop, (Height - Size.cy) / 2);
+  return std::max(MinTop, (Height - (Last - First + 1)) / 2 - (First - Spare));
 }
 
 void TMMTerm::DrawState(TCanvas& Canvas, int AState) {
@@ -106,5 +136,6 @@ void TMMTerm::DrawState(TCanvas& Canvas, int AState) {
   if (Caption().isEmpty()) return;
   std::unique_ptr<TTerm> Term = GetTerm();
   UseCaptionFont(Canvas, *this, *Term);
-  DrawTermAt(Canvas, *Term, 4, 4);
+  // From the left as designed, centred between the top and the bottom.
+  DrawTermAt(Canvas, *Term, 4, CentredTermTop(Canvas, *Term, H, 2));
 }

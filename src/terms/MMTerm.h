@@ -48,3 +48,9 @@ class TMMTerm : public TMMButton {
 // Draws Term with its top left corner at X, Y in Canvas's font, with a thin
 // solid pen for bars and brackets; "?" when the drawing fails.
 void DrawTermAt(TCanvas& Canvas, const TTerm& Term, int X, int Y);
+
+// The top at which Term, in Canvas's font, has as much room above its ink as
+// below it in a box Height pixels high; never above MinTop. The ink counts,
+// not the text cells, whose room for accents and descenders would push a
+// term like "a + b" off the middle.
+int CentredTermTop(TCanvas& Canvas, const TTerm& Term, int Height, int MinTop);

@@ -1,7 +1,9 @@
-// Mathematical layout of term trees: fractions with a bar and smaller parts,
-// raised smaller exponents, a centred dot for products, brackets drawn as
-// lines. Everything is drawn through the core canvas, so the rules can be
-// checked with fixed character metrics.
+// Mathematical layout of term trees, set as in an exercise book: fractions
+// with a bar and smaller parts, exponents raised, smaller and tight to their
+// base, a centred dot for products, the minus sign "−" in the plus sign's
+// cell, variables in italics, brackets drawn as lines. Everything is drawn
+// through the core canvas, so the rules can be checked with fixed character
+// metrics.
 #include <algorithm>
 #include <cmath>
 
@@ -10,11 +12,12 @@
 
 namespace {
 
-const std::string MulDot = "\xC2\xB7";  // the centred dot of products
+const std::string MulDot = "\xC2\xB7";      // the centred dot of products
+const std::string MinusSign = "\xE2\x88\x92";  // U+2212, not the hyphen
 
 // The gap on each side of an operator symbol of text width W.
 int SymbolGap(const std::string& Op, int W) {
-  if (Op == "+" || Op == "-") return W / 2;
+  if (Op == "+" || Op == MinusSign) return W / 2;
   if (Op == ":" || Op == "/" || Op == MulDot) return W / 3;
   if (Op == "^") return 1;
   return W;
@@ -24,7 +27,7 @@ const std::string& DrawnSymbol(const std::string& Op) { return Op == "*" ? MulDo
 
 // The symbol a dyad class shows between its children.
 std::string DyadSymbol(const TDyad& Dyad) {
-  if (Dyad.IsA<TDif>()) return "-";
+  if (Dyad.IsA<TDif>()) return MinusSign;
   if (Dyad.IsA<TSum>()) return "+";
   if (Dyad.IsA<TDiv>()) return ":";
   if (Dyad.IsA<TMul>()) return MulDot;
@@ -55,6 +58,37 @@ int ExponentSize(const TCoreCanvas& Canvas) {
   return static_cast<int>(std::nearbyint(Canvas.GetFont().Size() * 0.7L));
 }
 
+// The cell an operator symbol takes: the minus sign takes the plus sign's,
+// so that "a − b" and "a + b" are spaced alike.
+TSize SymbolCell(TCoreCanvas& Canvas, const std::string& Symbol) {
+  return Canvas.TextExtent(Symbol == MinusSign ? std::string("+") : Symbol);
+}
+
+// Writes Symbol centred in its cell at X, Y.
+void DrawSymbol(TCoreCanvas& Canvas, int X, int Y, const std::string& Symbol) {
+  const int Offset = Symbol == MinusSign ? (SymbolCell(Canvas, Symbol).cx - Canvas.TextExtent(Symbol).cx) / 2 : 0;
+  Canvas.TextOut(X + Offset, Y, Symbol);
+}
+
+// Variables are set in italics, everything else upright, as in print.
+class TLeafStyleScope {
+ public:
+  TLeafStyleScope(TCoreCanvas& Canvas, const TTerm& Leaf) : FCanvas(Canvas), FSaved(Canvas.GetFont()) {
+    if (!Leaf.IsA<TVariable>()) return;
+    TFontSpec Font = FSaved;
+    Font.Style |= fsItalic;
+    FCanvas.SetFont(Font);
+  }
+  ~TLeafStyleScope() { FCanvas.SetFont(FSaved); }
+  TLeafStyleScope(const TLeafStyleScope&) = delete;
+  TLeafStyleScope& operator=(const TLeafStyleScope&) = delete;
+
+ private:
+  TCoreCanvas& FCanvas;
+  TFontSpec FSaved;
+};
+
+
 // Lines of brackets and fraction bars: thin and solid in the font colour.
 void UseFontColorPen(TCoreCanvas& Canvas) { Canvas.SetPenColor(Canvas.GetFont().Color); }
 
@@ -69,7 +103,10 @@ void ClosingBracket(TCoreCanvas& Canvas, int X, int Top, int H) {
 
 // ------------------------------------------------------------------ leaves
 
-TSize TTerm::Measure(TCoreCanvas& Canvas) const { return Canvas.TextExtent(ToString()); }
+TSize TTerm::Measure(TCoreCanvas& Canvas) const {
+  const TLeafStyleScope Style(Canvas, *this);
+  return Canvas.TextExtent(ToString());
+}
 
 TVerticalExtent TTerm::GetVerticalExtent(TCoreCanvas& Canvas) const { return {Measure(Canvas).cy, 0}; }
 
@@ -77,27 +114,31 @@ void TTerm::DrawText(TCoreCanvas& Canvas, int X, int Y, const std::string& Text)
   Canvas.TextOut(X, Y, Text);  // the core canvas writes without background
 }
 
-void TTerm::Draw(TCoreCanvas& Canvas, int X, int Y) const { DrawText(Canvas, X, Y, ToString()); }
+void TTerm::Draw(TCoreCanvas& Canvas, int X, int Y) const {
+  const TLeafStyleScope Style(Canvas, *this);
+  DrawText(Canvas, X, Y, ToString());
+}
 
 // --------------------------------------------------------------- negation
 
-// The sign stands before its operand with the gap a minus has between two
-// terms on its right only; a bracketed operand gets drawn brackets.
+// The sign (the minus sign in the plus sign's cell, as between two terms)
+// stands before its operand with half the gap a minus has between two terms
+// on its right only; a bracketed operand gets drawn brackets.
 TSize TNeg::Measure(TCoreCanvas& Canvas) const {
-  const TSize Sign = Canvas.TextExtent("-");
+  const TSize Sign = SymbolCell(Canvas, MinusSign);
   TSize Op = Operand()->Measure(Canvas);
   if (NeedsBrackets()) Op.cx += 8;
-  return {Sign.cx + SymbolGap("-", Sign.cx) / 2 + Op.cx, std::max(Sign.cy, Op.cy)};
+  return {Sign.cx + SymbolGap(MinusSign, Sign.cx) / 2 + Op.cx, std::max(Sign.cy, Op.cy)};
 }
 
 TVerticalExtent TNeg::GetVerticalExtent(TCoreCanvas& Canvas) const { return Operand()->GetVerticalExtent(Canvas); }
 
 void TNeg::Draw(TCoreCanvas& Canvas, int X, int Y) const {
-  const TSize Sign = Canvas.TextExtent("-");
+  const TSize Sign = SymbolCell(Canvas, MinusSign);
   const TSize Op = Operand()->Measure(Canvas);
   const int H = std::max(Sign.cy, Op.cy);
-  DrawText(Canvas, X, Y + H - Sign.cy, "-");
-  X += Sign.cx + SymbolGap("-", Sign.cx) / 2;
+  DrawSymbol(Canvas, X, Y + H - Sign.cy, MinusSign);
+  X += Sign.cx + SymbolGap(MinusSign, Sign.cx) / 2;
   UseFontColorPen(Canvas);
   const bool Bracketed = NeedsBrackets();
   const int Below = Operand()->GetVerticalExtent(Canvas).Below;
@@ -125,7 +166,7 @@ void TDyad::DrawDyad(TCoreCanvas& Canvas, int X, int Y, const std::string& Op) c
   const std::string& Symbol = DrawnSymbol(Op);
   const TSize Left = L().Measure(Canvas);
   const TSize Right = R().Measure(Canvas);
-  const TSize Sym = Canvas.TextExtent(Symbol);
+  const TSize Sym = SymbolCell(Canvas, Symbol);
   const int H = std::max({Left.cy, Right.cy, Sym.cy});
   const int Gap = SymbolGap(Symbol, Sym.cx);
   UseFontColorPen(Canvas);
@@ -146,7 +187,7 @@ void TDyad::DrawDyad(TCoreCanvas& Canvas, int X, int Y, const std::string& Op) c
   };
   DrawChild(L(), Left, NeedsBrackets(0));
   X += Gap;
-  DrawText(Canvas, X, Y + H - Sym.cy, Symbol);
+  DrawSymbol(Canvas, X, Y + H - Sym.cy, Symbol);
   X += Sym.cx + Gap;
   DrawChild(R(), Right, NeedsBrackets(1));
 }
@@ -157,7 +198,7 @@ TSize TDyad::MeasureDyad(TCoreCanvas& Canvas, const std::string& Op) const {
   if (NeedsBrackets(0)) Left.cx += 8;
   if (NeedsBrackets(1)) Right.cx += 8;
   const std::string& Symbol = DrawnSymbol(Op);
-  const TSize Sym = Canvas.TextExtent(Symbol);
+  const TSize Sym = SymbolCell(Canvas, Symbol);
   return {Left.cx + Right.cx + Sym.cx + 2 * SymbolGap(Symbol, Sym.cx), std::max({Left.cy, Right.cy, Sym.cy})};
 }
 
@@ -195,22 +236,60 @@ void TFrac::Draw(TCoreCanvas& Canvas, int X, int Y) const {
 
 // ------------------------------------------------------------------ powers
 
+namespace {
+
+// The text a term's drawing starts with on the left, or null when it starts
+// with a line or a sign (a bracket, a fraction bar, a minus sign).
+const TTerm* LeadingLeaf(const TTerm& T) {
+  if (T.IsA<TConstant>() || T.IsA<TText>()) return &T;
+  if (T.IsA<TFrac>()) return nullptr;
+  if (const auto* D = dynamic_cast<const TDyad*>(&T)) return D->NeedsBrackets(0) ? nullptr : LeadingLeaf(*D->Left());
+  return nullptr;
+}
+
+// The ink of a leaf's text, in the style the leaf is drawn in.
+TInkSpan LeafInk(TCoreCanvas& Canvas, const TTerm& Leaf) {
+  const TLeafStyleScope Style(Canvas, Leaf);
+  return Canvas.TextInk(Leaf.ToString());
+}
+
+// The exponent's cell starts this far right of the base's cell (brackets
+// included), so that between the last ink of the base (an italic "f" leans
+// out of its cell, a "2" ends inside) and the first ink of the exponent (a
+// "1" starts well inside) there stays a gap of a pixel, two in large print:
+// the two read as one. The canvas font is the base's.
+int ExponentOffset(TCoreCanvas& Canvas, const TPower& Power) {
+  const TTerm& Base = *Power.Left();
+  // A bracketed base ends with the closing bracket's line, on its cell's edge.
+  const bool Leaf = Base.IsA<TConstant>() || Base.IsA<TText>();
+  const int Overhang = Leaf && !Power.NeedsBrackets(0) ? LeafInk(Canvas, Base).Right - Base.Measure(Canvas).cx : 0;
+  const int Pixels = std::abs(Canvas.GetFont().Height);
+  const int Gap = std::max(1, Pixels / 14);
+  TFontSizeScope Small(Canvas, ExponentSize(Canvas));
+  const TTerm* Lead = LeadingLeaf(*Power.Right());
+  const int Bearing = Lead ? LeafInk(Canvas, *Lead).Left : 0;
+  return Overhang + Gap - Bearing;
+}
+
+}  // namespace
+
 TSize TPower::Measure(TCoreCanvas& Canvas) const {
   TSize B = L().Measure(Canvas);
   if (NeedsBrackets(0)) B.cx += 8;
+  const int Offset = ExponentOffset(Canvas, *this);
   TSize E;
   {
     TFontSizeScope Small(Canvas, ExponentSize(Canvas));
     E = R().Measure(Canvas);
-    E.cx += Canvas.TextExtent("_").cx;
   }
   E.cy += B.cy / 2;
-  return {B.cx + E.cx, std::max(B.cy, E.cy)};
+  return {std::max(B.cx, B.cx + Offset + E.cx), std::max(B.cy, E.cy)};
 }
 
 void TPower::Draw(TCoreCanvas& Canvas, int X, int Y) const {
   const int H = Measure(Canvas).cy;
   const TSize B = L().Measure(Canvas);
+  const int Offset = ExponentOffset(Canvas, *this);
   const bool Bracketed = NeedsBrackets(0);
   UseFontColorPen(Canvas);
   if (Bracketed) {
@@ -224,8 +303,7 @@ void TPower::Draw(TCoreCanvas& Canvas, int X, int Y) const {
     X += 4;
   }
   TFontSizeScope Small(Canvas, ExponentSize(Canvas));
-  X += Canvas.TextExtent("_").cx;
-  R().Draw(Canvas, X, Y);  // the exponent's top meets the power's top
+  R().Draw(Canvas, X + Offset, Y);  // the exponent's top meets the power's top
 }
 
 bool FitTermFont(TCoreCanvas& Canvas, const TTerm& Term, TSize Room, int MinHeight) {

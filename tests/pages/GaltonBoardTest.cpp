@@ -108,3 +108,16 @@ TEST(GaltonBoard, ManyBallsSpreadLikeTheBinomialCoefficients) {
     EXPECT_NEAR(static_cast<double>(Board.Bin(K)), Mean, 5 * Sigma) << "bin " << K;
   }
 }
+
+TEST(GaltonBoard, FastPaceDropsExactlyTheAskedNumberOfBalls) {
+  RandomSeed(3);
+  TGaltonBoard Board;
+  Board.Start();
+  for (int I = 0; I < 5; ++I) Board.Step();  // a ball on its way counts as one of them
+  Board.DropBalls(10);
+  EXPECT_EQ(Board.Landed(), 10);
+  EXPECT_EQ(Board.BallX(), TGaltonBoard::BallStart.X);  // the next ball waits at the top
+  EXPECT_EQ(Board.BallY(), TGaltonBoard::BallStart.Y);
+  Board.DropBalls(0);
+  EXPECT_EQ(Board.Landed(), 10);
+}

@@ -126,7 +126,7 @@ TEST_F(GamePagesTest, DesignsOfTheFivePages) {
   const TRow Rows[] = {
       {[] { return NewPage<TfmBIU0>(); }, 14676718, {"Hier kannst du mit einfachen binomischen Formeln anfangen."}},
       {[] { return NewPage<TfmBIU1>(); }, 16765650, {"Jetzt werden die Formeln schon ein wenig schwerer..."}},
-      {[] { return NewPage<TfmFAU0>(); }, 13168895, {"Diese Seite dient dazu, das einfache Auszuklammern zu üben."}},
+      {[] { return NewPage<TfmFAU0>(); }, 13168895, {"Diese Seite dient dazu, das einfache Ausklammern zu üben."}},
       {[] { return NewPage<TfmFAU1>(); },
        14474495,
        {"Diese Seite dient dazu, mit den binomischen Formeln zu faktorisieren. <br>",

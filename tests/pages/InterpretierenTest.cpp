@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "components/Beam.h"
 #include "components/XShapes.h"
 #include "pages/PageClasses.h"
 #include "pages/interpretieren/INBewegung.h"
@@ -197,12 +198,28 @@ TEST_F(TPages, BewegungSquaresSitOnTheirNumberLines) {
     // The centre of a square at position x lies over the line's point x.
     EXPECT_EQ(Box->Left() + 3, Beam->Left() + Beam->LeftOffset()) << Row;
     EXPECT_EQ(Box->Top() + 78 * Row + 3, Beam->Top() + Beam->Height() / 2) << Row;
-    EXPECT_EQ(Beam->Width(), 700);
     EXPECT_EQ(Beam->TickDistance(), 4);
+    // Every square, the last one of the fastest body too, stays on its line
+    // (left of the arrow head) and on the page area.
+    const int LineEnd = Beam->Left() + LayoutBeam(Beam->Params()).HeadUpper.To.X;
+    for (int T = 0; T <= MotionLastTick; ++T)
+      EXPECT_LE(Box->Left() + MotionX(Row, T, 4) + MotionMarkerSize, LineEnd) << Row << " " << T;
   }
-  // The last square of the fastest body still fits on the page.
-  EXPECT_LE(Box->Left() + MotionX(0, 18, 4) + MotionMarkerSize, 736);
+  EXPECT_LE(Box->Left() + Box->Width(), 800);
   EXPECT_GE(Box->Width(), MotionX(0, 18, 4) + MotionMarkerSize);
+}
+
+TEST_F(TPages, BewegungStartsAgainFromZero) {
+  auto Page = CreateForm<TfmINBewegung>();
+  auto* Timer = Page->Component<TTimer>("Timer1");
+  for (int I = 0; I < 30 && Timer->Enabled(); ++I) Page->Timer1Timer(Timer);
+  ASSERT_FALSE(Timer->Enabled());
+  Page->PCVGlassButton2Click(nullptr);
+  EXPECT_EQ(Page->Seconds(), 0);
+  EXPECT_TRUE(Timer->Enabled());
+  EXPECT_EQ(Page->Component<TLabel>("Label5")->Caption(), "Zeit: t = 0 s");
+  for (int I = 0; I < 30 && Timer->Enabled(); ++I) Page->Timer1Timer(Timer);
+  EXPECT_EQ(Page->Seconds(), 18);
 }
 
 TEST(ColourNumber, EveryBlankRemovedThenDigitsOnly) {

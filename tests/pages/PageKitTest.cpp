@@ -261,6 +261,14 @@ TEST(PageKit, MaskedFieldKeepsLiteralsAndBlanks) {
   EXPECT_TRUE(Field->Text().startsWith(" 255"));
   Type(Field->LineEdit(), "65a535");
   EXPECT_EQ(Field->Text().remove(' '), "65535");
+  // The blank character shows only while nothing is typed; after digits the
+  // empty positions are plain spaces.
+  EXPECT_EQ(Field->LineEdit()->displayText(), " 65535    ");
+  Field->SetText(QString());
+  EXPECT_EQ(Field->LineEdit()->displayText(), " _________");
+  Field->SetText(" 7");
+  EXPECT_EQ(Field->LineEdit()->displayText(), " 7        ");
+  EXPECT_EQ(Field->Text(), " 7        ");
 }
 
 TEST(PageKit, StagesRevealTheirComponentsInOrder) {

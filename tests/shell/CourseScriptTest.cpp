@@ -126,6 +126,10 @@ TEST(ProgramOptions, KnownOptionsCourseSwitchesAndUnknownOnes) {
   const O Check = ParseProgramOptions({"--check-forms", "a.frm", "b.frm"});
   EXPECT_EQ(Check.Action, O::CheckForms);
   EXPECT_EQ(Check.Files, (std::vector<std::string>{"a.frm", "b.frm"}));
+  const O Layout = ParseProgramOptions({"--check-layout", "220", "1010"});
+  EXPECT_EQ(Layout.Action, O::CheckLayout);
+  EXPECT_EQ(Layout.Pages, (std::vector<int>{220, 1010}));
+  EXPECT_EQ(ParseProgramOptions({"--check-layout", "2x0"}).Action, O::Unknown);
   EXPECT_EQ(ParseProgramOptions({"--screenshot", "x.png"}).Screenshot, "x.png");
   const O Bad = ParseProgramOptions({"--plya", "x"});
   EXPECT_EQ(Bad.Action, O::Unknown);

@@ -158,7 +158,7 @@ TEST(PagesWindow, ShowsTheCourseTreeAndGoesToTheChosenPage) {
   WhileShown<TfmPages>([&] { MenuItem(*M.Main, "&Wo bin ich...")->trigger(); },
                        [&](TfmPages& W) {
                          Kept = &W;
-                         EXPECT_EQ(W.windowTitle(), "fmPages");
+                         EXPECT_EQ(W.windowTitle(), "Wo bin ich?");
                          TTreeView* Tree = W.TreeView1();
                          EXPECT_EQ(Tree->Count(), M.Course().Model().Contents().NodeCount());
                          // The current page is chosen and shown with the "chosen" picture.
@@ -409,26 +409,27 @@ TEST(StatisticsChart, RowsFrameAndWay) {
 
   const TStatisticsChart Empty = LayOutStatisticsChart(Pages, {}, Label, Width, 1280);
   ASSERT_EQ(Empty.Rows.size(), 4u);
-  EXPECT_EQ(Empty.Labels[0], (TChartText{0, -2, "S10"}));
-  EXPECT_EQ(Empty.Labels[3], (TChartText{0, 22, "S800"}));
-  EXPECT_EQ(Empty.Rows[0], (TChartLine{{15, 4}, {1000, 4}, ChapterColor(10), 2}));
-  EXPECT_EQ(Empty.Rows[2], (TChartLine{{20, 20}, {1000, 20}, ChapterColor(120), 2}));
-  EXPECT_EQ(Empty.Frame, (TChartFrame{{22, 0, 1280 - 20 - 1, 36}, clWhite, 8421504, 1}));
+  // The first label starts inside the box.
+  EXPECT_EQ(Empty.Labels[0], (TChartText{0, 1, "S10"}));
+  EXPECT_EQ(Empty.Labels[3], (TChartText{0, 25, "S800"}));
+  EXPECT_EQ(Empty.Rows[0], (TChartLine{{15, 7}, {1000, 7}, ChapterColor(10), 2}));
+  EXPECT_EQ(Empty.Rows[2], (TChartLine{{20, 23}, {1000, 23}, ChapterColor(120), 2}));
+  EXPECT_EQ(Empty.Frame, (TChartFrame{{22, 0, 1280 - 20 - 1, 39}, clWhite, 8421504, 1}));
   EXPECT_TRUE(Empty.Way.empty());
   EXPECT_TRUE(Empty.Dots.empty());
 
   // A page without a row (1010) is drawn on the first row.
   const TStatisticsChart Chart = LayOutStatisticsChart(Pages, {10, 120, 100, 1010}, Label, Width, 1280);
   const std::vector<TChartLine> Way = {
-      {{24, 0}, {26, 4}, clWhite, 1},
-      {{26, 4}, {30, 20}, clWhite, 1},
-      {{30, 20}, {34, 12}, clWhite, 1},
-      {{34, 12}, {38, 4}, clWhite, 1},
+      {{24, 0}, {26, 7}, clWhite, 1},
+      {{26, 7}, {30, 23}, clWhite, 1},
+      {{30, 23}, {34, 15}, clWhite, 1},
+      {{34, 15}, {38, 7}, clWhite, 1},
   };
   EXPECT_EQ(Chart.Way, Way);
   ASSERT_EQ(Chart.Dots.size(), 4u);
-  EXPECT_EQ(Chart.Dots[0], (TChartDot{{23, 1, 29, 7}, clWhite, clRed, 1}));
-  EXPECT_EQ(Chart.Dots[1].Box, (TRect{27, 17, 33, 23}));
+  EXPECT_EQ(Chart.Dots[0], (TChartDot{{23, 4, 29, 10}, clWhite, clRed, 1}));
+  EXPECT_EQ(Chart.Dots[1].Box, (TRect{27, 20, 33, 26}));
   EXPECT_EQ(Chart.Rows, Empty.Rows);
 }
 

@@ -66,19 +66,22 @@ TEST(FncInput, PreviewShowsTheTypedTermAtOnce) {
   W->show();
   const QRect A = InkFor(*W, "a");
   const QRect Two = InkFor(*W, "2");
-  // The term's box starts at (4, 8).
+  // The term starts at the left and stands in the middle of the preview.
   EXPECT_GE(A.left(), 4);
   EXPECT_LE(A.left(), 6);
-  EXPECT_GE(A.top(), 8);
-  // a^2: right of the base a small 2, raised above the base's line.
-  const QRect Base = InkFor(*W, "a^2", 0, A.right());
+  const QRect Brackets = InkFor(*W, "(a+b)");  // the bracket lines span the term's box
+  EXPECT_NEAR(Brackets.top(), W->PaintBox1()->height() - 1 - Brackets.bottom(), 2);
+  // a^2: a small 2 raised and tight right of the base a. Over the base's
+  // columns but its last there is no ink of the exponent, and the exponent
+  // starts at most three pixels (one of gap, antialiasing) after the base.
+  const QRect Base = InkFor(*W, "a^2", 0, A.right() - 1);
   const QRect Exponent = InkFor(*W, "a^2", A.right() + 1);
   ASSERT_TRUE(W->Term().IsExactly<TPower>());
   ASSERT_FALSE(Exponent.isEmpty());
-  EXPECT_EQ(Base.size(), A.size());
+  EXPECT_NEAR(Base.height(), A.height(), 1);
+  EXPECT_LE(Exponent.left(), A.right() + 3);
   EXPECT_LT(Exponent.height(), Two.height());
-  EXPECT_LT(Exponent.width(), Two.width() + 1);
-  EXPECT_LT(Exponent.bottom(), Base.top() + Base.height() / 2);
+  EXPECT_LT(Exponent.bottom(), Base.bottom() - 2);  // its line raised above the base's
 
   // An unmatched bracket is no term: the preview shows "?".
   const QRect Question = InkFor(*W, "?");

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPalette>
 
+#include "platform/Canvas.h"
 #include "platform/ComponentRegistry.h"
 #include "platform/ControlAccessible.h"
 #include "platform/Convert.h"
@@ -38,7 +39,9 @@ struct TTermBox {
     Box->SetState(State);
     Box->SetCaption(Caption);
   }
-  QImage Image() { return Host.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(0, 0, 150, 60); }
+  QImage Image() {
+    return Host.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(0, 0, Box->width(), Box->height());
+  }
 };
 
 TColor At(const QImage& I, int X, int Y) { return QRgbToTColor(I.pixel(X, Y)); }
@@ -64,13 +67,49 @@ TEST(MMTerm, EmptyCaptionPaintsTheFaceOnly) {
   EXPECT_TRUE(InkBounds(T.Image()).isNull());
 }
 
-TEST(MMTerm, TermIsDrawnFromFourFour) {
-  TTermBox T("(a+b)^2/(c+d)");
-  const QRect Ink = InkBounds(T.Image());
-  ASSERT_FALSE(Ink.isNull());
-  EXPECT_GE(Ink.left(), 4);
-  EXPECT_GE(Ink.top(), 4);
-  EXPECT_LE(Ink.left(), 6);
+TEST(MMTerm, TermStartsAtTheLeftAndStandsInTheMiddle) {
+  // As much room above the ink as below it (a pixel either way), in the
+  // box of the design and in a taller one.
+  for (const char* Caption : {"(a+b)*c", "(a+b)^2", "x^2+1", "a+b", "(a-b)/(c+d)", "2*x/3"}) {
+    for (const int BoxHeight : {60, 90}) {
+      TTermBox T(Caption);
+      T.Box->SetBounds(0, 0, 150, BoxHeight);
+      T.Host.resize(200, 120);
+      const QRect Ink = InkBounds(T.Image());
+      SCOPED_TRACE(std::string(Caption) + " in " + std::to_string(BoxHeight) + " px");
+      ASSERT_FALSE(Ink.isNull());
+      EXPECT_GE(Ink.left(), 4);
+      EXPECT_LE(Ink.left(), 6);
+      EXPECT_NEAR(Ink.top(), BoxHeight - 1 - Ink.bottom(), 2);
+    }
+  }
+}
+
+// The ink of the box's columns From..To.
+QRect InkIn(const QImage& I, int From, int To) {
+  QRect R;
+  for (int Y = 3; Y < I.height() - 3; ++Y)
+    for (int X = From; X <= To; ++X)
+      if (At(I, X, Y) != Face) R |= QRect(X, Y, 1, 1);
+  return R;
+}
+
+TEST(MMTerm, MinusSignHasThePlusSignsWidthAndSpacing) {
+  const QImage Plus = TTermBox("a+b").Image();
+  const QImage Minus = TTermBox("a-b").Image();
+  const QRect A = InkBounds(TTermBox("a").Image());
+  const QRect PlusInk = InkBounds(Plus);
+  const QRect MinusInk = InkBounds(Minus);
+  // The same overall width, b at the same place.
+  EXPECT_EQ(PlusInk.left(), MinusInk.left());
+  EXPECT_NEAR(PlusInk.right(), MinusInk.right(), 1);
+  // Between a and b: a bar as wide as the plus sign's, not a short hyphen.
+  const QRect PlusSign = InkIn(Plus, A.right() + 2, PlusInk.right() - A.width() - 1);
+  const QRect MinusSign = InkIn(Minus, A.right() + 2, MinusInk.right() - A.width() - 1);
+  ASSERT_FALSE(MinusSign.isNull());
+  EXPECT_NEAR(MinusSign.width(), PlusSign.width(), 1);
+  EXPECT_NEAR(MinusSign.center().x(), PlusSign.center().x(), 1);
+  EXPECT_LE(MinusSign.height(), 2);
 }
 
 TEST(MMTerm, FractionBarIsAHorizontalLineInTheFontColour) {

@@ -19,6 +19,7 @@ class TRecordingCanvas : public TCoreCanvas {
     int X, Y;
     std::string Text;
     int Points;
+    TFontStyles Style;
   };
   struct TLine {
     TPoint From, To;
@@ -30,6 +31,7 @@ class TRecordingCanvas : public TCoreCanvas {
   };
 
   TFontSpec Font;
+  int MinusWidth = 0;  // the minus sign's width when not a character's
   TColor Pen = clBlack;
   TPoint PenPos;
   std::vector<TText> Texts;
@@ -49,8 +51,13 @@ class TRecordingCanvas : public TCoreCanvas {
   }
   int CharWidth() const { return 6 * -Font.Height / 10; }
   int LineHeight() const { return -Font.Height + 3; }
-  TSize TextExtent(const std::string& Text) override { return {Chars(Text) * CharWidth(), LineHeight()}; }
-  void TextOut(int X, int Y, const std::string& Text) override { Texts.push_back({X, Y, Text, Font.Size()}); }
+  TSize TextExtent(const std::string& Text) override {
+    if (Text == "\xE2\x88\x92" && MinusWidth > 0) return {MinusWidth, LineHeight()};
+    return {Chars(Text) * CharWidth(), LineHeight()};
+  }
+  void TextOut(int X, int Y, const std::string& Text) override {
+    Texts.push_back({X, Y, Text, Font.Size(), Font.Style});
+  }
   TColor PenColor() const override { return Pen; }
   void SetPenColor(TColor Color) override { Pen = Color; }
   void MoveTo(int X, int Y) override { PenPos = {X, Y}; }
@@ -172,8 +179,8 @@ TEST(TermLayout, BracketedBaseAndRaisedSmallExponent) {
   TRecordingCanvas C = MakeCanvas();
   const auto T = Parse("(a+b)^2");
   // Base a + b: 7+3+7+3+7 = 27, plus 8 for the brackets; exponent at
-  // 7 points: "2" 5 wide plus "_" 5 wide, 12 + 16 / 2 high.
-  EXPECT_EQ(T->Measure(C), (TSize{45, 20}));
+  // 7 points: "2" 5 wide plus a one-pixel gap, 12 + 16 / 2 high.
+  EXPECT_EQ(T->Measure(C), (TSize{41, 20}));
   T->Draw(C, 0, 0);
   ASSERT_EQ(C.Polylines.size(), 2u);
   // Opening bracket at x 0 over the base's 16 pixels, which stand on y 20.
@@ -184,7 +191,7 @@ TEST(TermLayout, BracketedBaseAndRaisedSmallExponent) {
   EXPECT_EQ(C.TextOf("a").Y, 4);
   const auto& Exp = C.TextOf("2");
   EXPECT_EQ(Exp.Points, 7);
-  EXPECT_EQ(Exp.X, 35 + 5);
+  EXPECT_EQ(Exp.X, 35 + 1);  // tight to the closing bracket
   EXPECT_EQ(Exp.Y, 0);
   EXPECT_EQ(C.Font.Height, -13);
 }
@@ -194,7 +201,34 @@ TEST(TermLayout, PlainBaseHasNoBrackets) {
   Parse("a^2")->Draw(C, 0, 0);
   EXPECT_TRUE(C.Polylines.empty());
   EXPECT_EQ(C.TextOf("a").Y, 4);
-  EXPECT_EQ(C.TextOf("2").X, 7 + 5);
+  EXPECT_EQ(C.TextOf("2").X, 7 + 1);
+}
+
+TEST(TermLayout, VariablesInItalicsNumbersAndSignsUpright) {
+  TRecordingCanvas C = MakeCanvas();
+  Parse("2*l-x^3")->Draw(C, 0, 0);
+  for (const auto& Text : C.Texts) {
+    const bool Letter = Text.Text == "l" || Text.Text == "x";
+    EXPECT_EQ((Text.Style & fsItalic) != 0, Letter) << Text.Text;
+  }
+  EXPECT_EQ(C.Font.Style, 0u);  // the canvas font is as before
+}
+
+TEST(TermLayout, MinusIsTheMinusSignInThePlusSignsCell) {
+  TRecordingCanvas C = MakeCanvas();
+  C.MinusWidth = 5;  // narrower than the plus sign's 7
+  const auto T = Parse("a-b");
+  EXPECT_EQ(T->Measure(C).cx, Parse("a+b")->Measure(C).cx);
+  T->Draw(C, 0, 0);
+  const auto& Minus = C.TextOf("\xE2\x88\x92");
+  EXPECT_EQ(Minus.X, 7 + 3 + 1);            // centred in the 7 pixels of "+"
+  EXPECT_EQ(C.TextOf("b").X, 7 + 3 + 7 + 3);
+  // A negated term starts with the same sign in the same cell.
+  TRecordingCanvas N = MakeCanvas();
+  N.MinusWidth = 5;
+  Parse("-x")->Draw(N, 0, 0);
+  EXPECT_EQ(N.TextOf("\xE2\x88\x92").X, 1);
+  EXPECT_EQ(N.TextOf("x").X, 7 + 3 / 2);
 }
 
 TEST(TermLayout, BracketsInASumReachBelowTheLine) {

@@ -290,9 +290,9 @@ object fmAEDefinition: TfmAEDefinition
       Items = ( 'äquivalent' '+nicht äquivalent' )
     end
     object lbSchluss: TLabel
-      Left = 16
+      Left = 48
       Top = 412
-      Width = 520
+      Width = 500
       Height = 62
       AutoSize = False
       WordWrap = True

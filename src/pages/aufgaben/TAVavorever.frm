@@ -10,7 +10,7 @@ object fmTAVavorever: TfmTAVavorever
     object Label3: TLabel
       Left = 27
       Top = 6
-      Caption = 'Vavorever'
+      Caption = 'VavoRever'
       Font.Color = 8388608
       Font.Name = 'Tahoma'
       Font.Height = -32
@@ -119,32 +119,48 @@ object fmTAVavorever: TfmTAVavorever
       Font.Style = [fsBold]
       Transparent = True
     end
+    object MiniHTML1: TMiniHTML
+      Left = 250
+      Top = 8
+      Width = 330
+      Height = 152
+      Transparent = True
+      Font.Name = 'Tahoma'
+      Font.Height = -12
+      Lines.Strings = (
+        '<B>So wird gespielt:</B> <BR>'
+        '1. Drücke <B>Start</B>. Du beginnst auf dem Feld unten rechts. <BR>'
+        '2. Klicke ein Nachbarfeld an. Sein Term rechnet mit x (deinen Punkten), y (den Punkten davor) '
+        'und a bis e (oberste Zeile der Tabelle) deine neuen Punkte aus. <BR>'
+        '3. Sind deine Punkte mehr als das Ziel, geht es im nächsten Level weiter. <BR>'
+        '<B>Beispiel:</B> x = 12 und a = 5: Das Feld <B>x+a</B> gibt dir 12 + 5 = 17 Punkte.')
+    end
     object StringGrid1: TStringGrid
-      Left = 336
+      Left = 590
       Top = 12
-      Width = 234
+      Width = 199
       Height = 124
       ColCount = 5
       RowCount = 5
       FixedCols = 0
       FixedRows = 1
-      DefaultColWidth = 45
+      DefaultColWidth = 38
       DefaultRowHeight = 23
       Font.Name = 'Tahoma'
       Font.Height = -13
     end
     object PCVGlassButton1: TPCVGlassButton
-      Left = 592
-      Top = 48
+      Left = 27
+      Top = 126
       Width = 120
-      Height = 48
+      Height = 34
       Color = 11558944
       Caption = '&Start'
       Font.Color = 8388608
       Font.Name = 'Tahoma'
       Font.Height = -17
       Font.Style = [fsBold]
-      Radius = 25
+      Radius = 17
       OnClick = PCVGlassButton1Click
     end
     object Image1: TImage
@@ -210,8 +226,8 @@ object fmTAVavorever: TfmTAVavorever
         656C6C74206D69742056656C6F747261003B}
     end
     object PCPanel2: TPCPanel
-      Left = 27
-      Top = 146
+      Left = 40
+      Top = 166
       Width = 681
       Height = 329
       Color = 15263976

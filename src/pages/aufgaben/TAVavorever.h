@@ -1,5 +1,5 @@
 #pragma once
-// Page 1010, the term calculator game "Vavorever": a board of 8 × 8 term
+// Page 1010, the term calculator game "VavoRever": a board of 8 × 8 term
 // cells on which the pupil walks from cell to neighbouring cell; each step
 // evaluates the cell's term with the running number x, the previous value y
 // and the parameters a..e from the grid. The rules live in TVavoReverGame;

@@ -1,5 +1,5 @@
 #pragma once
-// The term calculator game "Vavorever": a board of 8 × 8 term cells, each an
+// The term calculator game "VavoRever": a board of 8 × 8 term cells, each an
 // operation on the running number x (the points), the previous value y and
 // five parameters a..e. The pupil walks from cell to neighbouring cell; each
 // step evaluates the cell's term and the result becomes the new x. A level is

@@ -292,16 +292,16 @@ object fmAUAlgorithmen: TfmAUAlgorithmen
     object XShapeStep22: TXShape
       Left = 159
       Top = 168
-      Width = 62
+      Width = 63
       Height = 40
       Shape = stTextBox
       Brush.Color = 16771798
       Pen.Color = 7882280
     end
     object LabelStep22: TLabel
-      Left = 162
+      Left = 160
       Top = 170
-      Width = 56
+      Width = 61
       Height = 36
       AutoSize = False
       Alignment = taCenter
@@ -310,22 +310,22 @@ object fmAUAlgorithmen: TfmAUAlgorithmen
       Transparent = True
       WordWrap = True
       Font.Name = 'Tahoma'
-      Font.Height = -12
+      Font.Height = -11
       Font.Color = 3939860
     end
     object XShapeStep23: TXShape
-      Left = 226
+      Left = 225
       Top = 168
-      Width = 62
+      Width = 63
       Height = 40
       Shape = stTextBox
       Brush.Color = 16771798
       Pen.Color = 7882280
     end
     object LabelStep23: TLabel
-      Left = 229
+      Left = 226
       Top = 170
-      Width = 56
+      Width = 61
       Height = 36
       AutoSize = False
       Alignment = taCenter
@@ -334,7 +334,7 @@ object fmAUAlgorithmen: TfmAUAlgorithmen
       Transparent = True
       WordWrap = True
       Font.Name = 'Tahoma'
-      Font.Height = -12
+      Font.Height = -11
       Font.Color = 3939860
     end
     object XShapeStep24: TXShape

@@ -184,9 +184,9 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Font.Color = 3939860
     end
     object LabelThree: TLabel
-      Left = 16
+      Left = 12
       Top = 196
-      Width = 70
+      Width = 76
       Height = 18
       Visible = False
       AutoSize = False
@@ -198,9 +198,9 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Font.Color = 3939860
     end
     object LabelTen: TLabel
-      Left = 16
+      Left = 12
       Top = 228
-      Width = 70
+      Width = 76
       Height = 18
       Visible = False
       AutoSize = False
@@ -219,7 +219,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Text = '0'
       Font.Name = 'Tahoma'
-      Font.Height = -13
+      Font.Height = -12
     end
     object UpDown1: TUpDown
       Left = 136
@@ -229,7 +229,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit1
       Min = 0
-      Max = 100000
+      Max = 99999
       Position = 0
     end
     object Edit2: TEdit
@@ -240,7 +240,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Text = '0'
       Font.Name = 'Tahoma'
-      Font.Height = -13
+      Font.Height = -12
     end
     object UpDown2: TUpDown
       Left = 204
@@ -250,7 +250,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit2
       Min = 0
-      Max = 100000
+      Max = 99999
       Position = 0
     end
     object Edit3: TEdit
@@ -261,7 +261,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Text = '0'
       Font.Name = 'Tahoma'
-      Font.Height = -13
+      Font.Height = -12
     end
     object UpDown3: TUpDown
       Left = 272
@@ -271,7 +271,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit3
       Min = 0
-      Max = 100000
+      Max = 99999
       Position = 0
     end
     object Edit4: TEdit
@@ -282,7 +282,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Text = '0'
       Font.Name = 'Tahoma'
-      Font.Height = -13
+      Font.Height = -12
     end
     object UpDown4: TUpDown
       Left = 340
@@ -292,7 +292,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit4
       Min = 0
-      Max = 100000
+      Max = 99999
       Position = 0
     end
     object Edit5: TEdit
@@ -303,7 +303,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Text = '0'
       Font.Name = 'Tahoma'
-      Font.Height = -13
+      Font.Height = -12
     end
     object UpDown5: TUpDown
       Left = 136
@@ -313,7 +313,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit5
       Min = 0
-      Max = 100000
+      Max = 99999
       Position = 0
     end
     object Edit6: TEdit
@@ -324,7 +324,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Text = '0'
       Font.Name = 'Tahoma'
-      Font.Height = -13
+      Font.Height = -12
     end
     object UpDown6: TUpDown
       Left = 204
@@ -334,7 +334,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit6
       Min = 0
-      Max = 100000
+      Max = 99999
       Position = 0
     end
     object Edit7: TEdit
@@ -345,7 +345,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Text = '0'
       Font.Name = 'Tahoma'
-      Font.Height = -13
+      Font.Height = -12
     end
     object UpDown7: TUpDown
       Left = 272
@@ -355,7 +355,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit7
       Min = 0
-      Max = 100000
+      Max = 99999
       Position = 0
     end
     object Edit8: TEdit
@@ -366,7 +366,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Text = '0'
       Font.Name = 'Tahoma'
-      Font.Height = -13
+      Font.Height = -12
     end
     object UpDown8: TUpDown
       Left = 340
@@ -376,7 +376,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit8
       Min = 0
-      Max = 100000
+      Max = 99999
       Position = 0
     end
     object LabelLockTerm: TLabel
@@ -515,9 +515,9 @@ object fmAUKombinatorik: TfmAUKombinatorik
         'Jede Mannschaft spielt gegen jede andere zweimal: einmal zu Hause und einmal auswärts. Wie viele Spiele gibt es bei <B>n</B> Mannschaften?')
     end
     object LabelTeams: TLabel
-      Left = 380
+      Left = 376
       Top = 196
-      Width = 96
+      Width = 101
       Height = 18
       Visible = False
       AutoSize = False
@@ -529,9 +529,9 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Font.Color = 3939860
     end
     object LabelGames: TLabel
-      Left = 380
+      Left = 376
       Top = 220
-      Width = 96
+      Width = 101
       Height = 18
       Visible = False
       AutoSize = False
@@ -575,7 +575,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit9
       Min = 0
-      Max = 1000
+      Max = 99
       Position = 0
     end
     object LabelTeams3: TLabel
@@ -611,7 +611,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit10
       Min = 0
-      Max = 1000
+      Max = 99
       Position = 0
     end
     object LabelTeams4: TLabel
@@ -647,7 +647,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit11
       Min = 0
-      Max = 1000
+      Max = 99
       Position = 0
     end
     object LabelTeams5: TLabel
@@ -683,7 +683,7 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit12
       Min = 0
-      Max = 1000
+      Max = 99
       Position = 0
     end
     object LabelTeams6: TLabel
@@ -719,13 +719,13 @@ object fmAUKombinatorik: TfmAUKombinatorik
       Visible = False
       Associate = Edit13
       Min = 0
-      Max = 1000
+      Max = 99
       Position = 0
     end
     object LabelLeagueTerm: TLabel
       Left = 380
       Top = 276
-      Width = 120
+      Width = 128
       Height = 18
       Visible = False
       AutoSize = False

@@ -20,7 +20,7 @@ object fmAUTermDialog: TfmAUTermDialog
         'Jedes weiße Feld mit einem <B>?</B> wartet auf deinen Term. Klicke darauf: '
         'Dann öffnet sich das Fenster für die Termeingabe. Tippe den Term dort ein, die '
         'Vorschau zeigt ihn dir sofort so, wie er im Heft aussieht. Die Knöpfe unter dem '
-        'Eingabefeld setzen Klammern und Rechenzeichen ein, <B>xª</B> das Zeichen ^ für '
+        'Eingabefeld setzen Klammern und Rechenzeichen ein, <B>x<SUP>n</SUP></B> das Zeichen ^ für '
         'Potenzen; die Taste <B>Entf</B> löscht die ganze Eingabe. Mit <B>OK</B> kommt dein '
         'Term in das Feld.<BR>'
         'Schreibe jeden Term in das Feld rechts daneben ab und klicke dann auf <B>Weiter</B>.')

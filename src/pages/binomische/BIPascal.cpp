@@ -4,6 +4,7 @@
 #include "platform/StdControls.h"
 #include "platform/Timer.h"
 #include "scene/MMBox.h"
+#include "scene/PCVGlass.h"
 #include "shell/MessageProcs.h"
 
 TfmBIPascal::TfmBIPascal(QWidget* Parent)
@@ -11,7 +12,9 @@ TfmBIPascal::TfmBIPascal(QWidget* Parent)
                     {QStringLiteral("MMCombo1"), QStringLiteral("MMCombo2"), QStringLiteral("MMCombo3"),
                      QStringLiteral("MMCombo4"), QStringLiteral("MMCombo5"), QStringLiteral("MMCombo6"),
                      QStringLiteral("MMCombo7")},
-                    {{}, {QStringLiteral("MiniHTML2"), QStringLiteral("Panel1")}, {QStringLiteral("MiniHTML3")}}) {}
+                    {{QStringLiteral("PCVGlassButton2")},
+                     {QStringLiteral("MiniHTML2"), QStringLiteral("Panel1")},
+                     {QStringLiteral("MiniHTML3")}}) {}
 
 void TfmBIPascal::PCVGlassButton1Click(QObject*) {
   switch (Stage()) {
@@ -44,13 +47,24 @@ void TfmBIPascal::PCVGlassButton1Click(QObject*) {
   }
 }
 
+void TfmBIPascal::PCVGlassButton2Click(QObject*) {
+  FFast = !FFast;
+  Component<TPCVGlassButton>(QStringLiteral("PCVGlassButton2"))
+      ->SetCaption(FFast ? QStringLiteral("&Langsamer") : QStringLiteral("&Schneller"));
+}
+
 void TfmBIPascal::Timer1Timer(QObject*) {
-  const int Bin = FBoard.Step();
+  const std::int64_t Before = FBoard.Landed();
+  if (FFast)
+    FBoard.DropBalls(FastBalls);
+  else
+    FBoard.Step();
   auto* Box = Component<TMMBox>(QStringLiteral("MMBox1"));
   if (TMMPoint* Ball = Box->Points().FindByName("Kugel")) {
     Ball->SetX(FBoard.BallX());
     Ball->SetY(FBoard.BallY());
   }
-  if (Bin > 0)
+  if (FBoard.Landed() == Before) return;
+  for (int Bin = 1; Bin <= TGaltonBoard::BinCount; ++Bin)
     Component<TLabel>(QStringLiteral("Label%1").arg(Bin))->SetCaption(QString::number(FBoard.Bin(Bin)));
 }

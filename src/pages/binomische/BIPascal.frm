@@ -360,7 +360,7 @@ object fmBIPascal: TfmBIPascal
       Transparent = False
       Color = clWhite
       Font.Name = 'Tahoma'
-      Font.Height = -17
+      Font.Height = -14
       Font.Style = [fsBold]
     end
     object Label2: TLabel
@@ -375,7 +375,7 @@ object fmBIPascal: TfmBIPascal
       Transparent = False
       Color = clWhite
       Font.Name = 'Tahoma'
-      Font.Height = -17
+      Font.Height = -14
       Font.Style = [fsBold]
     end
     object Label3: TLabel
@@ -390,7 +390,7 @@ object fmBIPascal: TfmBIPascal
       Transparent = False
       Color = clWhite
       Font.Name = 'Tahoma'
-      Font.Height = -17
+      Font.Height = -14
       Font.Style = [fsBold]
     end
     object Label4: TLabel
@@ -405,7 +405,7 @@ object fmBIPascal: TfmBIPascal
       Transparent = False
       Color = clWhite
       Font.Name = 'Tahoma'
-      Font.Height = -17
+      Font.Height = -14
       Font.Style = [fsBold]
     end
     object Label5: TLabel
@@ -420,7 +420,7 @@ object fmBIPascal: TfmBIPascal
       Transparent = False
       Color = clWhite
       Font.Name = 'Tahoma'
-      Font.Height = -17
+      Font.Height = -14
       Font.Style = [fsBold]
     end
     object Label6: TLabel
@@ -435,7 +435,7 @@ object fmBIPascal: TfmBIPascal
       Transparent = False
       Color = clWhite
       Font.Name = 'Tahoma'
-      Font.Height = -17
+      Font.Height = -14
       Font.Style = [fsBold]
     end
     object Label7: TLabel
@@ -450,7 +450,7 @@ object fmBIPascal: TfmBIPascal
       Transparent = False
       Color = clWhite
       Font.Name = 'Tahoma'
-      Font.Height = -17
+      Font.Height = -14
       Font.Style = [fsBold]
     end
     object Label8: TLabel
@@ -812,17 +812,17 @@ object fmBIPascal: TfmBIPascal
       end
     end
     object MiniHTML3: TMiniHTML
-      Left = 16
-      Top = 412
-      Width = 520
-      Height = 56
+      Left = 40
+      Top = 422
+      Width = 500
+      Height = 50
       Transparent = True
       Visible = False
       Font.Name = 'Tahoma'
-      Font.Height = -17
+      Font.Height = -16
       Lines = (
-        'Was hat das mit den binomischen Formeln zu tun? <br>'
-        '->')
+        'Was hat das mit den binomischen Formeln zu tun? '
+        'Das zeigt dir die nächste Seite.')
     end
     object PCVGlassButton1: TPCVGlassButton
       Left = 558
@@ -837,6 +837,21 @@ object fmBIPascal: TfmBIPascal
       Font.Color = clNavy
       EnhancedColor = clRed
       OnClick = PCVGlassButton1Click
+    end
+    object PCVGlassButton2: TPCVGlassButton
+      Left = 232
+      Top = 100
+      Width = 100
+      Height = 30
+      Visible = False
+      Color = 10510368
+      Caption = '&Schneller'
+      Font.Name = 'Tahoma'
+      Font.Height = -13
+      Font.Style = [fsBold]
+      Font.Color = clNavy
+      EnhancedColor = clRed
+      OnClick = PCVGlassButton2Click
     end
   end
   object Timer1: TTimer

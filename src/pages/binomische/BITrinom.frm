@@ -15,7 +15,7 @@ object fmBITrinom: TfmBITrinom
       Font.Name = 'Tahoma'
       Font.Height = -17
       Lines = (
-        'Versuche nun anhand der Zeichnung eine Formel für (a+b)³ zu finden <br>'
+        'Versuche nun anhand der Zeichnung eine Formel für (a+b)³ zu finden. <br>'
         'Der Würfel mit der Kantenlänge a+b ist in acht Quader zerlegt. Welche Quader '
         'sind gleich groß? Schreibe den Rauminhalt des Würfels als Summe.')
     end

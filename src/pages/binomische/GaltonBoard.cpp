@@ -43,3 +43,11 @@ int TGaltonBoard::Step(const TCoin& Coin) {
 int TGaltonBoard::Step() {
   return Step([] { return Random(2) == 1; });
 }
+
+void TGaltonBoard::DropBalls(int Count, const TCoin& Coin) {
+  for (const std::int64_t Goal = FLanded + Count; FLanded < Goal;) Step(Coin);
+}
+
+void TGaltonBoard::DropBalls(int Count) {
+  DropBalls(Count, [] { return Random(2) == 1; });
+}

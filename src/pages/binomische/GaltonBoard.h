@@ -48,6 +48,10 @@ class TGaltonBoard {
   int Step(const TCoin& Coin);
   // The same with the program's random generator.
   int Step();
+  // Steps until Count more balls have dropped into their bins (the fast
+  // pace of the page: many balls a tick, so that the bins fill quickly).
+  void DropBalls(int Count, const TCoin& Coin);
+  void DropBalls(int Count);
 
  private:
   TPoint FBall = BallStart;

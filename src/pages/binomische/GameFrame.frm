@@ -30,7 +30,7 @@ object fmGameFrame: TfmGameFrame
     object MMTerm1: TMMTerm
       Left = 28
       Top = 164
-      Width = 324
+      Width = 318
       Height = 56
       Caption = '?'
       State = 2
@@ -38,9 +38,9 @@ object fmGameFrame: TfmGameFrame
       Font.Height = -20
     end
     object Label1: TLabel
-      Left = 352
+      Left = 350
       Top = 170
-      Width = 32
+      Width = 36
       Height = 44
       Alignment = taCenter
       AutoSize = False
@@ -50,9 +50,9 @@ object fmGameFrame: TfmGameFrame
       Font.Height = -32
     end
     object MMTerm2: TMMTerm
-      Left = 384
+      Left = 390
       Top = 164
-      Width = 324
+      Width = 332
       Height = 56
       Caption = '?'
       State = 0

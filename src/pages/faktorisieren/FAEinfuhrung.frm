@@ -22,7 +22,7 @@ object fmFAEinfuhrung: TfmFAEinfuhrung
     end
     object Label10: TLabel
       Left = 72
-      Top = 82
+      Top = 86
       Width = 610
       Height = 22
       Visible = False
@@ -479,7 +479,7 @@ object fmFAEinfuhrung: TfmFAEinfuhrung
     object MMCombo4: TMMCombo
       Left = 428
       Top = 386
-      Width = 292
+      Width = 326
       Height = 26
       Visible = False
       Font.Name = 'Tahoma'

@@ -554,7 +554,7 @@ object fmFAGliederung: TfmFAGliederung
       Font.Name = 'Tahoma'
       Font.Height = -16
       Lines.Strings = (
-        'Wie du siehst, besteht der rechte Term, obwohl er das gleiche'
+        'Wie du siehst, besteht der rechte Term, obwohl er dasselbe '
         'berechnet, aus weniger Verzweigungen und Blättern. <br>'
         'Das kann in vielen Situationen sehr nützlich sein.')
     end

@@ -3,7 +3,7 @@ inherited fmFAU0: TfmFAU0
     Color = 13168895
     inherited MiniHTML1: TMiniHTML
       Lines = (
-        'Diese Seite dient dazu, das einfache Auszuklammern zu üben.')
+        'Diese Seite dient dazu, das einfache Ausklammern zu üben.')
     end
   end
 end

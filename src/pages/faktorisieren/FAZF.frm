@@ -57,7 +57,7 @@ object fmFAZF: TfmFAZF
       Width = 600
       Height = 30
       AutoSize = False
-      Caption = 'Das Faktorisieren'
+      Caption = 'Faktorisieren'
       Transparent = True
       Font.Color = 8388608
       Font.Height = -22
@@ -70,7 +70,7 @@ object fmFAZF: TfmFAZF
       Width = 640
       Height = 30
       AutoSize = False
-      Caption = 'heisst eine Summe in ein äquivalentes Produkt verwandeln'
+      Caption = 'heißt, eine Summe in ein äquivalentes Produkt zu verwandeln.'
       Transparent = True
       Font.Color = 8388608
       Font.Height = -20

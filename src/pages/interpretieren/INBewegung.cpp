@@ -29,6 +29,13 @@ void TfmINBewegung::Timer1Timer(QObject*) {
   Component<TPaintBox>(QStringLiteral("PaintBox1"))->update();
 }
 
+void TfmINBewegung::PCVGlassButton2Click(QObject*) {
+  FSeconds = 0;
+  Component<TTimer>(QStringLiteral("Timer1"))->SetEnabled(true);
+  ShowTime();
+  Component<TPaintBox>(QStringLiteral("PaintBox1"))->update();
+}
+
 void TfmINBewegung::PaintBox1Paint(QObject* Sender) {
   TCanvas& Canvas = *static_cast<TPaintBox*>(Sender)->Canvas();
   Canvas.Pen().SetColor(clBlack);

@@ -26,7 +26,7 @@ object fmINBewegung: TfmINBewegung
     object Beam1: TBeam
       Left = 0
       Top = 63
-      Width = 700
+      Width = 780
       Height = 40
       TickDistance = 4
       LeftOffset = 10
@@ -36,7 +36,7 @@ object fmINBewegung: TfmINBewegung
     object Beam2: TBeam
       Left = 0
       Top = 141
-      Width = 700
+      Width = 780
       Height = 40
       TickDistance = 4
       LeftOffset = 10
@@ -46,7 +46,7 @@ object fmINBewegung: TfmINBewegung
     object Beam3: TBeam
       Left = 0
       Top = 219
-      Width = 700
+      Width = 780
       Height = 40
       TickDistance = 4
       LeftOffset = 10
@@ -56,7 +56,7 @@ object fmINBewegung: TfmINBewegung
     object Beam4: TBeam
       Left = 0
       Top = 297
-      Width = 700
+      Width = 780
       Height = 40
       TickDistance = 4
       LeftOffset = 10
@@ -110,7 +110,7 @@ object fmINBewegung: TfmINBewegung
     object PaintBox1: TPaintBox
       Left = 7
       Top = 80
-      Width = 730
+      Width = 780
       Height = 240
       OnPaint = PaintBox1Paint
     end
@@ -252,6 +252,20 @@ object fmINBewegung: TfmINBewegung
       Font.Color = clNavy
       EnhancedColor = clRed
       OnClick = PCVGlassButton1Click
+    end
+    object PCVGlassButton2: TPCVGlassButton
+      Left = 394
+      Top = 412
+      Width = 150
+      Height = 48
+      Color = 10510368
+      Caption = '&Noch einmal'
+      Font.Name = 'Tahoma'
+      Font.Height = -19
+      Font.Style = [fsBold]
+      Font.Color = clNavy
+      EnhancedColor = clRed
+      OnClick = PCVGlassButton2Click
     end
   end
   object Timer1: TTimer

@@ -2,7 +2,8 @@
 // Page "Bewegungen": four bodies move along four number lines, one step a
 // second for 18 seconds, each leaving a yellow trail behind its red square.
 // The pupil picks the term that gives each body's position after t seconds.
-// The animation runs once per visit; the check does not restart it.
+// The animation runs once per visit; the check does not restart it, the
+// button "Noch einmal" does (from t = 0).
 #include "pages/ExercisePage.h"
 
 class TfmINBewegung : public TExercisePage {
@@ -17,6 +18,7 @@ class TfmINBewegung : public TExercisePage {
  public slots:
   void FormCreate(QObject* Sender);
   void PCVGlassButton1Click(QObject* Sender);
+  void PCVGlassButton2Click(QObject* Sender);
   void Timer1Timer(QObject* Sender);
   void PaintBox1Paint(QObject* Sender);
 

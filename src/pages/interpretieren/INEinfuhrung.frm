@@ -187,7 +187,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label6: TLabel
       Left = 370
-      Top = 74
+      Top = 84
       Width = 100
       Height = 26
       Alignment = taLeftJustify
@@ -200,7 +200,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label21: TLabel
       Left = 380
-      Top = 113
+      Top = 121
       Width = 24
       Height = 20
       Alignment = taRightJustify
@@ -212,7 +212,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object MMTerm1: TMMTerm
       Left = 410
-      Top = 104
+      Top = 112
       Width = 236
       Height = 38
       Caption = 'a*c'
@@ -224,7 +224,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label11: TLabel
       Left = 654
-      Top = 108
+      Top = 116
       Width = 30
       Height = 30
       AutoSize = False
@@ -237,7 +237,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label22: TLabel
       Left = 380
-      Top = 156
+      Top = 164
       Width = 24
       Height = 20
       Alignment = taRightJustify
@@ -249,7 +249,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object MMTerm2: TMMTerm
       Left = 410
-      Top = 147
+      Top = 155
       Width = 236
       Height = 38
       Caption = 'a*c/2'
@@ -261,7 +261,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label12: TLabel
       Left = 654
-      Top = 151
+      Top = 159
       Width = 30
       Height = 30
       AutoSize = False
@@ -274,7 +274,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label23: TLabel
       Left = 380
-      Top = 199
+      Top = 207
       Width = 24
       Height = 20
       Alignment = taRightJustify
@@ -286,7 +286,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object MMTerm3: TMMTerm
       Left = 410
-      Top = 190
+      Top = 198
       Width = 236
       Height = 38
       Caption = '(a+b/2)*c'
@@ -298,7 +298,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label13: TLabel
       Left = 654
-      Top = 194
+      Top = 202
       Width = 30
       Height = 30
       AutoSize = False
@@ -311,7 +311,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label24: TLabel
       Left = 380
-      Top = 242
+      Top = 250
       Width = 24
       Height = 20
       Alignment = taRightJustify
@@ -323,7 +323,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object MMTerm4: TMMTerm
       Left = 410
-      Top = 233
+      Top = 241
       Width = 236
       Height = 38
       Caption = 'b*c'
@@ -335,7 +335,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label14: TLabel
       Left = 654
-      Top = 237
+      Top = 245
       Width = 30
       Height = 30
       AutoSize = False
@@ -348,7 +348,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label25: TLabel
       Left = 380
-      Top = 285
+      Top = 293
       Width = 24
       Height = 20
       Alignment = taRightJustify
@@ -360,7 +360,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object MMTerm5: TMMTerm
       Left = 410
-      Top = 276
+      Top = 284
       Width = 236
       Height = 38
       Caption = '(a+b)*(c+d)-0,5*b*c-d^2'
@@ -372,7 +372,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label15: TLabel
       Left = 654
-      Top = 280
+      Top = 288
       Width = 30
       Height = 30
       AutoSize = False
@@ -385,7 +385,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label26: TLabel
       Left = 380
-      Top = 328
+      Top = 336
       Width = 24
       Height = 20
       Alignment = taRightJustify
@@ -397,7 +397,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object MMTerm6: TMMTerm
       Left = 410
-      Top = 319
+      Top = 327
       Width = 236
       Height = 38
       Caption = '1/2*(a+b)*c'
@@ -409,7 +409,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label16: TLabel
       Left = 654
-      Top = 323
+      Top = 331
       Width = 30
       Height = 30
       AutoSize = False
@@ -422,7 +422,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label27: TLabel
       Left = 380
-      Top = 371
+      Top = 379
       Width = 24
       Height = 20
       Alignment = taRightJustify
@@ -434,7 +434,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object MMTerm7: TMMTerm
       Left = 410
-      Top = 362
+      Top = 370
       Width = 236
       Height = 38
       Caption = 'a*(2*c+d)-(a*c)/2'
@@ -446,7 +446,7 @@ object fmINEinfuhrung: TfmINEinfuhrung
     end
     object Label17: TLabel
       Left = 654
-      Top = 366
+      Top = 374
       Width = 30
       Height = 30
       AutoSize = False

@@ -2,10 +2,7 @@ object fmRVBeispiele: TfmRVBeispiele
   ClientWidth = 736
   ClientHeight = 482
   object PCPanel1: TPCPanel
-    Left = 0
-    Top = 0
-    Width = 736
-    Height = 482
+    Align = alClient
     BackgroundMode = bmHFloat
     Color = 14676718
     Color2 = 16777215
@@ -33,7 +30,7 @@ object fmRVBeispiele: TfmRVBeispiele
         '+Das Volumen eines Quaders.'
         'Den Umfang eines Dreiecks.'
         'Die Oberfläche eines Quaders.'
-        'Den Bremsweg eines Autos.'
+        'Den Anhalteweg eines Autos.'
         'Den Mittelwert aus drei Zahlen.'
         'Die Summe aus drei Zahlen.'
         'Den Flächeninhalt eines Dreiecks.')
@@ -63,9 +60,9 @@ object fmRVBeispiele: TfmRVBeispiele
       Visible = False
     end
     object lbKontext1: TLabel
-      Left = 20
+      Left = 16
       Top = 191
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Textaufgabe'
@@ -91,9 +88,9 @@ object fmRVBeispiele: TfmRVBeispiele
         'G')
     end
     object lbKontext2: TLabel
-      Left = 20
+      Left = 16
       Top = 224
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Rätselaufgabe'
@@ -119,9 +116,9 @@ object fmRVBeispiele: TfmRVBeispiele
         '+G')
     end
     object lbKontext3: TLabel
-      Left = 20
+      Left = 16
       Top = 257
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Erklärung am Bau'
@@ -147,9 +144,9 @@ object fmRVBeispiele: TfmRVBeispiele
         'G')
     end
     object lbKontext4: TLabel
-      Left = 20
+      Left = 16
       Top = 290
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Taschenrechner'
@@ -175,9 +172,9 @@ object fmRVBeispiele: TfmRVBeispiele
         'G')
     end
     object lbKontext5: TLabel
-      Left = 20
+      Left = 16
       Top = 323
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Computer-Maschinensprache'
@@ -203,9 +200,9 @@ object fmRVBeispiele: TfmRVBeispiele
         'G')
     end
     object lbKontext6: TLabel
-      Left = 20
+      Left = 16
       Top = 356
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Computer-Programm'
@@ -231,9 +228,9 @@ object fmRVBeispiele: TfmRVBeispiele
         'G')
     end
     object lbKontext7: TLabel
-      Left = 20
+      Left = 16
       Top = 389
-      Width = 204
+      Width = 208
       Height = 20
       AutoSize = False
       Caption = 'Mathem. Formulierung'

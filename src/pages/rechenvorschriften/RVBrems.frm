@@ -2,10 +2,7 @@ object fmRVBrems: TfmRVBrems
   ClientWidth = 736
   ClientHeight = 482
   object PCPanel1: TPCPanel
-    Left = 0
-    Top = 0
-    Width = 736
-    Height = 482
+    Align = alClient
     BackgroundMode = bmHFloat
     Color = 14676718
     Color2 = 16777215
@@ -18,8 +15,8 @@ object fmRVBrems: TfmRVBrems
       Font.Name = 'Tahoma'
       Font.Height = -15
       Lines.Strings = (
-        '<B>Der Bremsweg</B> <BR>'
-        'In der Fahrschule lernt man eine Faustregel für den Bremsweg eines Autos:')
+        '<B>Der Anhalteweg</B> <BR>'
+        'In der Fahrschule lernt man eine Faustregel für den Anhalteweg eines Autos:')
     end
     object XShapeKarte1: TXShape
       Left = 16
@@ -42,8 +39,9 @@ object fmRVBrems: TfmRVBrems
       Lines.Strings = (
         '<I>„Dividiere die Geschwindigkeit in km/h durch 10. Die so erhaltene Zahl '
         'soll einmal mit sich selbst multipliziert werden und zum anderen mit 3. '
-        'Du erhältst den Bremsweg in Metern, wenn du die beiden zuletzt '
-        'berechneten Zahlen addierst.“</I>')
+        'Du erhältst den Anhalteweg in Metern, wenn du die beiden zuletzt '
+        'berechneten Zahlen addierst.“</I> <BR>'
+        '<FONT COLOR=303030>Der Anhalteweg besteht aus dem Reaktionsweg 3 · v/10 und dem Bremsweg (v/10)².')
     end
     object MiniHTML3: TMiniHTML
       Left = 16
@@ -54,7 +52,7 @@ object fmRVBrems: TfmRVBrems
       Font.Name = 'Tahoma'
       Font.Height = -15
       Lines.Strings = (
-        'Berechne die Bremswege und trage sie ein.')
+        'Berechne die Anhaltewege und trage sie ein.')
     end
     object RRGrid1: TRRGrid
       Left = 40
@@ -76,7 +74,7 @@ object fmRVBrems: TfmRVBrems
       Font.Height = -14
       Cells.Strings = (
         'v in km/h'
-        'Bremsweg in m'
+        'Anhalteweg in m'
         '<B>30</B>'
         ''
         '<B>50</B>'
@@ -247,7 +245,7 @@ object fmRVBrems: TfmRVBrems
         '40 : 10 = 4 <BR>'
         '4 · 4 = 16  und  4 · 3 = 12 <BR>'
         '16 + 12 = 28 <BR>'
-        'Bei 40 km/h beträgt der Bremsweg also etwa <B>28 m</B>.')
+        'Bei 40 km/h beträgt der Anhalteweg also etwa <B>28 m</B>.')
     end
     object XShape1: TXShape
       Left = 352
@@ -350,7 +348,7 @@ object fmRVBrems: TfmRVBrems
       Height = 18
       Alignment = taCenter
       AutoSize = False
-      Caption = 'Bremsweg'
+      Caption = 'Anhalteweg'
       Transparent = True
       Font.Name = 'Tahoma'
       Font.Height = -13

@@ -2,10 +2,7 @@ object fmRVDefinition: TfmRVDefinition
   ClientWidth = 736
   ClientHeight = 482
   object PCPanel1: TPCPanel
-    Left = 0
-    Top = 0
-    Width = 736
-    Height = 482
+    Align = alClient
     BackgroundMode = bmHFloat
     Color = 14676718
     Color2 = 16777215
@@ -20,7 +17,7 @@ object fmRVDefinition: TfmRVDefinition
       Lines.Strings = (
         '<B>Wie groß sind die Dreiecke?</B> <BR>'
         'Jedes rechtwinklige Dreieck ist genau die Hälfte eines Rechtecks mit derselben Länge und Breite (Maße in cm). '
-        'Gefragt ist der Flächeninhalt der Dreiecke A, B, C, D und E. '
+        'Gefragt ist der Flächeninhalt der Dreiecke A, B, C, D und E in cm². '
         'Versuche die entsprechende Tabelle zu füllen.')
     end
     object XShapeKarte1: TXShape
@@ -348,13 +345,13 @@ object fmRVDefinition: TfmRVDefinition
       Font.Color = 3158064
     end
     object RRGrid1: TRRGrid
-      Left = 390
+      Left = 386
       Top = 98
-      Width = 329
+      Width = 405
       Height = 187
       ColCount = 4
       RowCount = 6
-      DefaultColWidth = 81
+      DefaultColWidth = 100
       DefaultRowHeight = 30
       BorderStyle = bsNone
       ScrollBars = ssNone
@@ -369,7 +366,7 @@ object fmRVDefinition: TfmRVDefinition
         ''
         'Länge'
         'Breite'
-        'Flächeninh.'
+        'Flächeninhalt'
         '<B>A</B>'
         ''
         ''
@@ -392,7 +389,7 @@ object fmRVDefinition: TfmRVDefinition
         '')
     end
     object Edit1: TEdit
-      Left = 478
+      Left = 493
       Top = 132
       Width = 52
       Height = 24
@@ -401,7 +398,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown1: TUpDown
-      Left = 530
+      Left = 545
       Top = 132
       Width = 17
       Height = 24
@@ -411,7 +408,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit2: TEdit
-      Left = 560
+      Left = 594
       Top = 132
       Width = 52
       Height = 24
@@ -420,7 +417,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown2: TUpDown
-      Left = 612
+      Left = 646
       Top = 132
       Width = 17
       Height = 24
@@ -430,7 +427,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit3: TEdit
-      Left = 642
+      Left = 695
       Top = 132
       Width = 52
       Height = 24
@@ -439,7 +436,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown3: TUpDown
-      Left = 694
+      Left = 747
       Top = 132
       Width = 17
       Height = 24
@@ -449,7 +446,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit4: TEdit
-      Left = 478
+      Left = 493
       Top = 163
       Width = 52
       Height = 24
@@ -458,7 +455,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown4: TUpDown
-      Left = 530
+      Left = 545
       Top = 163
       Width = 17
       Height = 24
@@ -468,7 +465,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit5: TEdit
-      Left = 560
+      Left = 594
       Top = 163
       Width = 52
       Height = 24
@@ -477,7 +474,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown5: TUpDown
-      Left = 612
+      Left = 646
       Top = 163
       Width = 17
       Height = 24
@@ -487,7 +484,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit6: TEdit
-      Left = 642
+      Left = 695
       Top = 163
       Width = 52
       Height = 24
@@ -496,7 +493,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown6: TUpDown
-      Left = 694
+      Left = 747
       Top = 163
       Width = 17
       Height = 24
@@ -506,7 +503,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit7: TEdit
-      Left = 478
+      Left = 493
       Top = 194
       Width = 52
       Height = 24
@@ -515,7 +512,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown7: TUpDown
-      Left = 530
+      Left = 545
       Top = 194
       Width = 17
       Height = 24
@@ -525,7 +522,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit8: TEdit
-      Left = 560
+      Left = 594
       Top = 194
       Width = 52
       Height = 24
@@ -534,7 +531,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown8: TUpDown
-      Left = 612
+      Left = 646
       Top = 194
       Width = 17
       Height = 24
@@ -544,7 +541,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit9: TEdit
-      Left = 642
+      Left = 695
       Top = 194
       Width = 52
       Height = 24
@@ -553,7 +550,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown9: TUpDown
-      Left = 694
+      Left = 747
       Top = 194
       Width = 17
       Height = 24
@@ -563,7 +560,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit10: TEdit
-      Left = 478
+      Left = 493
       Top = 225
       Width = 52
       Height = 24
@@ -572,7 +569,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown10: TUpDown
-      Left = 530
+      Left = 545
       Top = 225
       Width = 17
       Height = 24
@@ -582,7 +579,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit11: TEdit
-      Left = 560
+      Left = 594
       Top = 225
       Width = 52
       Height = 24
@@ -591,7 +588,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown11: TUpDown
-      Left = 612
+      Left = 646
       Top = 225
       Width = 17
       Height = 24
@@ -601,7 +598,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit12: TEdit
-      Left = 642
+      Left = 695
       Top = 225
       Width = 52
       Height = 24
@@ -610,7 +607,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown12: TUpDown
-      Left = 694
+      Left = 747
       Top = 225
       Width = 17
       Height = 24
@@ -620,7 +617,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit13: TEdit
-      Left = 478
+      Left = 493
       Top = 256
       Width = 52
       Height = 24
@@ -629,7 +626,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown13: TUpDown
-      Left = 530
+      Left = 545
       Top = 256
       Width = 17
       Height = 24
@@ -639,7 +636,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit14: TEdit
-      Left = 560
+      Left = 594
       Top = 256
       Width = 52
       Height = 24
@@ -648,7 +645,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown14: TUpDown
-      Left = 612
+      Left = 646
       Top = 256
       Width = 17
       Height = 24
@@ -658,7 +655,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit15: TEdit
-      Left = 642
+      Left = 695
       Top = 256
       Width = 52
       Height = 24
@@ -667,7 +664,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown15: TUpDown
-      Left = 694
+      Left = 747
       Top = 256
       Width = 17
       Height = 24
@@ -705,7 +702,7 @@ object fmRVDefinition: TfmRVDefinition
     object MMCombo1: TMMCombo
       Left = 156
       Top = 333
-      Width = 290
+      Width = 340
       Visible = False
       Font.Name = 'Tahoma'
       Font.Height = -14
@@ -738,7 +735,7 @@ object fmRVDefinition: TfmRVDefinition
     object MMCombo2: TMMCombo
       Left = 156
       Top = 371
-      Width = 290
+      Width = 340
       Visible = False
       Font.Name = 'Tahoma'
       Font.Height = -14
@@ -757,9 +754,9 @@ object fmRVDefinition: TfmRVDefinition
         'die Dreiecke zählen.“')
     end
     object lbKlammer: TLabel
-      Left = 452
+      Left = 500
       Top = 318
-      Width = 30
+      Width = 36
       Height = 84
       AutoSize = False
       Caption = '}'
@@ -770,9 +767,9 @@ object fmRVDefinition: TfmRVDefinition
       Font.Color = 8388608
     end
     object MiniHTML2: TMiniHTML
-      Left = 488
+      Left = 540
       Top = 346
-      Width = 240
+      Width = 250
       Height = 50
       Transparent = True
       Visible = False

@@ -2,10 +2,7 @@ object fmRVTerm: TfmRVTerm
   ClientWidth = 736
   ClientHeight = 482
   object PCPanel1: TPCPanel
-    Left = 0
-    Top = 0
-    Width = 736
-    Height = 482
+    Align = alClient
     BackgroundMode = bmHFloat
     Color = 14676718
     Color2 = 16777215
@@ -62,12 +59,12 @@ object fmRVTerm: TfmRVTerm
     object RRGrid2: TRRGrid
       Left = 205
       Top = 100
-      Width = 132
+      Width = 232
       Height = 156
       ColCount = 1
       RowCount = 5
       FixedCols = 0
-      DefaultColWidth = 130
+      DefaultColWidth = 230
       DefaultRowHeight = 30
       BorderStyle = bsNone
       ScrollBars = ssNone
@@ -88,7 +85,7 @@ object fmRVTerm: TfmRVTerm
     object MMCombo1: TMMCombo
       Left = 207
       Top = 226
-      Width = 128
+      Width = 228
       Font.Name = 'Tahoma'
       Font.Height = -14
       Items.Strings = (
@@ -99,7 +96,7 @@ object fmRVTerm: TfmRVTerm
         'Länge mal Breite mal Höhe')
     end
     object RRGrid3: TRRGrid
-      Left = 376
+      Left = 476
       Top = 100
       Width = 127
       Height = 156
@@ -130,7 +127,7 @@ object fmRVTerm: TfmRVTerm
         '<B>b</B>')
     end
     object RRGrid4: TRRGrid
-      Left = 502
+      Left = 602
       Top = 100
       Width = 142
       Height = 156
@@ -156,7 +153,7 @@ object fmRVTerm: TfmRVTerm
         '')
     end
     object MMCombo2: TMMCombo
-      Left = 504
+      Left = 604
       Top = 226
       Width = 138
       Font.Name = 'Tahoma'
@@ -214,7 +211,7 @@ object fmRVTerm: TfmRVTerm
       Font.Name = 'Tahoma'
       Font.Height = -14
       Cells.Strings = (
-        '<B>Bremsweg</B>'
+        '<B>Anhalteweg</B>'
         '3·(20:10)+(20:10)²'
         '3·(40:10)+(40:10)²'
         '3·(90:10)+(90:10)²'

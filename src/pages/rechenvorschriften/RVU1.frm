@@ -2,10 +2,7 @@ object fmRVU1: TfmRVU1
   ClientWidth = 736
   ClientHeight = 482
   object PCPanel1: TPCPanel
-    Left = 0
-    Top = 0
-    Width = 736
-    Height = 482
+    Align = alClient
     BackgroundMode = bmHFloat
     Color = 14676718
     Color2 = 16777215
@@ -57,7 +54,7 @@ object fmRVU1: TfmRVU1
         'Mittelwert aus zwei Zahlen'
         'Mittelwert aus drei Zahlen'
         'Berechnung der Mathenote'
-        'Berechnung Bremsweg')
+        'Berechnung Anhalteweg')
     end
     object XShapeKarte2: TXShape
       Left = 253
@@ -96,7 +93,7 @@ object fmRVU1: TfmRVU1
         '+Mittelwert aus zwei Zahlen'
         'Mittelwert aus drei Zahlen'
         'Berechnung der Mathenote'
-        'Berechnung Bremsweg')
+        'Berechnung Anhalteweg')
     end
     object XShapeKarte3: TXShape
       Left = 490
@@ -135,7 +132,7 @@ object fmRVU1: TfmRVU1
         'Mittelwert aus zwei Zahlen'
         'Mittelwert aus drei Zahlen'
         'Berechnung der Mathenote'
-        'Berechnung Bremsweg')
+        'Berechnung Anhalteweg')
     end
     object XShapeKarte4: TXShape
       Left = 16
@@ -174,7 +171,7 @@ object fmRVU1: TfmRVU1
         'Mittelwert aus zwei Zahlen'
         'Mittelwert aus drei Zahlen'
         '+Berechnung der Mathenote'
-        'Berechnung Bremsweg')
+        'Berechnung Anhalteweg')
     end
     object XShapeKarte5: TXShape
       Left = 253
@@ -213,7 +210,7 @@ object fmRVU1: TfmRVU1
         'Mittelwert aus zwei Zahlen'
         'Mittelwert aus drei Zahlen'
         'Berechnung der Mathenote'
-        '+Berechnung Bremsweg')
+        '+Berechnung Anhalteweg')
     end
     object XShapeKarte6: TXShape
       Left = 490
@@ -252,7 +249,7 @@ object fmRVU1: TfmRVU1
         'Mittelwert aus zwei Zahlen'
         'Mittelwert aus drei Zahlen'
         'Berechnung der Mathenote'
-        'Berechnung Bremsweg')
+        'Berechnung Anhalteweg')
     end
     object XShapeKarte7: TXShape
       Left = 16
@@ -291,7 +288,7 @@ object fmRVU1: TfmRVU1
         'Mittelwert aus zwei Zahlen'
         '+Mittelwert aus drei Zahlen'
         'Berechnung der Mathenote'
-        'Berechnung Bremsweg')
+        'Berechnung Anhalteweg')
     end
     object XShapeKarte8: TXShape
       Left = 253
@@ -330,7 +327,7 @@ object fmRVU1: TfmRVU1
         'Mittelwert aus zwei Zahlen'
         'Mittelwert aus drei Zahlen'
         'Berechnung der Mathenote'
-        'Berechnung Bremsweg')
+        'Berechnung Anhalteweg')
     end
     object XShape1: TXShape
       Left = 44
@@ -580,7 +577,7 @@ object fmRVU1: TfmRVU1
     end
     object Label15: TLabel
       Left = 520
-      Top = 260
+      Top = 258
       Width = 52
       Height = 16
       Alignment = taCenter
@@ -654,7 +651,7 @@ object fmRVU1: TfmRVU1
     end
     object Label16: TLabel
       Left = 315
-      Top = 374
+      Top = 372
       Width = 70
       Height = 14
       Alignment = taCenter

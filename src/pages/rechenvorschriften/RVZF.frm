@@ -3,10 +3,7 @@ object fmRVZF: TfmRVZF
   ClientHeight = 482
   OnCreate = FormCreate
   object PCPanel1: TPCPanel
-    Left = 0
-    Top = 0
-    Width = 736
-    Height = 482
+    Align = alClient
     BackgroundMode = bmHFloat
     Color = 14676718
     Color2 = 16777215
@@ -110,7 +107,7 @@ object fmRVZF: TfmRVZF
       Font.Name = 'Tahoma'
       Font.Height = -13
       Lines.Strings = (
-        'Länge 8 cm, <BR>Breite 4 cm: <BR>8 · 4 = 32 <BR>32 : 2 = <B>16</B> (cm²)')
+        'Länge 8 cm, <BR>Breite 4 cm: <BR>8 · 4 = 32 <BR>32 : 2 = 16 <BR>Fläche: <B>16 cm²</B>')
     end
     object XShapeKarte3: TXShape
       Left = 374
@@ -130,12 +127,12 @@ object fmRVZF: TfmRVZF
       Font.Name = 'Tahoma'
       Font.Height = -15
       Lines.Strings = (
-        '<B>Beispiel 2: Bremsweg eines Autos</B> <BR>'
-        '<I>„Teile die Geschwindigkeit in km/h durch 10. Multipliziere die erhaltene Zahl mit sich selbst '
-        'und mit 3. Addiere die beiden Ergebnisse.“</I> <BR>'
+        '<B>Beispiel 2: Anhalteweg eines Autos</B> <BR>'
+        '<I>„Teile die Geschwindigkeit in km/h durch 10. Rechne dann die erhaltene Zahl mal sich selbst '
+        'und, getrennt davon, die erhaltene Zahl mal 3. Addiere die beiden Ergebnisse.“</I> <BR>'
         '50 km/h:  50 : 10 = 5 <BR>'
         '5 · 5 = 25  und  5 · 3 = 15 <BR>'
-        '25 + 15 = <B>40</B> (m)')
+        '25 + 15 = 40, Anhalteweg: <B>40 m</B>')
     end
     object XShapeKarte4: TXShape
       Left = 16
