@@ -146,7 +146,7 @@ TEST(AboutWindow, FunctionKeysReachTheirActions) {
       {Qt::Key_F7,
        [&] {
          ASSERT_EQ(Dialogs.size(), 1);
-         EXPECT_EQ(Dialogs[0].Text, "Hiermit erzeugen Sie ein jeweils ein Gif-Image von allen Seiten");
+         EXPECT_EQ(Dialogs[0].Text, "Hiermit erzeugen Sie von jeder Seite ein GIF-Bild. Fortfahren?");
          EXPECT_EQ(Dialogs[0].Type, mtWarning);
          EXPECT_EQ(Dialogs[0].Buttons, mbYesNo);
          EXPECT_EQ(FoldersAsked, 0);  // No: nothing more
