@@ -1,9 +1,8 @@
 // Any bytes as a typed term: parse, print, parse the print again and
 // evaluate both. The print of every parsed term must read back as a term
-// (not as the failure result "?"). It need not give the same tree: a
-// product with a quotient on its right prints without brackets and reads
-// back associated to the left, with the same value; from then on the print
-// stays the same. The form tests and the tip line take any parsed term.
+// (not as the failure result "?"). It need not give the same tree (the
+// first print may normalise, "2ab" prints as "2 * a * b"); from then on the
+// print stays the same. The form tests and the tip line take any parsed term.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

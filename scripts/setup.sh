@@ -13,6 +13,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation2 fonts-dseg
   xvfb xauth
+  dpkg-dev file appstream
   dbus at-spi2-core python3-pyatspi xdotool
 )
 

@@ -20,6 +20,12 @@ int TExercisePage::FinalStage() const {
   return FAnswers.isEmpty() ? -1 : RevealCount();
 }
 
+void TExercisePage::DoCreate() {
+  FStage = 0;
+  for (const QStringList& Names : FReveals) ShowComponents(Names, false);
+  TForm::DoCreate();
+}
+
 void TExercisePage::Advance() {
   if (FStage < RevealCount()) ShowComponents(FReveals[static_cast<size_t>(FStage)]);
   ++FStage;

@@ -60,11 +60,13 @@ class TExercisePage : public TForm {
   TMaskEdit* Masked(int K) const;
 
  protected:
+  // A page starts at stage 0 with everything its stages reveal hidden,
+  // whatever its design says: each visit makes the page anew from its
+  // design, so leaving a page and coming back starts it over.
+  void DoCreate() override;
   // Shows what passing the current stage reveals (nothing beyond the list)
   // and moves on to the next stage.
   void Advance();
-  // Back to stage 0; reveals nothing and hides nothing.
-  void ResetStage() { FStage = 0; }
   void SetFinalStage(int Stage) { FFinalStage = Stage; }
   // Shows or hides the named components.
   void ShowComponents(const QStringList& Names, bool Visible = true) const;

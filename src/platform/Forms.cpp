@@ -56,9 +56,11 @@ QList<TFormProblem> TCustomForm::Load(const QList<std::pair<QByteArray, QString>
   Reader.Finish();
   for (QObject* C : Reader.Components()) FComponents.append(C);
   ApplyTabOrder(this);
-  if (Reader.Problems().isEmpty() && Mode == TDesignMode::Run) OnCreate(this);
+  if (Reader.Problems().isEmpty() && Mode == TDesignMode::Run) DoCreate();
   return Reader.Problems();
 }
+
+void TCustomForm::DoCreate() { OnCreate(this); }
 
 namespace {
 

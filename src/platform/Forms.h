@@ -109,6 +109,10 @@ class TCustomForm : public TControl {
   }
 
  protected:
+  // Runs once the design is loaded and its components are known (not for
+  // the design check): raises OnCreate. A form class may prepare itself
+  // first.
+  virtual void DoCreate();
   void CaptionChanged() override;
   void paintEvent(QPaintEvent* Event) override;
   void showEvent(QShowEvent* Event) override;

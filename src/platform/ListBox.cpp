@@ -24,7 +24,10 @@ TListBox::TListBox(QWidget* Parent) : TControl(Parent), FList(new QListWidget(th
   setFocusPolicy(Qt::StrongFocus);
   SetBounds(0, 0, 121, 97);
   FList->setGeometry(rect());
-  connect(FList, &QListWidget::currentRowChanged, this, [this] {
+  // After the line is chosen, not when it merely becomes current: a mouse
+  // press makes a line current before it selects it, and ItemIndex counts
+  // only a selected line.
+  connect(FList, &QListWidget::itemSelectionChanged, this, [this] {
     if (!FSetting) OnClick(this);
   });
   connect(FList, &QListWidget::itemDoubleClicked, this, [this] { OnDblClick(this); });

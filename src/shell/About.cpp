@@ -153,9 +153,11 @@ void TfmAbout::FormKeyDown(QObject*, int& Key, int) {
       ExportPicturesAsked();
       break;
     case Qt::Key_F8: {
+      // The text control joins its lines with a blank: each name ends its
+      // own line.
       QStringList Names;
       for (const QWidget* W : QApplication::topLevelWidgets())
-        if (W->isVisible()) Names << QString::fromLatin1(W->metaObject()->className());
+        if (W->isVisible()) Names << QString::fromLatin1(W->metaObject()->className()) + QStringLiteral(" <br>");
       Component<TMiniHTML>(QStringLiteral("Memo1"))->SetLines(Names);
       break;
     }

@@ -19,13 +19,30 @@ constexpr double ScreenDpi = 96.0;
 }
 }  // namespace
 
+QRectF PrintedArea(const QSize& PictureSize, const QPagedPaintDevice& Device) {
+  double Width = PictureSize.width() * Device.logicalDpiX() / ScreenDpi;
+  double Height = PictureSize.height() * Device.logicalDpiY() / ScreenDpi;
+  // An 800-pixel window is 211,7 mm wide at 96 dpi, A4 paper 210 mm.
+  const double PageWidth = Device.width();
+  if (PageWidth > 0 && Width > PageWidth) {
+    Height *= PageWidth / Width;
+    Width = PageWidth;
+  }
+  return QRectF(0, 0, Width, Height);
+}
+
 void PrintPicture(const QImage& Picture, QPagedPaintDevice& Device) {
   QPainter Painter;
   if (!Painter.begin(&Device)) throw EPrintError("Der Druck konnte nicht begonnen werden.");
-  const double Width = Picture.width() * Device.logicalDpiX() / ScreenDpi;
-  const double Height = Picture.height() * Device.logicalDpiY() / ScreenDpi;
-  Painter.drawImage(QRectF(0, 0, Width, Height), Picture);
+  Painter.drawImage(PrintedArea(Picture.size(), Device), Picture);
   if (!Painter.end()) throw EPrintError("Der Druck konnte nicht abgeschlossen werden.");
+}
+
+void SetUpPdfPage(QPdfWriter& Writer) {
+  Writer.setCreator(QStringLiteral("Velotra"));
+  Writer.setResolution(1200);
+  Writer.setPageSize(QPageSize(QPageSize::A4));
+  Writer.setPageMargins(QMarginsF(0, 0, 0, 0));
 }
 
 bool HasDefaultPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
@@ -44,10 +61,7 @@ void PrintToPdf(const QImage& Picture, const QString& FileName) {
   if (!File.open(QIODevice::WriteOnly)) FailToWrite(FileName, File.errorString());
   {
     QPdfWriter Writer(&File);
-    Writer.setCreator(QStringLiteral("Velotra"));
-    Writer.setResolution(1200);
-    Writer.setPageSize(QPageSize(QPageSize::A4));
-    Writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    SetUpPdfPage(Writer);
     PrintPicture(Picture, Writer);
   }
   if (!File.commit()) FailToWrite(FileName, File.errorString());

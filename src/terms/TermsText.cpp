@@ -27,7 +27,12 @@ std::string TDyad::JoinText(const char* Symbol) const {
 
 std::string TSum::ToString() const { return JoinText(" + "); }
 std::string TDif::ToString() const { return JoinText(" - "); }
-std::string TMul::ToString() const { return JoinText(" * "); }
+// A quotient on the right of a product is drawn as a fraction and needs no
+// brackets there; typed back as "a * b / c" it would read as (a * b) / c,
+// so the text keeps it together.
+std::string TMul::ToString() const {
+  return Child(L(), NeedsBrackets(0)) + " * " + Child(R(), NeedsBrackets(1) || R().IsA<TDiv>());
+}
 
 // Typed with ":" or "/", a quotient always reads back as a fraction; any
 // child with an operator of its own is kept together by brackets.

@@ -10,6 +10,8 @@
 #include "pages/binomische/BIPascal.h"
 #include "platform/StdControls.h"
 #include "platform/Timer.h"
+#include "scene/MMBox.h"
+#include "scene/MMPoints.h"
 #include "support/MessageRecorder.h"
 
 namespace {
@@ -61,4 +63,28 @@ TEST(BIPascalPage, BallsKeepFallingUnderAMessageAndLandInOneCounterEach) {
   for (int K = 1; K <= 7; ++K)
     Shown += Page->Component<TLabel>(QStringLiteral("Label%1").arg(K))->Caption().toLongLong();
   EXPECT_EQ(Shown, Page->Board().Landed());
+}
+
+TEST(BIPascalPage, TheTimerWaitsForTheFirstPressAndTheBallInTheSceneFollowsTheBoard) {
+  RegisterProgramClasses();
+  RandomSeed(5);
+  auto Page = CreateForm<TfmBIPascal>();
+  TTimer* Timer = Page->Component<TTimer>(QStringLiteral("Timer1"));
+  EXPECT_FALSE(Timer->Enabled());
+  EXPECT_FALSE(Timer->Running());
+  const TMMPoint* Ball = Page->Component<TMMBox>(QStringLiteral("MMBox1"))->Points().FindByName("Kugel");
+  ASSERT_NE(Ball, nullptr);
+  Page->PCVGlassButton1Click(nullptr);
+  EXPECT_TRUE(Timer->Enabled());
+  // Down the board, into a bin and the next ball from the top.
+  int Moves = 0;
+  for (int Step = 1; Step <= 50; ++Step) {
+    const TPoint Before{Ball->X(), Ball->Y()};
+    Timer->Tick();
+    EXPECT_EQ(Ball->X(), Page->Board().BallX()) << "step " << Step;
+    EXPECT_EQ(Ball->Y(), Page->Board().BallY()) << "step " << Step;
+    if (Before.X != Ball->X() || Before.Y != Ball->Y()) ++Moves;
+  }
+  EXPECT_EQ(Page->Board().Landed(), 1);
+  EXPECT_GE(Moves, 44);
 }

@@ -1,9 +1,10 @@
 // Page "Definition" of the factorising chapter shows six given pairs of
 // terms. Each pair must really be one term written twice, once as a sum and
 // once as a product, and the marked arrow must point from the sum to the
-// product. The course's own equivalence test gives every variable the same
-// value, so it cannot tell (x+y)*(a+b) from x*a+x*b+y*a+a*b: the pairs are
-// compared here at points where all variables differ.
+// product. The pairs are compared at points of their own, with a distinct
+// value for every letter, so that this test does not lean on the sample
+// points of the course's equivalence test: a slip like x*a+x*b+y*a+a*b for
+// (x+y)*(a+b), right only where a equals y, shows at each of them.
 #include <gtest/gtest.h>
 
 #include "components/ComponentClasses.h"

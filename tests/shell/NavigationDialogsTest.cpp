@@ -98,6 +98,21 @@ void PressKey(TCustomForm& Window, int Key) {
   QApplication::sendEvent(Receiver, &Press);
 }
 
+// A press and release of the left mouse button at Where in Widget.
+void MouseClick(QWidget* Widget, const QPoint& Where) {
+  for (QEvent::Type Type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent Event(Type, Where, Widget->mapToGlobal(Where), Qt::LeftButton,
+                      Type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(Widget, &Event);
+  }
+}
+
+// A click on line Row of a list box.
+void ClickLine(TListBox* List, int Row) {
+  QListWidget* View = List->ListWidget();
+  MouseClick(View->viewport(), View->visualRect(View->model()->index(Row, 0)).center());
+}
+
 void DoubleClick(QAbstractItemView* View, const QModelIndex& Index) {
   const QPoint At = View->visualRect(Index).center();
   for (QEvent::Type Type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick}) {
@@ -346,6 +361,33 @@ TEST(KeywordWindow, ListsKeywordsAndTheirPages) {
   RunPosted();
   EXPECT_EQ(M.Course().CurrentPage(), 310);
   EXPECT_TRUE(M.Messages.Texts.isEmpty());
+}
+
+TEST(KeywordWindow, WithTheMouseAKeywordListsItsPagesAndGoGoesToTheChosenOne) {
+  TNavMain M;
+  WhileShown<TfmStichwort>([&] { M.Main->sbStichwortClick(nullptr); },
+                           [&](TfmStichwort& W) {
+                             TListBox* Words = W.ListBox1();
+                             TListBox* Pages = W.ListBox2();
+                             ClickLine(Words, Words->IndexOf("Flächeninhalt"));
+                             const int Count = Pages->Count();
+                             ASSERT_GE(Count, 3);
+                             EXPECT_EQ(Pages->Item(0), "Aufstellen von Termen/Geometrie");
+                             // Another keyword replaces the list.
+                             ClickLine(Words, Words->IndexOf("Startseite"));
+                             ASSERT_EQ(Pages->Count(), 1);
+                             ClickLine(Words, Words->IndexOf("Flächeninhalt"));
+                             ASSERT_EQ(Pages->Count(), Count);
+                             const int Line = Pages->IndexOf("Rechenvorschriften/Einführung");
+                             ASSERT_GT(Line, 0);
+                             ClickLine(Pages, Line);
+                             EXPECT_EQ(Pages->ItemIndex(), Line);
+                             MouseClick(W.MMButton2(), W.MMButton2()->rect().center());
+                             EXPECT_EQ(W.ModalResult(), mrOk);
+                           });
+  RunPosted();
+  EXPECT_EQ(M.Course().CurrentPage(), 110);
+  EXPECT_EQ(M.Course().Model().History().Items().back(), 110);
 }
 
 TEST(KeywordWindow, APageMissingFromTheContentsIsReportedAndTheLinesBeforeStay) {

@@ -9,6 +9,8 @@
 #include <QProgressDialog>
 #include <QTimer>
 #include <QApplication>
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include "components/ColourReduction.h"
@@ -159,6 +161,24 @@ TEST(PagePrinting, PdfHoldsThePictureAtItsPrintedSize) {
   EXPECT_GT(Bytes.size(), 20000);
   // Only the finished document is left in the folder.
   EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST(PagePrinting, TheWholeWindowFitsOnThePaperAndSmallerPicturesKeepTheirSize) {
+  TfmShellDemoPage::Register();
+  TShownMain Shown;
+  const QImage Window = Shown.Main->ClientPicture();
+  ASSERT_EQ(Window.width(), 800);
+  QBuffer Buffer;
+  Buffer.open(QIODevice::WriteOnly);
+  QPdfWriter Writer(&Buffer);
+  SetUpPdfPage(Writer);
+  // 800 pixels at 96 dpi would be 10000 of the 9921 dots of A4 paper.
+  const QRectF Area = PrintedArea(Window.size(), Writer);
+  EXPECT_EQ(Area.topLeft(), QPointF(0, 0));
+  EXPECT_DOUBLE_EQ(Area.width(), Writer.width());
+  EXPECT_NEAR(Area.height() / Area.width(), double(Window.height()) / Window.width(), 1e-9);
+  // A page alone is narrower than the paper: printed as large as on the screen, not enlarged.
+  EXPECT_EQ(PrintedArea(QSize(736, 482), Writer), QRectF(0, 0, 9200, 6025));
 }
 
 TEST(PagePrinting, WithoutPrinterTheWindowCanBeSavedAsPdf) {

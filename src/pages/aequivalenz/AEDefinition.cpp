@@ -6,8 +6,6 @@
 TfmAEDefinition::TfmAEDefinition(QWidget* Parent)
     : TExercisePage(Parent, {"MMCombo1", "MMCombo2", "MMCombo3", "MMCombo4"}, {{"lbSchluss"}}) {}
 
-void TfmAEDefinition::FormCreate(QObject*) { ResetStage(); }
-
 void TfmAEDefinition::PCVGlassButton1Click(QObject*) {
   if (!TCheck()
            .Line(1, ComboIsCorrect(Combo(1)))

@@ -9,6 +9,5 @@ class TfmAEDefinition : public TExercisePage {
   explicit TfmAEDefinition(QWidget* Parent = nullptr);
 
  public slots:
-  void FormCreate(QObject* Sender);
   void PCVGlassButton1Click(QObject* Sender);
 };

@@ -9,8 +9,6 @@ TfmAEEinsetzen::TfmAEEinsetzen(QWidget* Parent)
                      "UpDown9", "UpDown10", "UpDown11", "UpDown12", "MMCombo1"},
                     {{"lbSchluss"}}) {}
 
-void TfmAEEinsetzen::FormCreate(QObject*) { ResetStage(); }
-
 void TfmAEEinsetzen::PCVGlassButton1Click(QObject*) {
   // A row of the table: the term's values at x = 0, 1, 2, 3 in fields
   // First ... First + 3; each term grows by 2 from one x to the next.

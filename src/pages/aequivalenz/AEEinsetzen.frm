@@ -1,7 +1,6 @@
 object fmAEEinsetzen: TfmAEEinsetzen
   ClientWidth = 736
   ClientHeight = 482
-  OnCreate = FormCreate
   object PCPanel1: TPCPanel
     Align = alClient
     BackgroundMode = bmHFloat

@@ -9,6 +9,5 @@ class TfmAEEinsetzen : public TExercisePage {
   explicit TfmAEEinsetzen(QWidget* Parent = nullptr);
 
  public slots:
-  void FormCreate(QObject* Sender);
   void PCVGlassButton1Click(QObject* Sender);
 };

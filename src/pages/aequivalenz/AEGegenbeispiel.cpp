@@ -30,8 +30,6 @@ TfmAEGegenbeispiel::TfmAEGegenbeispiel(QWidget* Parent)
                       "lbB3", "Edit5", "UpDown5", "lbC3", "Edit6", "UpDown6"},
                      {"lbErgebnis3", "lbSchluss"}}) {}
 
-void TfmAEGegenbeispiel::FormCreate(QObject*) { ResetStage(); }
-
 void TfmAEGegenbeispiel::PCVGlassButton1Click(QObject*) {
   // The last pair stays under test once it is solved.
   const int Now = std::min(Stage(), LastStage);

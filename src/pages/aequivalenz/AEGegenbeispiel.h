@@ -10,6 +10,5 @@ class TfmAEGegenbeispiel : public TExercisePage {
   explicit TfmAEGegenbeispiel(QWidget* Parent = nullptr);
 
  public slots:
-  void FormCreate(QObject* Sender);
   void PCVGlassButton1Click(QObject* Sender);
 };

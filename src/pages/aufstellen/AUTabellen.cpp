@@ -19,8 +19,6 @@ TfmAUTabellen::TfmAUTabellen(QWidget* Parent)
                      {"XShapeCard6", "RRGrid6", "MMTerm6"},
                      {"XShapeCard7", "RRGrid7", "MMTerm7"}}) {}
 
-void TfmAUTabellen::FormCreate(QObject*) { ResetStage(); }
-
 void TfmAUTabellen::MMTerm1Click(QObject* Sender) { EnterTerm(Sender); }
 
 // The table is the task: every term with the table's values is right,

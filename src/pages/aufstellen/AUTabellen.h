@@ -12,7 +12,6 @@ class TfmAUTabellen : public TExercisePage {
   explicit TfmAUTabellen(QWidget* Parent = nullptr);
 
  public slots:
-  void FormCreate(QObject* Sender);
   void PCVGlassButton1Click(QObject* Sender);
   void MMTerm1Click(QObject* Sender);
 

@@ -19,8 +19,6 @@ TfmAUWortform::TfmAUWortform(QWidget* Parent)
                      {"XShapeRow6", "MiniHTMLRow6", "MMTerm6"},
                      {"XShapeRow7", "MiniHTMLRow7", "MMTerm7"}}) {}
 
-void TfmAUWortform::FormCreate(QObject*) { ResetStage(); }
-
 void TfmAUWortform::MMTerm1Click(QObject* Sender) { EnterTerm(Sender); }
 
 void TfmAUWortform::PCVGlassButton1Click(QObject*) {

@@ -14,8 +14,6 @@ TfmFADefinition::TfmFADefinition(QWidget* Parent)
 
 TMMTerm* TfmFADefinition::MMTerm(int N) const { return Component<TMMTerm>(QStringLiteral("MMTerm%1").arg(N)); }
 
-void TfmFADefinition::FormCreate(QObject*) { ResetStage(); }
-
 void TfmFADefinition::PCVGlassButton1Click(QObject*) {
   if (Stage() > 0) return;
   // One message for any wrong arrow: finding which one is part of the task.

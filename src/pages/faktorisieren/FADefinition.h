@@ -18,7 +18,6 @@ class TfmFADefinition : public TExercisePage {
   TMMTerm* MMTerm(int N) const;
 
  public slots:
-  void FormCreate(QObject* Sender);
   // Stage 0: the six arrows; afterwards the button has nothing to do.
   void PCVGlassButton1Click(QObject* Sender);
 };

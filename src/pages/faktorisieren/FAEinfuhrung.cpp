@@ -7,8 +7,6 @@ TfmFAEinfuhrung::TfmFAEinfuhrung(QWidget* Parent)
     : TExercisePage(Parent, {"MMCombo1", "MMCombo2", "MMCombo3", "MMCombo4"},
                     {{"XShape20", "Label10", "MiniHTML2", "Label11", "MMCombo4"}}) {}
 
-void TfmFAEinfuhrung::FormCreate(QObject*) { ResetStage(); }
-
 void TfmFAEinfuhrung::PCVGlassButton1Click(QObject*) {
   if (Stage() == 0) {
     if (TCheck()

@@ -11,7 +11,6 @@ class TfmFAEinfuhrung : public TExercisePage {
   explicit TfmFAEinfuhrung(QWidget* Parent = nullptr);
 
  public slots:
-  void FormCreate(QObject* Sender);
   // Stage 0: the three piece areas; from then on only the law.
   void PCVGlassButton1Click(QObject* Sender);
 };

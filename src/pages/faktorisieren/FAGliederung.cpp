@@ -16,8 +16,6 @@ TfmFAGliederung::TfmFAGliederung(QWidget* Parent)
                      "MMCombo16"},
                     {{"MiniHTML2"}}) {}
 
-void TfmFAGliederung::FormCreate(QObject*) { ResetStage(); }
-
 void TfmFAGliederung::PCVGlassButton1Click(QObject*) {
   if (Stage() > 0) {
     if (TCheck().StillWrong(ComboIsCorrect(Combo(ThirdLeftProduct))).Passed()) ShowPraise();

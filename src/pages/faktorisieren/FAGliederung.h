@@ -13,7 +13,6 @@ class TfmFAGliederung : public TExercisePage {
   explicit TfmFAGliederung(QWidget* Parent = nullptr);
 
  public slots:
-  void FormCreate(QObject* Sender);
   // Stage 0: the left tree, then the right one; stage 1: the left tree's
   // third product once more.
   void PCVGlassButton1Click(QObject* Sender);

@@ -13,7 +13,6 @@ TfmINBewegung::TfmINBewegung(QWidget* Parent)
     : TExercisePage(Parent, {"MMCombo1", "MMCombo2", "MMCombo3", "MMCombo4"}) {}
 
 void TfmINBewegung::FormCreate(QObject*) {
-  ResetStage();
   FSeconds = 0;
   FScale = Component<TBeam>(QStringLiteral("Beam1"))->TickDistance();
   ShowTime();

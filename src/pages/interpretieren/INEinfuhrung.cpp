@@ -42,13 +42,6 @@ TfmINEinfuhrung::TfmINEinfuhrung(QWidget* Parent)
   SetFinalStage(LastStage);
 }
 
-void TfmINEinfuhrung::FormCreate(QObject*) {
-  ResetStage();
-  ShowComponents({"MMTerm2", "MMTerm3", "MMTerm4", "MMTerm5", "MMTerm6", "MMTerm7", "Label11", "Label12",
-                  "Label13", "Label14", "Label15", "Label16", "Label17"},
-                 false);
-}
-
 void TfmINEinfuhrung::XPolygon2Click(QObject* Sender) {
   TBrush* Brush = static_cast<TXPolygon*>(Sender)->Brush();
   Brush->SetColor(Brush->Color() == clWhite ? clBlue : clWhite);

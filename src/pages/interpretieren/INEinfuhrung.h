@@ -12,7 +12,6 @@ class TfmINEinfuhrung : public TExercisePage {
   explicit TfmINEinfuhrung(QWidget* Parent = nullptr);
 
  public slots:
-  void FormCreate(QObject* Sender);
   void PCVGlassButton1Click(QObject* Sender);
   // Shared by the five parts.
   void XPolygon2Click(QObject* Sender);

@@ -7,8 +7,6 @@ TfmMSFehlersuche::TfmMSFehlersuche(QWidget* Parent)
     : TExercisePage(Parent, {"MMCombo1", "MMCombo2", "MMCombo3", "MMCombo4"},
                     {{"LabelFix1", "LabelFix2", "LabelFix3", "LabelFix4"}}) {}
 
-void TfmMSFehlersuche::FormCreate(QObject*) { ResetStage(); }
-
 void TfmMSFehlersuche::PCVGlassButton1Click(QObject*) {
   if (!TCheck()
            .Line(1, ComboIsCorrect(Combo(1)))

@@ -11,6 +11,5 @@ class TfmMSFehlersuche : public TExercisePage {
   explicit TfmMSFehlersuche(QWidget* Parent = nullptr);
 
  public slots:
-  void FormCreate(QObject* Sender);
   void PCVGlassButton1Click(QObject* Sender);
 };

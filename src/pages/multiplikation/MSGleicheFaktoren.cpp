@@ -11,8 +11,6 @@
 TfmMSGleicheFaktoren::TfmMSGleicheFaktoren(QWidget* Parent)
     : TExercisePage(Parent, {"MMTerm1", "MMTerm2", "MMTerm3"}, {{"XShapeCard2", "MiniHTML4", "MiniHTMLLink"}}) {}
 
-void TfmMSGleicheFaktoren::FormCreate(QObject*) { ResetStage(); }
-
 void TfmMSGleicheFaktoren::MMTerm1Click(QObject* Sender) { EnterTerm(Sender); }
 
 void TfmMSGleicheFaktoren::PCVGlassButton1Click(QObject*) {

@@ -12,7 +12,6 @@ class TfmMSGleicheFaktoren : public TExercisePage {
   explicit TfmMSGleicheFaktoren(QWidget* Parent = nullptr);
 
  public slots:
-  void FormCreate(QObject* Sender);
   void PCVGlassButton1Click(QObject* Sender);
   void MMTerm1Click(QObject* Sender);
   void MiniHTMLLinkHyperjump(QObject* Sender, const QString& URL);

@@ -15,8 +15,6 @@ TfmMSSummeMalSumme::TfmMSSummeMalSumme(QWidget* Parent)
                       "MMTerm6",            "LabelRow7",         "MMTermTask7",       "LabelIs7",
                       "MMTerm7"}}) {}
 
-void TfmMSSummeMalSumme::FormCreate(QObject*) { ResetStage(); }
-
 void TfmMSSummeMalSumme::MMTerm1Click(QObject* Sender) { EnterTerm(Sender); }
 
 void TfmMSSummeMalSumme::PCVGlassButton1Click(QObject*) {

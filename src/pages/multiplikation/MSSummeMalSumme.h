@@ -11,7 +11,6 @@ class TfmMSSummeMalSumme : public TExercisePage {
   explicit TfmMSSummeMalSumme(QWidget* Parent = nullptr);
 
  public slots:
-  void FormCreate(QObject* Sender);
   void PCVGlassButton1Click(QObject* Sender);
   void MMTerm1Click(QObject* Sender);
 };

@@ -12,8 +12,6 @@ TfmMSZahlMalSumme::TfmMSZahlMalSumme(QWidget* Parent)
                       "LabelRow6", "MMTermTask4", "MMTermTask5", "MMTermTask6", "LabelIs4", "LabelIs5", "LabelIs6",
                       "MMTerm4", "MMTerm5", "MMTerm6"}}) {}
 
-void TfmMSZahlMalSumme::FormCreate(QObject*) { ResetStage(); }
-
 void TfmMSZahlMalSumme::MMTerm1Click(QObject* Sender) { EnterTerm(Sender); }
 
 void TfmMSZahlMalSumme::PCVGlassButton1Click(QObject*) {

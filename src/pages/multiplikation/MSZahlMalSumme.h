@@ -11,7 +11,6 @@ class TfmMSZahlMalSumme : public TExercisePage {
   explicit TfmMSZahlMalSumme(QWidget* Parent = nullptr);
 
  public slots:
-  void FormCreate(QObject* Sender);
   void PCVGlassButton1Click(QObject* Sender);
   void MMTerm1Click(QObject* Sender);
 };

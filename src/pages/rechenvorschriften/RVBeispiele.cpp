@@ -10,8 +10,6 @@ TfmRVBeispiele::TfmRVBeispiele(QWidget* Parent)
                       "lbKontext4", "MMCombo5", "lbKontext5", "MMCombo6", "lbKontext6", "MMCombo7", "lbKontext7",
                       "MMCombo8"}}) {}
 
-void TfmRVBeispiele::FormCreate(QObject*) { ResetStage(); }
-
 void TfmRVBeispiele::PCVGlassButton1Click(QObject*) {
   TCheck Check;
   switch (Stage()) {

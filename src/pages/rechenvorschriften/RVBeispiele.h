@@ -11,6 +11,5 @@ class TfmRVBeispiele : public TExercisePage {
   explicit TfmRVBeispiele(QWidget* Parent = nullptr);
 
  public slots:
-  void FormCreate(QObject* Sender);
   void PCVGlassButton1Click(QObject* Sender);
 };

@@ -29,8 +29,6 @@ TfmRVDefinition::TfmRVDefinition(QWidget* Parent)
   SetFinalStage(1);
 }
 
-void TfmRVDefinition::FormCreate(QObject*) { ResetStage(); }
-
 void TfmRVDefinition::PCVGlassButton1Click(QObject*) {
   TCheck Check;
   switch (Stage()) {

@@ -10,6 +10,5 @@ class TfmRVDefinition : public TExercisePage {
   explicit TfmRVDefinition(QWidget* Parent = nullptr);
 
  public slots:
-  void FormCreate(QObject* Sender);
   void PCVGlassButton1Click(QObject* Sender);
 };

@@ -9,8 +9,6 @@ TfmRVTerm::TfmRVTerm(QWidget* Parent)
   SetFinalStage(0);
 }
 
-void TfmRVTerm::FormCreate(QObject*) { ResetStage(); }
-
 void TfmRVTerm::PCVGlassButton1Click(QObject*) {
   if (Stage() == 0) {
     if (TCheck()

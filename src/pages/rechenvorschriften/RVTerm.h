@@ -10,6 +10,5 @@ class TfmRVTerm : public TExercisePage {
   explicit TfmRVTerm(QWidget* Parent = nullptr);
 
  public slots:
-  void FormCreate(QObject* Sender);
   void PCVGlassButton1Click(QObject* Sender);
 };
