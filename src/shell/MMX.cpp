@@ -214,9 +214,12 @@ std::optional<int> FinalStageOf(const QWidget* Form) {
 
 void TMMX::LernstandPageShown(bool AddToHistory) {
   const bool HasCheck = FinalStageOf(FPageForm.get()).has_value();
+  // Solved in an earlier visit: a page without a check counts as solved by
+  // this very showing, which the status bar does not announce.
+  const QString SolvedBefore = SolvedText(FShownPage);
   RecordPageShown(FLernstand->Edit(), FModel.Contents(), FShownPage, AddToHistory, HasCheck, TLernstandStore::Now());
   FLernstand->Changed();
-  if (FStatusBar) FStatusBar->SetPanelText(SolvedPanel, SolvedText(FShownPage));
+  if (FStatusBar) FStatusBar->SetPanelText(SolvedPanel, SolvedBefore);
   if (HasCheck) WatchCheckButton();
 }
 

@@ -123,7 +123,13 @@ TEST(LernstandInTheCourse, ChecksCountAndTheFinalPraiseSolves) {
   // Shown again on another day it still says when it was solved first.
   M.Course().Lernstand().Edit().SetProgress(120, {true, {2026, 12, 9, 14, 3, 12}, 3});
   M.Goto(130);
-  EXPECT_EQ(M.SolvedPanel(), Today());  // a page without a check: shown is solved
+  // A page without a check is solved by being shown; only the next visit says so.
+  EXPECT_TRUE(M.Lernstand().IsSolved(130));
+  EXPECT_EQ(M.SolvedPanel(), "");
+  M.Goto(120);
+  EXPECT_EQ(M.SolvedPanel(), "Gelöst am 9.12.2026");
+  M.Goto(130);
+  EXPECT_EQ(M.SolvedPanel(), Today());
   M.Goto(120);
   EXPECT_EQ(M.SolvedPanel(), "Gelöst am 9.12.2026");
   TfmLernstandDemoPage::OnCheck = nullptr;
