@@ -10,6 +10,7 @@
 #include "platform/Bitmap.h"
 #include "platform/ComponentRegistry.h"
 #include "platform/Forms.h"
+#include "platform/KeyboardPress.h"
 
 namespace {
 // Measures instead of drawing: remembers the box of every word written.
@@ -204,9 +205,7 @@ void TMiniHTML::keyPressEvent(QKeyEvent* Event) {
     FShowFocus = true;
     update();
   }
-  const int Key = Event->key();
-  const bool Unmodified = (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-  if (Unmodified && (Key == Qt::Key_Space || Key == Qt::Key_Return || Key == Qt::Key_Enter) && OnHyperjump) {
+  if (IsPressKey(*Event) && OnHyperjump) {
     Event->accept();
     FollowLink(0);
     return;
@@ -216,8 +215,7 @@ void TMiniHTML::keyPressEvent(QKeyEvent* Event) {
 
 void TMiniHTML::focusInEvent(QFocusEvent* Event) {
   TControl::focusInEvent(Event);
-  const Qt::FocusReason Reason = Event->reason();
-  FShowFocus = Reason == Qt::TabFocusReason || Reason == Qt::BacktabFocusReason || Reason == Qt::ShortcutFocusReason;
+  FShowFocus = IsKeyboardFocus(Event->reason());
   update();
 }
 

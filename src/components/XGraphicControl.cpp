@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "platform/Canvas.h"
+#include "platform/KeyboardPress.h"
 
 TXGraphicControl::TXGraphicControl(QWidget* Parent) : TControl(Parent) {
   // Windowless look: nothing behind the drawing is filled, the parent shows through.
@@ -43,9 +44,7 @@ void TXGraphicControl::keyPressEvent(QKeyEvent* Event) {
     FShowFocus = true;
     update();
   }
-  const int Key = Event->key();
-  const bool Unmodified = (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-  if (Unmodified && (Key == Qt::Key_Space || Key == Qt::Key_Return || Key == Qt::Key_Enter) && OnClick && Enabled()) {
+  if (IsPressKey(*Event) && OnClick && Enabled()) {
     Event->accept();
     Click();
     return;
@@ -55,8 +54,7 @@ void TXGraphicControl::keyPressEvent(QKeyEvent* Event) {
 
 void TXGraphicControl::focusInEvent(QFocusEvent* Event) {
   TControl::focusInEvent(Event);
-  const Qt::FocusReason Reason = Event->reason();
-  FShowFocus = Reason == Qt::TabFocusReason || Reason == Qt::BacktabFocusReason || Reason == Qt::ShortcutFocusReason;
+  FShowFocus = IsKeyboardFocus(Event->reason());
   update();
 }
 

@@ -11,6 +11,7 @@
 
 #include "platform/Bitmap.h"
 #include "platform/ControlAccessible.h"
+#include "platform/KeyboardPress.h"
 
 namespace {
 
@@ -203,9 +204,7 @@ void TMMButton::keyPressEvent(QKeyEvent* Event) {
     FShowFocus = true;
     update();
   }
-  const int Key = Event->key();
-  const bool Plain = (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-  if (Plain && (Key == Qt::Key_Space || Key == Qt::Key_Return || Key == Qt::Key_Enter) && Enabled()) {
+  if (IsPressKey(*Event) && Enabled()) {
     Event->accept();
     Click();
     return;
@@ -217,8 +216,7 @@ void TMMButton::focusInEvent(QFocusEvent* Event) {
   TControl::focusInEvent(Event);
   // The frame appears once the keyboard is in use, not when a window
   // merely opens with the button first in line.
-  const Qt::FocusReason Reason = Event->reason();
-  FShowFocus = Reason == Qt::TabFocusReason || Reason == Qt::BacktabFocusReason || Reason == Qt::ShortcutFocusReason;
+  FShowFocus = IsKeyboardFocus(Event->reason());
   update();
 }
 

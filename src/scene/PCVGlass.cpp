@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "platform/KeyboardPress.h"
 #include "scene/PCBitmapRows.h"
 #include "scene/PCPanel.h"
 
@@ -87,9 +88,7 @@ void TPCVGlassButton::keyPressEvent(QKeyEvent* Event) {
     FShowFocus = true;
     update();
   }
-  const int Key = Event->key();
-  const bool Plain = (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-  if (Plain && (Key == Qt::Key_Space || Key == Qt::Key_Return || Key == Qt::Key_Enter) && Enabled()) {
+  if (IsPressKey(*Event) && Enabled()) {
     Event->accept();
     Click();
     return;
@@ -99,8 +98,7 @@ void TPCVGlassButton::keyPressEvent(QKeyEvent* Event) {
 
 void TPCVGlassButton::focusInEvent(QFocusEvent* Event) {
   TPCVGlass::focusInEvent(Event);
-  const Qt::FocusReason Reason = Event->reason();
-  FShowFocus = Reason == Qt::TabFocusReason || Reason == Qt::BacktabFocusReason || Reason == Qt::ShortcutFocusReason;
+  FShowFocus = IsKeyboardFocus(Event->reason());
   update();
 }
 

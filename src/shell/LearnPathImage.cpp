@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/KeyboardPress.h"
 #include "shell/MMX.h"
 
 TLearnPathImage::TLearnPathImage(TMMX& Course, const QImage& Picture, int Target, const QString& Hint,
@@ -32,9 +33,7 @@ void TLearnPathImage::paintEvent(QPaintEvent*) {
 void TLearnPathImage::keyPressEvent(QKeyEvent* Event) {
   FShowFocus = true;
   update();
-  const int Key = Event->key();
-  const bool Unmodified = (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-  if (Unmodified && (Key == Qt::Key_Space || Key == Qt::Key_Return || Key == Qt::Key_Enter)) {
+  if (IsPressKey(*Event)) {
     Event->accept();
     Click();
     return;
@@ -44,8 +43,7 @@ void TLearnPathImage::keyPressEvent(QKeyEvent* Event) {
 
 void TLearnPathImage::focusInEvent(QFocusEvent* Event) {
   QWidget::focusInEvent(Event);
-  const Qt::FocusReason Reason = Event->reason();
-  FShowFocus = Reason == Qt::TabFocusReason || Reason == Qt::BacktabFocusReason || Reason == Qt::ShortcutFocusReason;
+  FShowFocus = IsKeyboardFocus(Event->reason());
   update();
 }
 
