@@ -68,6 +68,38 @@ TEST(Chapter, BitmapChapterTilesFromTheTopLeft) {
   EXPECT_EQ(Empty.CreateChapterBitmap()->Image().pixel(3, 3) & 0xffffff, 0xffffffu);
 }
 
+TEST(Chapter, LoadedPictureBecomesTheTileInItsOwnRowsWithWhiteForTransparent) {
+  TBareOwner Owner;
+  Owner.Page.resize(4, 2);
+  const uchar* Loaded = nullptr;
+  auto Load = [&Loaded](int Alpha) {
+    return [&Loaded, Alpha] {
+      QImage Picture(2, 2, QImage::Format_ARGB32_Premultiplied);
+      Picture.fill(Qt::transparent);
+      Picture.setPixel(0, 0, qRgba(Alpha * 200 / 255, 0, 0, Alpha));
+      Picture.setPixel(1, 1, qRgba(0, 0, 90, 255));
+      Loaded = Picture.constBits();
+      return Picture;
+    };
+  };
+  // All pixels opaque or clear (a GIF): the decoded rows become the tile.
+  TBitmapChapter Chapter(Owner, Load(255));
+  const TBitmap& Tile = Chapter.Tile();
+  EXPECT_EQ(Tile.Image().constBits(), Loaded);
+  EXPECT_EQ(Tile.Image().format(), QImage::Format_RGB32);
+  EXPECT_EQ(Tile.Image().pixel(0, 0), qRgb(200, 0, 0));
+  EXPECT_EQ(Tile.Image().pixel(1, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(Tile.Image().pixel(1, 1), qRgb(0, 0, 90));
+  EXPECT_EQ(Chapter.CreateChapterBitmap()->Image().pixel(2, 1), qRgb(255, 255, 255));
+
+  // A partly transparent pixel is blended onto white as before.
+  TBitmapChapter Blended(Owner, Load(128));
+  const QRgb Half = Blended.Tile().Image().pixel(0, 0);
+  EXPECT_NEAR(qRed(Half), 200 * 128 / 255 + 127, 2);
+  EXPECT_NEAR(qGreen(Half), 127, 2);
+  EXPECT_EQ(Blended.Tile().Image().pixel(1, 1), qRgb(0, 0, 90));
+}
+
 TEST(Chapter, PlainChapterDrawsADiagonalAndPaintsTheRenderedBitmap) {
   TBareOwner Owner;
   Owner.Page.resize(20, 10);
