@@ -140,7 +140,8 @@ void TXPolygon::Rebuild() {
   FRegion = FPixelPoints.size() >= 3 ? QRegion(ToQPolygon(FPixelPoints), Qt::OddEvenFill) : QRegion();
 
   QRegion Covered = FRegion;
-  if (width() > 0 && height() > 0) {
+  // Without points the pen draws nothing beyond the (empty) outline.
+  if (width() > 0 && height() > 0 && !FPixelPoints.empty()) {
     QImage Footprint(width(), height(), QImage::Format_ARGB32_Premultiplied);
     Footprint.fill(Qt::transparent);
     {
@@ -186,5 +187,7 @@ void TXPolygon::leaveEvent(QEvent* Event) {
 
 void TXPolygon::resizeEvent(QResizeEvent* Event) {
   TXGraphicControl::resizeEvent(Event);
-  Rebuild();
+  // A control shown for the first time gets a resize event for the size its
+  // outline was already built for.
+  if (FBuiltSize != size()) Rebuild();
 }

@@ -1,11 +1,49 @@
 #include "scene/MMCombo.h"
 
+#include <QAbstractItemView>
+#include <QEvent>
 #include <string>
 #include <vector>
 
 #include "platform/ControlAccessible.h"
 
-TMMCombo::TMMCombo(QWidget* Parent) : TControl(Parent), FBox(new QComboBox(this)) {
+namespace {
+
+// A drop-down box that makes its list (a popup window with a view of its
+// own) when it is first opened; the list takes the box's font then. A plain
+// QComboBox makes it on its first font change, and that is most of the cost
+// of building a page with combos.
+class TLazyListBox : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+  QSize sizeHint() const override {
+    FHintAsked = true;
+    return QComboBox::sizeHint();
+  }
+  QSize minimumSizeHint() const override {
+    FHintAsked = true;
+    return QComboBox::minimumSizeHint();
+  }
+
+ protected:
+  void changeEvent(QEvent* Event) override {
+    // Without a list yet (and no size hint cached) a new font only needs a
+    // repaint; the list takes the font when it opens.
+    if (Event->type() == QEvent::FontChange && !FHintAsked && !findChild<QAbstractItemView*>()) {
+      QWidget::changeEvent(Event);
+      return;
+    }
+    QComboBox::changeEvent(Event);
+  }
+
+ private:
+  mutable bool FHintAsked = false;
+};
+
+}  // namespace
+
+TMMCombo::TMMCombo(QWidget* Parent) : TControl(Parent), FBox(new TLazyListBox(this)) {
   FBox->setEditable(false);  // a list to choose from, no text of one's own
   setFocusProxy(FBox);
   connect(FBox, &QComboBox::currentIndexChanged, this, &TControl::ValueChanged);

@@ -2,6 +2,7 @@
 // bound to the form's handlers.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -127,6 +128,25 @@ TEST(SceneDesign, ControlsComeFromTheDesignWithTheirHandlers) {
   EXPECT_TRUE(Combo->IsCorrect());
   Combo->SetItemIndex(2);
   EXPECT_FALSE(Combo->IsCorrect());
+}
+
+// The combo's list is a popup window of its own: it opens in the combo's
+// font, also when the font was set before the list was first needed.
+TEST(SceneDesign, ComboListOpensInTheCombosFont) {
+  QWidget Page;
+  auto* Combo = new TMMCombo(&Page);
+  Combo->SetItems({QStringLiteral("a"), QStringLiteral("b")});
+  Combo->Font()->SetSize(20);
+  Page.show();
+  const QFont Big = Combo->Box().font();
+  EXPECT_EQ(Big, Combo->Font()->ToQFont());
+  EXPECT_EQ(Combo->Box().findChild<QAbstractItemView*>(), nullptr);  // made when first opened
+  Combo->Box().showPopup();
+  EXPECT_EQ(Combo->Box().view()->font(), Big);
+  Combo->Box().hidePopup();
+  Combo->Font()->SetSize(9);  // a later font reaches the list that exists now
+  EXPECT_NE(Combo->Box().font(), Big);
+  EXPECT_EQ(Combo->Box().view()->font(), Combo->Box().font());
 }
 
 // Tab walks the answer controls as the design orders them, and each is
