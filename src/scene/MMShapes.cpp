@@ -219,6 +219,7 @@ TSText::TSText(TShapeOwner* Owner) : TS2Point(Owner), FFont(NewFont()) { ApplyDe
 void TSText::SetFont(TFont* Value) { AssignTool(FFont, Value); }
 void TSText::SetText(const QString& Value) { Store(FText, Value); }
 void TSText::SetTransparent(bool Value) { Store(FTransparent, Value); }
+void TSText::SetTerm(bool Value) { Store(FTerm, Value); }
 
 TSTextBox::TSTextBox(TShapeOwner* Owner) : TSText(Owner), FPen(NewPen()), FBrush(NewBrush()) {
   ApplyDefaults(stTextBox);

@@ -18,6 +18,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "common/Types.h"
@@ -30,6 +31,7 @@
 
 class TMMObject;
 class TPicture;
+class TTermLabel;
 
 // Whoever owns a shape hears of its changes (the scene object, which
 // invalidates its box).
@@ -513,6 +515,7 @@ class TSText : public TS2Point {
   Q_PROPERTY(TFont* Font READ Font WRITE SetFont)
   Q_PROPERTY(QString Text READ Text WRITE SetText)
   Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+  Q_PROPERTY(bool Term READ Term WRITE SetTerm)
  public:
   explicit TSText(TShapeOwner* Owner = nullptr);
 
@@ -522,13 +525,23 @@ class TSText : public TS2Point {
   void SetText(const QString& Value);
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool Value);
+  // The text names a term ("(a−b)²", "a·b (fällt weg)"): it is set like the
+  // term boxes set terms (TTermLabel), shrunk to fit the rectangle P1-P2.
+  // A text that does not start with a term is written as plain text.
+  bool Term() const { return FTerm; }
+  void SetTerm(bool Value);
 
   void Paint(TCanvas& Canvas, const TMMPoints& Points) override;
+
+ protected:
+  // Sets the text as a term; the label's size, or nothing when it is none.
+  std::optional<TSize> TermLayout(TTermLabel& Label, TCanvas& Canvas, const TMMPoints& Points) const;
 
  private:
   TFont* FFont;
   QString FText;
   bool FTransparent = false;
+  bool FTerm = false;
 };
 
 // Framed text box P1-P2 with the text placed at (or centred on) Position.

@@ -2,10 +2,12 @@
 // core taken to the canvas with the shape's own pen, brush and font.
 #include <QMetaObject>
 #include <QVariant>
+#include <cstdlib>
 
 #include "platform/Picture.h"
 #include "scene/MMFormsGeometry.h"
 #include "scene/MMShapes.h"
+#include "terms/TermLabel.h"
 
 namespace {
 
@@ -217,9 +219,22 @@ void TSGraphic::Paint(TCanvas& Canvas, const TMMPoints& Points) {
     Canvas.Draw(A.X, A.Y, *Picture->Graphic());
 }
 
+std::optional<TSize> TSText::TermLayout(TTermLabel& Label, TCanvas& Canvas, const TMMPoints& Points) const {
+  if (!FTerm || !Label.IsTerm()) return std::nullopt;
+  const TPoint A = Corner(Points, 0);
+  const TPoint B = Corner(Points, 1);
+  return Label.Layout(Canvas, FFont->FontSpec(), {std::abs(B.X - A.X), std::abs(B.Y - A.Y)});
+}
+
 void TSText::Paint(TCanvas& Canvas, const TMMPoints& Points) {
   Canvas.SetFont(*FFont);
   const TPoint A = Corner(Points, 0);
+  TTermLabel Label(FText);
+  if (TermLayout(Label, Canvas, Points)) {
+    if (!FTransparent) Canvas.FillRect(Box(A, Corner(Points, 1)));
+    Label.Draw(Canvas, A.X, A.Y);
+    return;
+  }
   if (FTransparent) {
     Canvas.SetBkMode(bkTransparent);
     Canvas.TextOut(A.X, A.Y, FText);
@@ -232,9 +247,16 @@ void TSText::Paint(TCanvas& Canvas, const TMMPoints& Points) {
 void TSTextBox::Paint(TCanvas& Canvas, const TMMPoints& Points) {
   Canvas.SetBrush(*FBrush);
   Canvas.SetFont(*Font());
-  const TPoint T = TextBoxTextOrigin(PointPos(Points, FPosition), Canvas.TextExtent(Text()), FCentered);
   const TRect R = Box(Corner(Points, 0), Corner(Points, 1));
-  Canvas.TextRect(R, T.X, T.Y, Text());
+  TTermLabel Label(Text());
+  if (const std::optional<TSize> Size = TermLayout(Label, Canvas, Points)) {
+    if (FBrush->Style() != bsClear) Canvas.FillRect(R);
+    const TPoint T = TextBoxTextOrigin(PointPos(Points, FPosition), *Size, FCentered);
+    Label.Draw(Canvas, T.X, T.Y);
+  } else {
+    const TPoint T = TextBoxTextOrigin(PointPos(Points, FPosition), Canvas.TextExtent(Text()), FCentered);
+    Canvas.TextRect(R, T.X, T.Y, Text());
+  }
   Canvas.Brush().SetStyle(bsClear);
   Canvas.SetPen(*FPen);
   Canvas.Rectangle(R);
