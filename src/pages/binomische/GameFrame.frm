@@ -52,7 +52,7 @@ object fmGameFrame: TfmGameFrame
     object MMTerm2: TMMTerm
       Left = 390
       Top = 164
-      Width = 332
+      Width = 318
       Height = 56
       Caption = '?'
       State = 0
