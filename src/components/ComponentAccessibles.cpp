@@ -174,8 +174,19 @@ class TBeamAccessible : public TControlAccessible {
  public:
   explicit TBeamAccessible(TBeam* Beam) : TControlAccessible(Beam, QAccessible::Graphic) {}
   QString Name() const override { return QStringLiteral("Zahlenstrahl"); }
+  // The scale as labelled, and the pointer only where one is drawn.
   QString Description() const override {
-    return QStringLiteral("der Zeiger steht bei %1").arg(QLocale(QLocale::German).toString(Beam().Pointer()));
+    const TBeamLayout L = LayoutBeam(Beam().Params());
+    QStringList Parts;
+    if (L.Labels.size() > 1) {
+      const auto Label = [](const TBeamLabel& B) {
+        return QString::fromStdString(B.Text).trimmed().replace(QLatin1Char('.'), QLatin1Char(','));
+      };
+      Parts << QStringLiteral("von %1 bis %2").arg(Label(L.Labels.front()), Label(L.Labels.back()));
+    }
+    if (L.HasPointer)
+      Parts << QStringLiteral("der Zeiger steht bei %1").arg(QLocale(QLocale::German).toString(Beam().Pointer()));
+    return Parts.join(QStringLiteral(", "));
   }
 
  private:

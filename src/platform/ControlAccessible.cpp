@@ -129,6 +129,13 @@ int TControlAccessible::indexOfChild(const QAccessibleInterface* Child) const {
   return static_cast<int>(ShownChildren().indexOf(static_cast<QWidget*>(Child->object())));
 }
 
+void SetAccessibleDescription(QWidget* Widget, const QString& Description) {
+  if (Widget->accessibleDescription() == Description) return;
+  Widget->setAccessibleDescription(Description);
+  QAccessibleEvent Event(Widget, QAccessible::DescriptionChanged);
+  TellScreenReaders(Event);
+}
+
 bool IsLeftOut(QWidget* Widget) {
   auto* I = dynamic_cast<TControlAccessible*>(QAccessible::queryAccessibleInterface(Widget));
   return I && I->LeftOut();

@@ -60,6 +60,10 @@ using TAccessibleObserver = std::function<void(QAccessible::Event Type, QObject*
 // Installs Observer and returns the one before.
 TAccessibleObserver SetAccessibleObserver(TAccessibleObserver Observer);
 
+// Sets what a reader hears about Widget beyond its name (what a figure shows
+// now) and, when that changed, tells screen readers.
+void SetAccessibleDescription(QWidget* Widget, const QString& Description);
+
 // Whether a widget's interface leaves it out of its parent's list.
 bool IsLeftOut(QWidget* Widget);
 

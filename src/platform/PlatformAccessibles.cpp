@@ -3,6 +3,7 @@
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "platform/GridAccessible.h"
+#include "platform/PaintBox.h"
 #include "platform/StringGrid.h"
 
 namespace {
@@ -18,6 +19,25 @@ class TStringGridAccessible : public TGridAccessible {
 
  private:
   const TStringGrid& Grid() const { return *static_cast<const TStringGrid*>(widget()); }
+};
+
+// A paint box that draws a table.
+class TPaintedTableAccessible : public TGridAccessible {
+ public:
+  explicit TPaintedTableAccessible(TPaintBox* Box) : TGridAccessible(Box) {}
+  QString Name() const override { return Table().Caption; }
+  int rowCount() const override { return Table().RowCount(); }
+  int columnCount() const override { return Table().ColumnCount(); }
+  QString CellText(int Row, int Col) const override { return Table().Cell(Row, Col); }
+  QRect CellRect(int Row, int Col) const override { return Table().CellRect(Row, Col); }
+  bool IsHeading(int Row, int) const override { return Row < Table().HeadingRows; }
+
+ private:
+  const TPaintedTable& Table() const {
+    static const TPaintedTable None;
+    const auto& Own = static_cast<const TPaintBox*>(widget())->Table();
+    return Own ? *Own : None;
+  }
 };
 
 }  // namespace
@@ -86,4 +106,10 @@ void RegisterPlatformAccessibles() {
   RegisterAccessible<TControl, TPlainControlAccessible>();
   RegisterAccessible<TCustomForm, TFormAccessible>();
   RegisterAccessible<TStringGrid, TStringGridAccessible>();
+  // A paint box is read by what it shows, or as the table it draws.
+  RegisterAccessible(TPaintBox::staticMetaObject, [](QObject* Object) -> QAccessibleInterface* {
+    auto* Box = static_cast<TPaintBox*>(Object);
+    if (Box->Table()) return new TPaintedTableAccessible(Box);
+    return new TPlainControlAccessible(Box);
+  });
 }

@@ -1,5 +1,7 @@
 #include "scene/SceneAccessibles.h"
 
+#include <algorithm>
+
 #include "scene/MMBox.h"
 #include "scene/MMButton.h"
 #include "scene/MMShapes.h"
@@ -79,7 +81,9 @@ QAccessible::State TMMButtonAccessible::state() const {
 
 QString TMMButtonAccessible::Name() const {
   const QString Caption = TControlAccessible::Name();
-  if (!Caption.isEmpty()) return Caption;
+  // A caption of signs only ("=>") says nothing read aloud: the hint names the button.
+  const bool Speaks = std::any_of(Caption.begin(), Caption.end(), [](QChar C) { return C.isLetterOrNumber(); });
+  if (Speaks || (!Caption.isEmpty() && Button().Hint().isEmpty())) return Caption;
   return Button().Hint().isEmpty() ? QStringLiteral("Knopf") : Button().Hint();
 }
 

@@ -116,3 +116,18 @@ QImage TLernstandReport::PagePicture() const {
   Paint(P);
   return Picture;
 }
+
+TPaintedTable TLernstandReport::Table() const {
+  TPaintedTable T;
+  T.Caption = FHeading;
+  T.ColumnEdges = {0, SolvedX, SolvedX + 100, Width};
+  T.Cells.push_back({QStringLiteral("Kapitel und Seite"), QStringLiteral("Gelöst am"), QStringLiteral("Prüfungen")});
+  T.Rows.emplace_back(0, HeadingHeight, Width, ColumnsHeight);
+  int Y = HeadingHeight + ColumnsHeight;
+  for (const TLine& L : FLines) {
+    T.Cells.push_back({L.Text, L.SolvedOn, L.Checks});
+    T.Rows.emplace_back(0, Y, Width, LineHeight);
+    Y += LineHeight;
+  }
+  return T;
+}

@@ -8,6 +8,7 @@
 #include <QString>
 #include <vector>
 
+#include "platform/PaintBox.h"
 #include "shell/Lernstand.h"
 
 class QPainter;
@@ -23,6 +24,9 @@ class TLernstandReport {
   // An A4 page at 96 dpi with the table inside its margins, made smaller
   // when it would not fit.
   QImage PagePicture() const;
+  // The table for screen readers: named by the heading, the column
+  // headings, then one row per line where Paint draws it.
+  TPaintedTable Table() const;
 
   // One line of the table.
   struct TLine {

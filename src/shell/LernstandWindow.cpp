@@ -37,6 +37,7 @@ void TfmLernstand::Refresh() {
   FReport = std::make_unique<TLernstandReport>(MMX->Lernstand().Lernstand(), Model.Contents(), Model.Pages());
   const QSize Size = FReport->Size();
   PaintBox1()->SetBounds(0, 0, Size.width(), Size.height());
+  PaintBox1()->SetTable(FReport->Table());
   PaintBox1()->update();
 }
 

@@ -22,6 +22,23 @@ void TfmStatistik::FormCreate(QObject*) {
   const TStatisticsChart C = Chart();
   if (!C.Dots.empty() && C.Dots.back().Box.Right + ChartVisitStep > PaintBox1()->Width())
     PaintBox1()->SetWidth(C.Dots.back().Box.Right + ChartVisitStep);
+  PaintBox1()->SetTable(ChartTable(C, MMX->WayAcrossLessons()));
+}
+
+TPaintedTable TfmStatistik::ChartTable(const TStatisticsChart& C, const std::vector<int>& Way) const {
+  TPaintedTable T;
+  T.Caption = QStringLiteral("Dein Weg durch den Kurs");
+  T.Cells.push_back({QStringLiteral("Seite"), QStringLiteral("Besuche"), QStringLiteral("Besuch Nummer")});
+  T.Rows.emplace_back();
+  for (std::size_t I = 0; I < FPages.size() && I < C.Labels.size(); ++I) {
+    QStringList Numbers;
+    for (std::size_t K = 0; K < Way.size(); ++K)
+      if (Way[K] == FPages[I]) Numbers << QString::number(K + 1);
+    T.Cells.push_back({QString::fromStdString(C.Labels[I].Text), QString::number(Numbers.size()),
+                       Numbers.join(QStringLiteral(", "))});
+    T.Rows.emplace_back(0, C.Labels[I].Y, ChartRowEnd, ChartRowPitch);
+  }
+  return T;
 }
 
 void TfmStatistik::FormKeyDown(QObject*, int& Key, int) {

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "platform/Forms.h"
+#include "platform/PaintBox.h"
 #include "shell/StatisticsChart.h"
 
-class TPaintBox;
 class TScrollBox;
 
 class TfmStatistik : public TForm {
@@ -31,5 +31,9 @@ class TfmStatistik : public TForm {
   void PaintBox1Paint(QObject* Sender);
 
  private:
+  // The chart as a table for screen readers: per page its label, how often
+  // it was visited and as which visits of the way.
+  TPaintedTable ChartTable(const TStatisticsChart& C, const std::vector<int>& Way) const;
+
   std::vector<int> FPages;
 };

@@ -48,6 +48,13 @@ void TypeText(QWidget* W, const QString& Text) {
   for (const QChar C : Text) Key(W, 0, QString(C));
 }
 
+TEST(MotionRows, DescribedInUnitsOfTheNumberLines) {
+  EXPECT_EQ(MotionDescription(0, 4, 80), "Nach 0 s: Körper 1 bei 0; Körper 2 bei 7; Körper 3 bei 0; Körper 4 bei 0.");
+  EXPECT_EQ(MotionDescription(2, 4, 80), "Nach 2 s: Körper 1 bei 1; Körper 2 bei 6,6; Körper 3 bei 0,5; Körper 4 bei 0,1.");
+  EXPECT_EQ(MotionDescription(1, 4, 80),
+            "Nach 1 s: Körper 1 bei 0,5; Körper 2 bei 6,8; Körper 3 bei 0,25; Körper 4 bei 0,025.");
+}
+
 TEST(MotionRows, PositionsInPixels) {
   // One unit of the number lines is 20 ticks of 4 pixels.
   EXPECT_EQ(MotionX(0, 0, 4), 0);

@@ -4,6 +4,7 @@
 // Lernstand window exports, prints and resets.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,6 +28,7 @@
 #include "shell/PageForms.h"
 #include "shell/Pages.h"
 #include "shell/ShellClasses.h"
+#include "shell/Statistik.h"
 #include "shell/StatusPanels.h"
 #include "support/MessageRecorder.h"
 
@@ -210,6 +212,58 @@ TEST(LernstandWindow, ExportsWithTheNameAskedOnceAndResets) {
   EXPECT_EQ(Dialogs, QStringList{"Willst du deinen Lernstand wirklich löschen?"});
   EXPECT_TRUE(M.Lernstand().Empty());
   EXPECT_EQ(M.SolvedPanel(), "");
+}
+
+// Both windows draw their tables; a screen reader reads them as tables.
+TEST(ProgressWindows, AreTablesForScreenReaders) {
+  TLernstandMain M;
+  M.Course().Lernstand().Edit().SetProgress(120, {true, {2026, 12, 9, 14, 3, 12}, 3});
+  M.Goto(120);
+  M.Goto(130);
+  M.Goto(120);
+  struct TExpected {
+    int Rows;
+    QStringList Heading;
+    QString Line;  // the first cell of a row for page 120
+    QStringList Rest;
+  };
+  const auto Check = [](QWidget* Box, const TExpected& E) {
+    QAccessibleInterface* I = QAccessible::queryAccessibleInterface(Box);
+    ASSERT_TRUE(I);
+    EXPECT_EQ(I->role(), QAccessible::Table);
+    EXPECT_FALSE(I->text(QAccessible::Name).isEmpty());
+    QAccessibleTableInterface* T = I->tableInterface();
+    ASSERT_TRUE(T);
+    EXPECT_EQ(T->rowCount(), E.Rows);
+    ASSERT_EQ(T->columnCount(), 3);
+    for (int Col = 0; Col < 3; ++Col) {
+      EXPECT_EQ(T->cellAt(0, Col)->role(), QAccessible::ColumnHeader);
+      EXPECT_EQ(T->cellAt(0, Col)->text(QAccessible::Name), E.Heading[Col]);
+    }
+    int Row = 1;
+    while (Row < E.Rows && !T->cellAt(Row, 0)->text(QAccessible::Name).startsWith(E.Line)) ++Row;
+    ASSERT_LT(Row, E.Rows) << E.Line.toStdString();
+    EXPECT_EQ(T->cellAt(Row, 1)->text(QAccessible::Name), E.Rest[0]);
+    EXPECT_EQ(T->cellAt(Row, 2)->text(QAccessible::Name), E.Rest[1]);
+    EXPECT_EQ(T->cellAt(Row, 2)->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name),
+              E.Heading[2]);
+  };
+  WhileShown<TfmLernstand>([&] { M.Main->Lernstand1Click(nullptr); },
+                           [&](TfmLernstand& W) {
+                             Check(W.PaintBox1(), {static_cast<int>(W.Report().Lines().size()) + 1,
+                                                   {"Kapitel und Seite", "Gelöst am", "Prüfungen"},
+                                                   "120 ",
+                                                   {"9.12.2026", "3"}});
+                           });
+  WhileShown<TfmStatistik>([&] { M.Main->Statistik1Click(nullptr); },
+                           [&](TfmStatistik& W) {
+                             const QString Label = QString::fromStdString(M.Course().Model().Contents().ShortPath(120));
+                             const int Visits = static_cast<int>(M.Course().WayAcrossLessons().size());
+                             Check(W.PaintBox1(), {static_cast<int>(W.Pages().size()) + 1,
+                                                   {"Seite", "Besuche", "Besuch Nummer"},
+                                                   Label,
+                                                   {"2", QStringLiteral("%1, %2").arg(Visits - 2).arg(Visits)}});
+                           });
 }
 
 #include "LernstandShellTest.moc"

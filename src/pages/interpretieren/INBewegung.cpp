@@ -4,6 +4,7 @@
 #include "pages/CheckGroups.h"
 #include "pages/interpretieren/MotionRows.h"
 #include "platform/Canvas.h"
+#include "platform/ControlAccessible.h"
 #include "platform/PaintBox.h"
 #include "platform/StdControls.h"
 #include "platform/Timer.h"
@@ -20,6 +21,9 @@ void TfmINBewegung::FormCreate(QObject*) {
 
 void TfmINBewegung::ShowTime() const {
   Component<TLabel>(QStringLiteral("Label5"))->SetCaption(QStringLiteral("Zeit: t = %1 s").arg(FSeconds));
+  const int Unit = Component<TBeam>(QStringLiteral("Beam1"))->MarkDistance();
+  SetAccessibleDescription(Component<TPaintBox>(QStringLiteral("PaintBox1")),
+                           QString::fromStdString(MotionDescription(FSeconds, FScale, Unit)));
 }
 
 void TfmINBewegung::Timer1Timer(QObject*) {

@@ -112,6 +112,7 @@ object fmINBewegung: TfmINBewegung
       Top = 80
       Width = 780
       Height = 240
+      Hint = 'Die vier Körper auf den Zahlenstrahlen'
       OnPaint = PaintBox1Paint
     end
     object MMCombo1: TMMCombo

@@ -391,6 +391,8 @@ object fmINfarben: TfmINfarben
       Width = 50
       Height = 28
       Caption = '=>'
+      Hint = 'Ausprobieren'
+      ShowHint = True
       Font.Name = 'Tahoma'
       Font.Height = -15
       Font.Style = [fsBold]

@@ -4,6 +4,7 @@
 // end of a line; Scale is the pixel distance of two ticks, and one unit of
 // the lines is 20 ticks. The page paints a trail square for every second
 // gone by and the current square in another colour.
+#include <string>
 #include <vector>
 
 constexpr int MotionRowCount = 4;
@@ -28,3 +29,8 @@ struct TMotionMarker {
 // What the drawing area shows after T seconds, in painting order: for each
 // row the trail (seconds 0 .. T - 1), then the current square of every row.
 std::vector<TMotionMarker> MotionMarkers(int T, int Scale);
+
+// Where the bodies are after T seconds, in units of the number lines (a
+// unit is UnitPixels long), for a reader: "Nach 2 s: Körper 1 bei 1;
+// Körper 2 bei 6,6; Körper 3 bei 0,5; Körper 4 bei 0,1."
+std::string MotionDescription(int T, int Scale, int UnitPixels);
