@@ -219,7 +219,6 @@ TSText::TSText(TShapeOwner* Owner) : TS2Point(Owner), FFont(NewFont()) { ApplyDe
 void TSText::SetFont(TFont* Value) { AssignTool(FFont, Value); }
 void TSText::SetText(const QString& Value) { Store(FText, Value); }
 void TSText::SetTransparent(bool Value) { Store(FTransparent, Value); }
-void TSText::SetTerm(bool Value) { Store(FTerm, Value); }
 
 TSTextBox::TSTextBox(TShapeOwner* Owner) : TSText(Owner), FPen(NewPen()), FBrush(NewBrush()) {
   ApplyDefaults(stTextBox);
@@ -229,6 +228,7 @@ void TSTextBox::SetPen(TPen* Value) { AssignTool(FPen, Value); }
 void TSTextBox::SetBrush(TBrush* Value) { AssignTool(FBrush, Value); }
 void TSTextBox::SetPosition(int Value) { Store(FPosition, Value); }
 void TSTextBox::SetCentered(bool Value) { Store(FCentered, Value); }
+void TSTextBox::SetTerm(bool Value) { Store(FTerm, Value); }
 
 bool TSTextBox::HitTest(int X, int Y, const TMMPoints& Points) {
   return HitTextBox(Corner(Points, 0), Corner(Points, 1), X, Y);

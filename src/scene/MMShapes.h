@@ -18,7 +18,6 @@
 #include <QString>
 #include <array>
 #include <memory>
-#include <optional>
 #include <utility>
 
 #include "common/Types.h"
@@ -31,7 +30,6 @@
 
 class TMMObject;
 class TPicture;
-class TTermLabel;
 
 // Whoever owns a shape hears of its changes (the scene object, which
 // invalidates its box).
@@ -515,7 +513,6 @@ class TSText : public TS2Point {
   Q_PROPERTY(TFont* Font READ Font WRITE SetFont)
   Q_PROPERTY(QString Text READ Text WRITE SetText)
   Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
-  Q_PROPERTY(bool Term READ Term WRITE SetTerm)
  public:
   explicit TSText(TShapeOwner* Owner = nullptr);
 
@@ -525,23 +522,13 @@ class TSText : public TS2Point {
   void SetText(const QString& Value);
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool Value);
-  // The text names a term ("(a−b)²", "a·b (fällt weg)"): it is set like the
-  // term boxes set terms (TTermLabel), shrunk to fit the rectangle P1-P2.
-  // A text that does not start with a term is written as plain text.
-  bool Term() const { return FTerm; }
-  void SetTerm(bool Value);
 
   void Paint(TCanvas& Canvas, const TMMPoints& Points) override;
-
- protected:
-  // Sets the text as a term; the label's size, or nothing when it is none.
-  std::optional<TSize> TermLayout(TTermLabel& Label, TCanvas& Canvas, const TMMPoints& Points) const;
 
  private:
   TFont* FFont;
   QString FText;
   bool FTransparent = false;
-  bool FTerm = false;
 };
 
 // Framed text box P1-P2 with the text placed at (or centred on) Position.
@@ -551,6 +538,7 @@ class TSTextBox : public TSText {
   Q_PROPERTY(TBrush* Brush READ Brush WRITE SetBrush)
   Q_PROPERTY(int Position READ Position WRITE SetPosition)
   Q_PROPERTY(bool Centered READ Centered WRITE SetCentered)
+  Q_PROPERTY(bool Term READ Term WRITE SetTerm)
  public:
   explicit TSTextBox(TShapeOwner* Owner = nullptr);
 
@@ -562,6 +550,11 @@ class TSTextBox : public TSText {
   void SetPosition(int Value);
   bool Centered() const { return FCentered; }
   void SetCentered(bool Value);
+  // The text names a term ("(a−b)²", "a·b (fällt weg)"): it is set like the
+  // term boxes set terms (TTermLabel), shrunk to fit the rectangle P1-P2.
+  // A text that does not start with a term is written as plain text.
+  bool Term() const { return FTerm; }
+  void SetTerm(bool Value);
 
   bool HitTest(int X, int Y, const TMMPoints& Points) override;
   void Paint(TCanvas& Canvas, const TMMPoints& Points) override;
@@ -571,6 +564,7 @@ class TSTextBox : public TSText {
   TBrush* FBrush;
   int FPosition = 0;
   bool FCentered = TextBoxDefaultCentered;
+  bool FTerm = false;
 };
 
 class TSTriangle : public TS3Point {

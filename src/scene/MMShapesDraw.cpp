@@ -219,22 +219,9 @@ void TSGraphic::Paint(TCanvas& Canvas, const TMMPoints& Points) {
     Canvas.Draw(A.X, A.Y, *Picture->Graphic());
 }
 
-std::optional<TSize> TSText::TermLayout(TTermLabel& Label, TCanvas& Canvas, const TMMPoints& Points) const {
-  if (!FTerm || !Label.IsTerm()) return std::nullopt;
-  const TPoint A = Corner(Points, 0);
-  const TPoint B = Corner(Points, 1);
-  return Label.Layout(Canvas, FFont->FontSpec(), {std::abs(B.X - A.X), std::abs(B.Y - A.Y)});
-}
-
 void TSText::Paint(TCanvas& Canvas, const TMMPoints& Points) {
   Canvas.SetFont(*FFont);
   const TPoint A = Corner(Points, 0);
-  TTermLabel Label(FText);
-  if (TermLayout(Label, Canvas, Points)) {
-    if (!FTransparent) Canvas.FillRect(Box(A, Corner(Points, 1)));
-    Label.Draw(Canvas, A.X, A.Y);
-    return;
-  }
   if (FTransparent) {
     Canvas.SetBkMode(bkTransparent);
     Canvas.TextOut(A.X, A.Y, FText);
@@ -247,11 +234,14 @@ void TSText::Paint(TCanvas& Canvas, const TMMPoints& Points) {
 void TSTextBox::Paint(TCanvas& Canvas, const TMMPoints& Points) {
   Canvas.SetBrush(*FBrush);
   Canvas.SetFont(*Font());
-  const TRect R = Box(Corner(Points, 0), Corner(Points, 1));
+  const TPoint A = Corner(Points, 0);
+  const TPoint B = Corner(Points, 1);
+  const TRect R = Box(A, B);
   TTermLabel Label(Text());
-  if (const std::optional<TSize> Size = TermLayout(Label, Canvas, Points)) {
+  if (FTerm && Label.IsTerm()) {
+    const TSize Size = Label.Layout(Canvas, Font()->FontSpec(), {std::abs(B.X - A.X), std::abs(B.Y - A.Y)});
     if (FBrush->Style() != bsClear) Canvas.FillRect(R);
-    const TPoint T = TextBoxTextOrigin(PointPos(Points, FPosition), *Size, FCentered);
+    const TPoint T = TextBoxTextOrigin(PointPos(Points, FPosition), Size, FCentered);
     Label.Draw(Canvas, T.X, T.Y);
   } else {
     const TPoint T = TextBoxTextOrigin(PointPos(Points, FPosition), Canvas.TextExtent(Text()), FCentered);
