@@ -27,7 +27,10 @@ void TXGraphicControl::paintEvent(QPaintEvent*) {
     DrawAt(0, 0, Canvas);
   }
   if (FShowFocus && hasFocus()) {
+    // Black dots on a white line: seen on a dark area as on a light one.
     QPainter P(this);
+    P.setPen(QPen(Qt::white, 1));
+    P.drawRect(rect().adjusted(1, 1, -2, -2));
     P.setPen(QPen(Qt::black, 1, Qt::DotLine));
     P.drawRect(rect().adjusted(1, 1, -2, -2));
   }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/Canvas.h"
 #include "platform/Convert.h"
@@ -51,6 +52,8 @@ TBitmap::TBitmap() : FCanvas(std::make_unique<TCanvas>(&FImage)) {}
 TBitmap::TBitmap(int Width, int Height) : TBitmap() { SetSize(Width, Height); }
 
 TBitmap::TBitmap(const QImage& Image) : TBitmap() { SetImage(Image); }
+
+TBitmap::TBitmap(QImage&& Image) : TBitmap() { SetImage(std::move(Image)); }
 
 TBitmap::TBitmap(const TBitmap& Source) : TBitmap() { Assign(Source); }
 
@@ -130,6 +133,16 @@ void TBitmap::SetImage(const QImage& Image) {
     throw EInvalidGraphic("Die Bitmap ist zu groß.");
   EndPaint();
   FImage = Paintable(Image).copy();
+  SetResolution96(FImage);
+}
+
+void TBitmap::SetImage(QImage&& Image) {
+  if (static_cast<long long>(Image.width()) * Image.height() > MaxBitmapPixels)
+    throw EInvalidGraphic("Die Bitmap ist zu groß.");
+  EndPaint();
+  QImage Taken = Paintable(Image);
+  Image = QImage();
+  FImage = Taken.isDetached() ? std::move(Taken) : Taken.copy();
   SetResolution96(FImage);
 }
 

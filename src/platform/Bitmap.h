@@ -19,6 +19,7 @@ class TBitmap : public TGraphic {
   TBitmap();
   TBitmap(int Width, int Height);
   explicit TBitmap(const QImage& Image);
+  explicit TBitmap(QImage&& Image);
   TBitmap(const TBitmap& Source);
   TBitmap& operator=(const TBitmap& Source);
   ~TBitmap() override;
@@ -41,7 +42,12 @@ class TBitmap : public TGraphic {
   int BytesPerLine() const { return static_cast<int>(FImage.bytesPerLine()); }
 
   const QImage& Image() const;
+  // Keeps a copy of Image's pixels.
   void SetImage(const QImage& Image);
+  // Takes Image over: no copy when no other QImage shares its pixels and it
+  // is already in a paintable format. Image's pixels must live as long as
+  // the image (any image Qt allocated or made with a cleanup function).
+  void SetImage(QImage&& Image);
   void Assign(const TBitmap& Source);
 
   // The colour left out when Transparent: with tmAuto the bottom-left

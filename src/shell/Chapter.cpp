@@ -29,9 +29,32 @@ std::unique_ptr<TBitmap> TChapter::CreateChapterBitmap() {
 
 namespace {
 
+// Turns a premultiplied picture whose pixels are all either opaque or fully
+// transparent (as a GIF's are) into a plain bitmap in its own rows: a
+// transparent pixel becomes white. False (Picture untouched) when some pixel
+// is partly transparent or the rows are shared.
+bool MakeOpaqueInPlace(QImage& Picture) {
+  if (Picture.format() != QImage::Format_ARGB32_Premultiplied || !Picture.isDetached()) return false;
+  const int Width = Picture.width();
+  for (int Y = 0; Y < Picture.height(); ++Y) {
+    const auto* Row = reinterpret_cast<const QRgb*>(Picture.constScanLine(Y));
+    for (int X = 0; X < Width; ++X) {
+      const int Alpha = qAlpha(Row[X]);
+      if (Alpha != 0 && Alpha != 255) return false;
+    }
+  }
+  for (int Y = 0; Y < Picture.height(); ++Y) {
+    auto* Row = reinterpret_cast<QRgb*>(Picture.scanLine(Y));
+    for (int X = 0; X < Width; ++X)
+      if (qAlpha(Row[X]) == 0) Row[X] = 0xFFFFFFFFu;
+  }
+  return Picture.reinterpretAsFormat(QImage::Format_RGB32);
+}
+
 // The picture as a plain bitmap: what it leaves transparent is white.
-QImage OpaqueTile(const QImage& Picture) {
+QImage OpaqueTile(QImage Picture) {
   if (Picture.isNull() || !Picture.hasAlphaChannel()) return Picture;
+  if (MakeOpaqueInPlace(Picture)) return Picture;
   QImage Tile(Picture.size(), QImage::Format_RGB32);
   Tile.fill(Qt::white);
   QPainter(&Tile).drawImage(0, 0, Picture);
@@ -50,6 +73,8 @@ TBitmapChapter::~TBitmapChapter() = default;
 
 const TBitmap& TBitmapChapter::Tile() {
   if (!FTile) {
+    // The loaded picture is made opaque in its own rows and handed to the
+    // bitmap without a copy.
     FTile = std::make_unique<TBitmap>(OpaqueTile(FLoadTile ? FLoadTile() : QImage()));
     FLoadTile = nullptr;
   }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -303,6 +304,10 @@ void TCoursePlayer::Key(const TScriptCommand& C) {
   const QKeyCombination Combination = Sequence[0];
   QWidget* Target = QApplication::focusWidget();
   if (!Target) Target = &FMain;
+  // The key may change the page and so delete the control it went to.
+  const QString TargetName = Target->objectName().isEmpty() ? QString::fromLatin1(Target->metaObject()->className())
+                                                            : Target->objectName();
+  const QPointer<QWidget> Receiver(Target);
   const int KeyCode = Combination.key();
   const QString Text = KeyCode == Qt::Key_Return ? QStringLiteral("\r")
                        : KeyCode == Qt::Key_Space ? QStringLiteral(" ")
@@ -310,10 +315,9 @@ void TCoursePlayer::Key(const TScriptCommand& C) {
   QKeyEvent Press(QEvent::KeyPress, KeyCode, Combination.keyboardModifiers(), Text);
   QApplication::sendEvent(Target, &Press);
   QKeyEvent Release(QEvent::KeyRelease, KeyCode, Combination.keyboardModifiers(), Text);
-  QApplication::sendEvent(Target, &Release);
+  if (Receiver) QApplication::sendEvent(Receiver, &Release);
   Settle();
-  FResult = QStringLiteral("to %1").arg(Target->objectName().isEmpty() ? QString::fromLatin1(Target->metaObject()->className())
-                                                                        : Target->objectName());
+  FResult = QStringLiteral("to %1").arg(TargetName);
 }
 
 void TCoursePlayer::Verdict(bool Ok, const QString& Got) {

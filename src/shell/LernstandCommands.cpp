@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/FileProblem.h"
 #include "shell/LernstandJson.h"
 #include "shell/LernstandStore.h"
 #include "shell/LernstandText.h"
@@ -19,7 +20,7 @@ TLernstandJsonReading ReadLernstandFile(const QString& Path) {
   TLernstandJsonReading R;
   QFile File(Path);
   if (!File.open(QIODevice::ReadOnly)) {
-    R.Error = File.errorString();
+    R.Error = FileProblem(File);
     return R;
   }
   if (File.size() > MaxFileSize) {

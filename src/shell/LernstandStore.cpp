@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "platform/FileProblem.h"
 #include "shell/LernstandJson.h"
 
 const char* const LernstandDamagedText =
@@ -37,7 +38,7 @@ bool WriteLernstandFile(const QString& Path, const TLernstand& Lernstand, QStrin
   QSaveFile File(Path);
   const QByteArray Data = LernstandToJson(Lernstand);
   if (File.open(QIODevice::WriteOnly) && File.write(Data) == Data.size() && File.commit()) return true;
-  Error = File.errorString();
+  Error = FileProblem(File);
   return false;
 }
 
@@ -129,7 +130,7 @@ void TLernstandStore::ReadFile() {
   if (!File.exists()) return;
   QString Problem;
   if (!File.open(QIODevice::ReadOnly)) {
-    Problem = File.errorString();
+    Problem = FileProblem(File);
   } else if (File.size() > MaxFileSize) {
     Problem = QStringLiteral("zu groß");
   } else {
@@ -158,7 +159,7 @@ bool TLernstandStore::MoveAside(QString& Error) {
   for (int N = 2; QFileInfo::exists(Target); ++N) Target = QDir(FFolder).filePath(Stem + QStringLiteral("-%1.json").arg(N));
   QFile File(FilePath());
   if (File.rename(Target)) return true;
-  Error = File.errorString();
+  Error = FileProblem(File);
   return false;
 }
 
@@ -206,7 +207,7 @@ bool TLernstandStore::Reset(QString& Error) {
     }
     QFile File(Path);
     if (!File.rename(Backup)) {
-      Error = File.errorString();
+      Error = FileProblem(File);
       return false;
     }
   }

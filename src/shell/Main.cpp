@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "common/Random.h"
+#include "components/GIFBitmap.h"
 #include "components/GIFImage.h"
 #include "components/XShape.h"
 #include "platform/Dialogs.h"
@@ -74,15 +75,14 @@ TfmMain::TfmMain(QWidget* Parent) : QWidget(Parent), FMenuBar(new QMenuBar(this)
   FMMX = std::make_unique<TMMX>(this, giLSide->ToImage(), giRSide->ToImage(), ComboBox1, StatusBar, Panel1, Panel2);
   FMMX->PageFactory = DesignedPageFactory();
   // Chapter 0 ... 6 with their pictures (chapters 5 and 6 have none). A
-  // chapter's picture is read when the pupil first enters the chapter.
-  const std::pair<TGIFImage*, const char*> ChapterPictures[] = {
-      {GIFImage1, "chapter0.gif"}, {GIFImage4, "chapter1.gif"}, {GIFImage3, "chapter2.gif"},
-      {GIFImage5, "chapter3.gif"}, {GIFImage6, "chapter4.gif"}, {GIFImage7, ""},
-      {GIFImage2, ""}};
-  for (const auto& Entry : ChapterPictures) {
-    FMMX->AddChapter(std::make_unique<TBitmapChapter>(*FMMX, [Picture = Entry.first, File = Entry.second] {
-      if (Picture->Empty() && *File) Picture->LoadFromData(PictureFile(QString::fromLatin1(File)));
-      return Picture->ToImage();
+  // chapter's picture is read when the pupil first enters the chapter; the
+  // decoded pixels become the chapter's tile without a copy, so each picture
+  // is held once.
+  const char* const ChapterPictures[] = {"chapter0.gif", "chapter1.gif", "chapter2.gif", "chapter3.gif",
+                                         "chapter4.gif", "",             ""};
+  for (const char* File : ChapterPictures) {
+    FMMX->AddChapter(std::make_unique<TBitmapChapter>(*FMMX, [File] {
+      return *File ? DecodeGIFImage(PictureFile(QString::fromLatin1(File))) : QImage();
     }));
   }
   FMMX->SetNavButton(-3, sbBack);
@@ -125,8 +125,8 @@ void TfmMain::CreatePictures() {
     if (*File) Control->LoadFromData(PictureFile(QString::fromLatin1(File)));
     return Control;
   };
-  // The chapter backgrounds stay empty until their chapter is first shown
-  // (see the constructor).
+  // GIFImage1 ... GIFImage7 stay empty: the chapter backgrounds are decoded
+  // straight into their tiles (see the constructor).
   GIFImage1 = Picture("GIFImage1", "");
   GIFImage2 = Picture("GIFImage2", "");
   GIFImage3 = Picture("GIFImage3", "");

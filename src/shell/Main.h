@@ -86,9 +86,9 @@ class TfmMain : public QWidget {
   QToolButton* sbNext;
   QToolButton* sbLast;
   QAction* ton1;
-  // The hidden pictures of the seven chapter backgrounds (each read when
-  // its chapter is first shown) and the learning-path arrows ("back",
-  // "forward").
+  // Hidden picture controls: seven empty ones kept under their names (the
+  // chapter backgrounds are decoded straight into the chapters' tiles) and
+  // the learning-path arrows ("back", "forward").
   TGIFImage* GIFImage1;
   TGIFImage* GIFImage2;
   TGIFImage* GIFImage3;

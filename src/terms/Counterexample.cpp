@@ -40,11 +40,13 @@ bool Agree(long double X, long double Y) {
   return std::fabs(X - Y) <= 1e-9L * Scale;
 }
 
-// At most four decimals, no trailing zeros, decimal comma; never "-0".
+// At most four decimals, no trailing zeros, decimal comma, the minus sign
+// "−" as in the term boxes; never "-0".
 std::string CourseNumber(long double Value) {
   long double Rounded = std::nearbyint(Value * 10000) / 10000;
   if (Rounded == 0) Rounded = 0;
-  return FloatToStr(Rounded);
+  const std::string Text = FloatToStr(Rounded);
+  return Text.starts_with('-') ? "\u2212" + Text.substr(1) : Text;
 }
 }  // namespace
 

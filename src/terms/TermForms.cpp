@@ -1,6 +1,7 @@
 // Form tests of answers: multiplied out, collected, factorised, written without brackets.
 #include "terms/TermForms.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
@@ -61,7 +62,7 @@ bool IsZeroByForm(const TTerm& T) {
 
 // The letters of a plain product with their exponents, and how many
 // numbers it holds; Valid is false for a form no summand of a collected sum
-// has (a letter twice, a power of a product).
+// has (a letter twice, a power of a product or of a number).
 struct TMonomial {
   int Numbers = 0;
   std::map<char, std::string> Letters;
@@ -82,10 +83,9 @@ struct TMonomial {
       Walk(*AsDyad(T).Right());
     } else if (T.IsA<TPower>()) {
       const TTerm& Base = *AsDyad(T).Left();
+      // A power of a number (2^3) is a number still to be worked out.
       if (Base.IsExactly<TVariable>())
         AddLetter(static_cast<const TVariable&>(Base).Name(), AsDyad(T).Right()->ToCompactString());
-      else if (Base.IsExactly<TConstant>())
-        ++Numbers;
       else
         Valid = false;
     } else {
@@ -125,33 +125,72 @@ bool IsCollected(const TTerm& Term) {
 }
 
 namespace {
-// The factors of a product, quotients opened up; a sign in front of a
-// factor does not count.
-void CollectFactors(const TTerm& T, std::vector<const TTerm*>& Factors) {
-  if (const auto* Neg = dynamic_cast<const TNeg*>(&T)) return CollectFactors(*Neg->Operand(), Factors);
+// The factors of a product and its divisors, quotients opened up; a sign in
+// front of a factor does not count, nor the 1 over a fraction bar (1/2*(x+y)).
+void CollectFactors(const TTerm& T, std::vector<const TTerm*>& Factors, std::vector<const TTerm*>& Divisors) {
+  if (const auto* Neg = dynamic_cast<const TNeg*>(&T)) return CollectFactors(*Neg->Operand(), Factors, Divisors);
+  if (T.IsA<TDiv>()) {
+    if (!IsNumber(*AsDyad(T).Left(), 1)) CollectFactors(*AsDyad(T).Left(), Factors, Divisors);
+    CollectFactors(*AsDyad(T).Right(), Divisors, Factors);
+    return;
+  }
   if (T.IsA<TMul>()) {
-    CollectFactors(*AsDyad(T).Left(), Factors);
-    CollectFactors(*AsDyad(T).Right(), Factors);
+    CollectFactors(*AsDyad(T).Left(), Factors, Divisors);
+    CollectFactors(*AsDyad(T).Right(), Factors, Divisors);
     return;
   }
   Factors.push_back(&T);
 }
+
+// A power whose exponent makes it 1 or leaves it as it is.
+bool IsEmptyPower(const TTerm& T) {
+  return T.IsA<TPower>() && (IsNumber(*AsDyad(T).Right(), 0) || IsNumber(*AsDyad(T).Right(), 1));
+}
+
+// A factor that only dresses the product up: 1, x^0, (...)^1.
+bool IsEmptyFactor(const TTerm& F) { return IsNumber(F, 1) || F.IsA<TText>() || IsEmptyPower(F); }
+
 }  // namespace
 
 bool IsFactorised(const TTerm& Term) {
   const TTerm* T = &Term;
   while (const auto* Neg = dynamic_cast<const TNeg*>(T)) T = Neg->Operand();
   if (T->IsA<TPower>()) {
+    if (IsEmptyPower(*T)) return false;
     const TTerm& Base = *AsDyad(*T).Left();
     return Base.IsA<TSum>() || IsFactorised(Base);
   }
   if (!T->IsA<TMul>()) return false;
-  std::vector<const TTerm*> Factors;
-  CollectFactors(*T, Factors);
-  if (Factors.size() < 2) return false;
-  for (const TTerm* F : Factors)
-    if (IsNumber(*F, 1) || F->IsA<TText>()) return false;
-  return true;
+  std::vector<const TTerm*> Factors, Divisors;
+  CollectFactors(*T, Factors, Divisors);
+  // What is left once the numbers are worked out and a term above the bar
+  // cancels against the same term below it: 2*(x+y)/2 is only x+y.
+  long double Number = 1;
+  std::vector<const TTerm*> Above, Below;
+  for (const TTerm* F : Factors) {
+    if (IsEmptyFactor(*F)) return false;
+    if (F->IsExactly<TConstant>())
+      Number *= static_cast<const TConstant&>(*F).Value();
+    else
+      Above.push_back(F);
+  }
+  for (const TTerm* D : Divisors) {
+    if (IsEmptyFactor(*D)) return false;
+    if (!D->IsExactly<TConstant>())
+      Below.push_back(D);
+    else if (const long double Value = static_cast<const TConstant&>(*D).Value(); Value != 0)
+      Number /= Value;
+  }
+  for (auto D = Below.begin(); D != Below.end();) {
+    const auto Same = std::find_if(Above.begin(), Above.end(), [&](const TTerm* F) { return TTerm::TermsEqual(*F, **D); });
+    if (Same == Above.end()) {
+      ++D;
+      continue;
+    }
+    Above.erase(Same);
+    D = Below.erase(D);
+  }
+  return Above.size() + Below.size() + (Number != 1 ? 1 : 0) >= 2;
 }
 
 namespace {

@@ -161,8 +161,8 @@ TEST(BinomialFactorGame, Answers) {
       {3, "(2*a+3*b)^2", Praise},
       {3, "(2*a+3*b)*(2*a+3*b)", Praise},
       {3, "(3*b+2*a)^2", Praise},
-      // Another two-part term with 2 on its right goes on to the comparison.
-      {3, "2*(2*a+3*b)^2/2", Praise},
+      // Numbers that work out to 1 make no product.
+      {3, "2*(2*a+3*b)^2/2", NoProduct},
       {3, "?", IsFormula},
       {3, "4*a^2+12*a*b+9*b^2", NoProduct},
       {3, "a", NoProduct},

@@ -98,6 +98,8 @@ TEST(MultiplicationGame, Answers) {
       {"x*x-2*x-15", NotCollected},
       {"x^2+2*x-15", Wrong},
       {"x^2-15", Wrong},
+      {"x^2", Wrong},
+      {"-15*x^2", Wrong},
   };
   for (const auto& C : Cases) {
     RandomSeed(1);

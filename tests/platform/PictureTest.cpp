@@ -143,6 +143,30 @@ TEST(Bitmap, CopiesAreIndependent) {
   EXPECT_EQ(QRgbToTColor(P.Bitmap().Image().pixel(0, 0)), clWhite);
 }
 
+TEST(Bitmap, TakesOverAnUnsharedImageAndCopiesASharedOne) {
+  QImage Own(4, 3, QImage::Format_RGB32);
+  Own.fill(Qt::red);
+  const uchar* Pixels = Own.constBits();
+  TBitmap Taken(std::move(Own));
+  EXPECT_EQ(Taken.Image().constBits(), Pixels);
+  EXPECT_EQ(QRgbToTColor(Taken.Image().pixel(1, 1)), clRed);
+
+  QImage Shared(4, 3, QImage::Format_RGB32);
+  Shared.fill(Qt::red);
+  const QImage Keeper = Shared;  // a second owner: drawing on the bitmap must not reach it
+  TBitmap Copied(std::move(Shared));
+  Copied.Canvas().SetPixel(0, 0, clBlack);
+  EXPECT_EQ(QRgbToTColor(Copied.Image().pixel(0, 0)), clBlack);
+  EXPECT_EQ(QRgbToTColor(Keeper.pixel(0, 0)), clRed);
+
+  QImage Indexed(4, 3, QImage::Format_Indexed8);  // converted to a paintable format
+  Indexed.setColorTable({qRgb(0, 0, 255)});
+  Indexed.fill(0);
+  TBitmap Converted(std::move(Indexed));
+  EXPECT_EQ(Converted.Image().format(), QImage::Format_RGB32);
+  EXPECT_EQ(QRgbToTColor(Converted.Image().pixel(2, 2)), clBlue);
+}
+
 TEST(Picture, LoadsJpegThroughLibjpeg) {
   TPicture P;
   int Changes = 0;

@@ -68,6 +68,38 @@ TEST(Chapter, BitmapChapterTilesFromTheTopLeft) {
   EXPECT_EQ(Empty.CreateChapterBitmap()->Image().pixel(3, 3) & 0xffffff, 0xffffffu);
 }
 
+TEST(Chapter, LoadedPictureBecomesTheTileInItsOwnRowsWithWhiteForTransparent) {
+  TBareOwner Owner;
+  Owner.Page.resize(4, 2);
+  const uchar* Loaded = nullptr;
+  auto Load = [&Loaded](int Alpha) {
+    return [&Loaded, Alpha] {
+      QImage Picture(2, 2, QImage::Format_ARGB32_Premultiplied);
+      Picture.fill(Qt::transparent);
+      Picture.setPixel(0, 0, qRgba(Alpha * 200 / 255, 0, 0, Alpha));
+      Picture.setPixel(1, 1, qRgba(0, 0, 90, 255));
+      Loaded = Picture.constBits();
+      return Picture;
+    };
+  };
+  // All pixels opaque or clear (a GIF): the decoded rows become the tile.
+  TBitmapChapter Chapter(Owner, Load(255));
+  const TBitmap& Tile = Chapter.Tile();
+  EXPECT_EQ(Tile.Image().constBits(), Loaded);
+  EXPECT_EQ(Tile.Image().format(), QImage::Format_RGB32);
+  EXPECT_EQ(Tile.Image().pixel(0, 0), qRgb(200, 0, 0));
+  EXPECT_EQ(Tile.Image().pixel(1, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(Tile.Image().pixel(1, 1), qRgb(0, 0, 90));
+  EXPECT_EQ(Chapter.CreateChapterBitmap()->Image().pixel(2, 1), qRgb(255, 255, 255));
+
+  // A partly transparent pixel is blended onto white as before.
+  TBitmapChapter Blended(Owner, Load(128));
+  const QRgb Half = Blended.Tile().Image().pixel(0, 0);
+  EXPECT_NEAR(qRed(Half), 200 * 128 / 255 + 127, 2);
+  EXPECT_NEAR(qGreen(Half), 127, 2);
+  EXPECT_EQ(Blended.Tile().Image().pixel(1, 1), qRgb(0, 0, 90));
+}
+
 TEST(Chapter, PlainChapterDrawsADiagonalAndPaintsTheRenderedBitmap) {
   TBareOwner Owner;
   Owner.Page.resize(20, 10);
@@ -218,16 +250,18 @@ TEST(MainWindowPictures, HiddenGIFPicturesFeedChaptersAndLearnPath) {
   EXPECT_EQ(M.Main->giRSide->size(), QSize(34, 34));
   EXPECT_EQ(M.Course().ForwardPicture(), M.Main->giRSide->ToImage());
   EXPECT_EQ(M.Course().BackPicture().size(), QSize(34, 34));
-  // Chapter 1 tiles the fourth picture, read when the chapter is entered;
-  // the other chapters' pictures stay unread.
+  // Chapter 1 tiles its picture, decoded straight into the tile when the
+  // chapter is entered; the hidden controls stay empty.
   M.Goto(110);
-  EXPECT_FALSE(M.Main->GIFImage4->Empty());
-  EXPECT_TRUE(M.Main->GIFImage3->Empty());
-  EXPECT_TRUE(M.Main->GIFImage7->Empty());  // chapter 5 has no pages
-  const QImage Picture = M.Main->GIFImage4->ToImage();
+  for (const TGIFImage* Chapter : {M.Main->GIFImage3, M.Main->GIFImage4, M.Main->GIFImage7})
+    EXPECT_TRUE(Chapter->Empty()) << Chapter->objectName().toStdString();
+  const QImage Picture = DecodeGIFImage(PictureFile(QStringLiteral("chapter1.gif")));
+  ASSERT_FALSE(Picture.isNull());
   const QImage& Background = M.Course().ChapterBitmap()->Image();
-  for (const QPoint At : {QPoint(3, 3), QPoint(400, 200), QPoint(Picture.width() + 5, 7)})
-    EXPECT_EQ(Background.pixel(At) & 0xffffff, Picture.pixel(At.x() % Picture.width(), At.y()) & 0xffffff);
+  for (const QPoint At : {QPoint(3, 3), QPoint(400, 200), QPoint(Picture.width() + 5, 7)}) {
+    const QRgb Source = Picture.pixel(At.x() % Picture.width(), At.y());
+    EXPECT_EQ(Background.pixel(At) & 0xffffff, qAlpha(Source) ? Source & 0xffffff : 0xffffffu);
+  }
 }
 
 TEST(CourseObject, ButtonPicturesMustNotBePlainBitmaps) {

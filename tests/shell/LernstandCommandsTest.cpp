@@ -50,6 +50,10 @@ TEST(LernstandCommands, ProgressOfAnExportedFile) {
   EXPECT_EQ(Bad.Status, 1);
   EXPECT_TRUE(Bad.Out.isEmpty());
   EXPECT_TRUE(Bad.Err.contains("kaputt.json")) << Bad.Err.toStdString();
+  // A file that is not there, said in German.
+  const TRun Missing = RunCommand([&](QTextStream& O, QTextStream& E) { return PrintProgress(Dir.filePath("fehlt.json"), O, E); });
+  EXPECT_EQ(Missing.Status, 1);
+  EXPECT_TRUE(Missing.Err.endsWith("fehlt.json: die Datei gibt es nicht\n")) << Missing.Err.toStdString();
 }
 
 TEST(LernstandCommands, ClassTableSkipsWhatItCannotRead) {

@@ -23,6 +23,7 @@
 #include "scene/MMButton.h"
 #include "scene/SceneControls.h"
 #include "shell/LernstandJson.h"
+#include "shell/LernstandStore.h"
 #include "shell/LernstandWindow.h"
 #include "shell/MessageProcs.h"
 #include "shell/PageForms.h"
@@ -267,3 +268,26 @@ TEST(ProgressWindows, AreTablesForScreenReaders) {
 }
 
 #include "LernstandShellTest.moc"
+
+TEST(LernstandInTheCourse, ADamagedFileIsToldOnceOverTheStartPage) {
+  QTemporaryDir Dir;
+  {
+    QFile File(Dir.filePath("lernstand.json"));
+    ASSERT_TRUE(File.open(QIODevice::WriteOnly));
+    File.write("{\"format\": 1, \"pages\": ");
+  }
+  const QByteArray Old = qgetenv("VELOTRA_DATA");
+  qputenv("VELOTRA_DATA", Dir.path().toLocal8Bit());
+  {
+    TLernstandMain M;
+    EXPECT_EQ(M.Course().CurrentPage(), 10);
+    EXPECT_EQ(M.Messages.Texts, QStringList{QString::fromUtf8(LernstandDamagedText)});
+    M.Goto(120);
+    M.Goto(10);
+    EXPECT_EQ(M.Messages.Texts.size(), 1);
+  }
+  if (Old.isEmpty())
+    qunsetenv("VELOTRA_DATA");
+  else
+    qputenv("VELOTRA_DATA", Old);
+}

@@ -41,6 +41,10 @@ TEST(TermForms, Factorised) {
       {"1*(x+y)", false}, {"(x+y)*1", false}, {"x+y", false}, {"x^2+2x+1", false}, {"x", false},
       {"7", false}, {"x^2", false}, {"1*(a+b)^2", false}, {"(x+y)/1", false}, {"-(x+y)", false},
       {"a*b+c", false}, {"(a+b)*(a-b)+0", false}, {"?", false}, {"x=y", false}, {"(a+b)^2*1", false},
+      // Dressed up as a product: an empty power, a factor that cancels.
+      {"(x+y)^1", false}, {"(x+y)*x^0", false}, {"2*(x+3)^1", false}, {"2*(x+y)/2", false},
+      {"(x+y)*2/2", false}, {"0,5*(x+y)*2", false}, {"x*(x+y)/x", false}, {"(x+y)^0", false},
+      {"4*(x+y)/2", true}, {"3*(x+y)/2", true}, {"1/2*(x+y)", true}, {"(x+y)^n", true},
   });
 }
 
@@ -52,7 +56,7 @@ TEST(TermForms, Collected) {
       {"3x+5x", false}, {"x*x*x", false}, {"2*a*3*a", false}, {"4y+1+2", false}, {"x^2*x", false},
       {"ab+ba", false}, {"a^2+ab+ba+b^2", false}, {"2*3", false}, {"x+x", false}, {"(a+b)^2", false},
       {"x^2+0", false}, {"1*x", false}, {"5y-2y+y+3", false}, {"a-b+2b", false}, {"(ab)^2", false},
-      {"x*2x", false},
+      {"x*2x", false}, {"2^3*x", false}, {"3^2", false},
   });
 }
 
@@ -89,7 +93,7 @@ TEST(Counterexample, FirstTryWhereBothAreDefinedAndDiffer) {
       {"a+b", "a*b", "Für a = 1 und b = 2 ergibt dein Term 3, richtig wäre 2."},
       {"x/3", "x", "Für x = 1 ergibt dein Term 0,3333, richtig wäre 1."},
       {"5", "6", "Dein Term ergibt 5, richtig wäre 6."},
-      {"-x", "x", "Für x = 1 ergibt dein Term -1, richtig wäre 1."},
+      {"-x", "x", "Für x = 1 ergibt dein Term −1, richtig wäre 1."},
   };
   for (const TCase& C : Cases) EXPECT_EQ(TipLine(C.Pupil, C.Expected), C.Tip) << C.Pupil;
   // Three letters: 1, 2, 3 agree for a+b+c and a*b*c; 2, 3, 4 do not.

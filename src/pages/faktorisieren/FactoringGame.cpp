@@ -13,6 +13,11 @@
 namespace {
 std::string Str(int N) { return std::to_string(N); }
 
+// "9*x^2", and "x^2" for the coefficient 1.
+std::string Times(int Coefficient, const std::string& Letters) {
+  return Coefficient == 1 ? Letters : Str(Coefficient) + "*" + Letters;
+}
+
 // The factors of a product, signs and quotients opened up.
 void CollectFactors(const TTerm& T, std::vector<const TTerm*>& Factors) {
   if (const auto* Neg = dynamic_cast<const TNeg*>(&T)) return CollectFactors(*Neg->Operand(), Factors);
@@ -95,10 +100,10 @@ void TBinomialFactorGame::SetTask(const TBinomialFactorTask& Task) {
 
 std::string TBinomialFactorGame::Caption(const TBinomialFactorTask& Task) {
   const int k = Task.k;
-  const std::string First = Str(k * Task.p * Task.p) + "*" + Task.X + "^2";
-  const std::string Last = Task.Y ? Str(k * Task.q * Task.q) + "*" + Task.Y + "^2" : Str(k * Task.q * Task.q);
+  const std::string First = Times(k * Task.p * Task.p, std::string(1, Task.X) + "^2");
+  const std::string Last = Task.Y ? Times(k * Task.q * Task.q, std::string(1, Task.Y) + "^2") : Str(k * Task.q * Task.q);
   const auto Middle = [&](int M) {
-    return Str(k * M) + "*" + Task.X + (Task.Y ? std::string("*") + Task.Y : std::string());
+    return Times(k * M, std::string(1, Task.X) + (Task.Y ? std::string("*") + Task.Y : std::string()));
   };
   switch (Task.Kind) {
     case 0: return First + "+" + Last;

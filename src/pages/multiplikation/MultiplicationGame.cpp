@@ -87,7 +87,8 @@ std::string TMultiplicationGame::MakeTask() {
 
 TGameMessage TMultiplicationGame::Judge(const std::string& AnswerCaption) const {
   const auto Answer = TTerm::ParseTerm(AnswerCaption);
-  if (!Answer->IsA<TSum>() || !IsMultipliedOut(*Answer)) return TGameMessage::Error(NotMultipliedOutText);
+  // A single term such as m^2 is multiplied out, only wrong: it is told so.
+  if (Answer->IsA<TText>() || !IsMultipliedOut(*Answer)) return TGameMessage::Error(NotMultipliedOutText);
   const auto Task = TTerm::ParseTerm(TaskCaption());
   if (!TTerm::IsEquivalent(*Answer, *Task))
     return TGameMessage::Error(NotEquivalentText, TipLine(AnswerCaption, TaskCaption()));
