@@ -228,6 +228,7 @@ void TSTextBox::SetPen(TPen* Value) { AssignTool(FPen, Value); }
 void TSTextBox::SetBrush(TBrush* Value) { AssignTool(FBrush, Value); }
 void TSTextBox::SetPosition(int Value) { Store(FPosition, Value); }
 void TSTextBox::SetCentered(bool Value) { Store(FCentered, Value); }
+void TSTextBox::SetTerm(bool Value) { Store(FTerm, Value); }
 
 bool TSTextBox::HitTest(int X, int Y, const TMMPoints& Points) {
   return HitTextBox(Corner(Points, 0), Corner(Points, 1), X, Y);

@@ -538,6 +538,7 @@ class TSTextBox : public TSText {
   Q_PROPERTY(TBrush* Brush READ Brush WRITE SetBrush)
   Q_PROPERTY(int Position READ Position WRITE SetPosition)
   Q_PROPERTY(bool Centered READ Centered WRITE SetCentered)
+  Q_PROPERTY(bool Term READ Term WRITE SetTerm)
  public:
   explicit TSTextBox(TShapeOwner* Owner = nullptr);
 
@@ -549,6 +550,11 @@ class TSTextBox : public TSText {
   void SetPosition(int Value);
   bool Centered() const { return FCentered; }
   void SetCentered(bool Value);
+  // The text names a term ("(a−b)²", "a·b (fällt weg)"): it is set like the
+  // term boxes set terms (TTermLabel), shrunk to fit the rectangle P1-P2.
+  // A text that does not start with a term is written as plain text.
+  bool Term() const { return FTerm; }
+  void SetTerm(bool Value);
 
   bool HitTest(int X, int Y, const TMMPoints& Points) override;
   void Paint(TCanvas& Canvas, const TMMPoints& Points) override;
@@ -558,6 +564,7 @@ class TSTextBox : public TSText {
   TBrush* FBrush;
   int FPosition = 0;
   bool FCentered = TextBoxDefaultCentered;
+  bool FTerm = false;
 };
 
 class TSTriangle : public TS3Point {

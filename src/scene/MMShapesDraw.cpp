@@ -2,10 +2,12 @@
 // core taken to the canvas with the shape's own pen, brush and font.
 #include <QMetaObject>
 #include <QVariant>
+#include <cstdlib>
 
 #include "platform/Picture.h"
 #include "scene/MMFormsGeometry.h"
 #include "scene/MMShapes.h"
+#include "terms/TermLabel.h"
 
 namespace {
 
@@ -232,9 +234,19 @@ void TSText::Paint(TCanvas& Canvas, const TMMPoints& Points) {
 void TSTextBox::Paint(TCanvas& Canvas, const TMMPoints& Points) {
   Canvas.SetBrush(*FBrush);
   Canvas.SetFont(*Font());
-  const TPoint T = TextBoxTextOrigin(PointPos(Points, FPosition), Canvas.TextExtent(Text()), FCentered);
-  const TRect R = Box(Corner(Points, 0), Corner(Points, 1));
-  Canvas.TextRect(R, T.X, T.Y, Text());
+  const TPoint A = Corner(Points, 0);
+  const TPoint B = Corner(Points, 1);
+  const TRect R = Box(A, B);
+  TTermLabel Label(Text());
+  if (FTerm && Label.IsTerm()) {
+    const TSize Size = Label.Layout(Canvas, Font()->FontSpec(), {std::abs(B.X - A.X), std::abs(B.Y - A.Y)});
+    if (FBrush->Style() != bsClear) Canvas.FillRect(R);
+    const TPoint T = TextBoxTextOrigin(PointPos(Points, FPosition), Size, FCentered);
+    Label.Draw(Canvas, T.X, T.Y);
+  } else {
+    const TPoint T = TextBoxTextOrigin(PointPos(Points, FPosition), Canvas.TextExtent(Text()), FCentered);
+    Canvas.TextRect(R, T.X, T.Y, Text());
+  }
   Canvas.Brush().SetStyle(bsClear);
   Canvas.SetPen(*FPen);
   Canvas.Rectangle(R);

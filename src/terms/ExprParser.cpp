@@ -143,8 +143,8 @@ class TExprParser {
 };
 
 // The signs a pupil may type or paste besides the keyboard's ASCII ones, in
-// UTF-8: the dot and the cross of a product, and the raised 2 and 3 of a
-// square and a cube. The raised digits keep their exponent to themselves:
+// UTF-8: the dot and the cross of a product, the minus sign as printed, and
+// the raised 2 and 3 of a square and a cube. The raised digits keep their exponent to themselves:
 // x²3 is no term, not x^23.
 std::string WithPlainSigns(const std::string& Text) {
   struct TSign {
@@ -155,8 +155,9 @@ std::string WithPlainSigns(const std::string& Text) {
       {"\xC3\x97", "*"},    // multiplication sign
       {"\xC2\xB2", "^(2)"},  // superscript two
       {"\xC2\xB3", "^(3)"},  // superscript three
+      {"\xE2\x88\x92", "-"},  // minus sign
   };
-  if (Text.find_first_of("\xC2\xC3") == std::string::npos) return Text;
+  if (Text.find_first_of("\xC2\xC3\xE2") == std::string::npos) return Text;
   std::string Out;
   Out.reserve(Text.size() + 8);
   for (std::size_t I = 0; I < Text.size();) {

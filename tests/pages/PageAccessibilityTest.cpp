@@ -10,6 +10,7 @@
 
 #include "components/MyHtml.h"
 #include "pages/PageClasses.h"
+#include "platform/ControlAccessible.h"
 #include "platform/Dialogs.h"
 #include "platform/StdControls.h"
 #include "scene/PCVGlass.h"
@@ -139,4 +140,39 @@ TEST(PageAccessibility, AnswerControlsLeavePageKeysToTheMenu) {
       EXPECT_FALSE(Override.isAccepted()) << "page " << Page << ", key " << Key;
     }
   }
+}
+
+// What is only drawn reaches the reader too: the moving bodies of 320 (their
+// places follow the animation), number lines without a pointer, the sign
+// button of 330.
+TEST(PageAccessibility, DrawnFiguresSayWhatTheyShow) {
+  RegisterProgramClasses();
+  TMessagePresenterScope Dialogs([](const TMessageRequest&) { return mrOk; });
+  TfmMain Main;
+  Main.show();
+  QCoreApplication::sendPostedEvents();
+  Main.MMX().GotoPage(320, false);
+  QWidget* Page = Main.MMX().CurrentPageForm();
+  auto* Bodies = Page->findChild<QWidget*>(QStringLiteral("PaintBox1"));
+  ASSERT_NE(Bodies, nullptr);
+  QAccessibleInterface* Figure = QAccessible::queryAccessibleInterface(Bodies);
+  EXPECT_EQ(Figure->role(), QAccessible::Graphic);
+  EXPECT_FALSE(Figure->text(QAccessible::Name).isEmpty());
+  EXPECT_TRUE(Figure->text(QAccessible::Description).startsWith("Nach 0 s: Körper 1 bei 0; Körper 2 bei 7;"));
+  for (const char* Beam : {"Beam1", "Beam4"})
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Page->findChild<QWidget*>(Beam))->text(QAccessible::Description),
+              "von 0 bis 9");
+  QList<QObject*> Changed;
+  const TAccessibleObserver Old = SetAccessibleObserver([&](QAccessible::Event Type, QObject* Object) {
+    if (Type == QAccessible::DescriptionChanged) Changed << Object;
+  });
+  ASSERT_TRUE(QMetaObject::invokeMethod(Page, "Timer1Timer", Q_ARG(QObject*, nullptr)));
+  SetAccessibleObserver(Old);
+  EXPECT_EQ(Changed, QList<QObject*>{Bodies});
+  EXPECT_EQ(Figure->text(QAccessible::Description),
+            "Nach 1 s: Körper 1 bei 0,5; Körper 2 bei 6,8; Körper 3 bei 0,25; Körper 4 bei 0,025.");
+
+  Main.MMX().GotoPage(330, false);
+  QWidget* Try = Main.MMX().CurrentPageForm()->findChild<QWidget*>(QStringLiteral("MMButton1"));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Try)->text(QAccessible::Name), "Ausprobieren");
 }

@@ -98,7 +98,7 @@ TEST(MMShapes, PublishedPropertiesInTheirOrder) {
   using V = std::vector<std::string>;
   EXPECT_EQ(Names(TSMarker()), (V{"Sensible", "Visible", "Movable", "Point", "Kind", "Brush", "Pen"}));
   EXPECT_EQ(Names(TSTextBox()), (V{"Sensible", "Visible", "Movable", "P1", "P2", "Font", "Text", "Transparent", "Pen",
-                                   "Brush", "Position", "Centered"}));
+                                   "Brush", "Position", "Centered", "Term"}));
   EXPECT_EQ(Names(TSQuadruPoint()), (V{"Sensible", "Visible", "Movable", "P1", "P2", "P3", "P4", "Pen", "Brush"}));
   EXPECT_EQ(Names(TSCheckBox()), (V{"Sensible", "Visible", "Movable", "Point", "Checked", "Font", "Caption"}));
 }

@@ -88,6 +88,10 @@ TEST(ParseTerm, ProductSignsAndRaisedDigitsOfTheKeyboard) {
       {"x^\xC2\xB2", "'?'"},
       {"2\xC2\xB7", "'?'"},
       {"\xC2\xB7" "a", "'?'"},
+      {"a\xE2\x88\x92" "b", "-(a,b)"},  // the printed minus sign
+      {"(a\xE2\x88\x92" "b)\xC2\xB2", "^(-(a,b),2)"},
+      {"\xE2\x88\x92" "a", "neg(a)"},
+      {"a\xE2\x88" "b", "'?'"},  // a broken sign is no minus
   });
 }
 

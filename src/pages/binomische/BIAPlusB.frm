@@ -26,300 +26,300 @@ object fmBIAPlusB: TfmBIAPlusB
       Grid.Parent = MMBox1
       MMPoints = <
         item
-          X = 44
+          X = 36
           Y = 44
         end
         item
-          X = 194
+          X = 186
           Y = 194
         end
         item
-          X = 194
+          X = 186
           Y = 44
         end
         item
-          X = 254
+          X = 246
           Y = 194
         end
         item
-          X = 44
+          X = 36
           Y = 194
         end
         item
-          X = 194
+          X = 186
           Y = 254
         end
         item
-          X = 194
+          X = 186
           Y = 194
         end
         item
-          X = 254
+          X = 246
           Y = 254
         end
         item
-          X = 119
+          X = 111
           Y = 119
         end
         item
-          X = 49
-          Y = 95
+          X = 38
+          Y = 46
         end
         item
-          X = 189
-          Y = 143
+          X = 184
+          Y = 192
         end
         item
-          X = 224
+          X = 216
           Y = 119
         end
         item
-          X = 154
-          Y = 95
+          X = 188
+          Y = 46
         end
         item
-          X = 294
-          Y = 143
+          X = 244
+          Y = 192
         end
         item
-          X = 119
+          X = 111
           Y = 224
         end
         item
-          X = 49
-          Y = 200
+          X = 38
+          Y = 196
         end
         item
-          X = 189
-          Y = 248
+          X = 184
+          Y = 252
         end
         item
-          X = 224
+          X = 216
           Y = 224
         end
         item
-          X = 154
-          Y = 200
+          X = 188
+          Y = 196
         end
         item
-          X = 294
-          Y = 248
+          X = 244
+          Y = 252
         end
         item
-          X = 44
+          X = 36
           Y = 28
         end
         item
-          X = 194
+          X = 186
           Y = 28
         end
         item
-          X = 44
+          X = 36
           Y = 23
         end
         item
-          X = 44
+          X = 36
           Y = 33
         end
         item
-          X = 194
+          X = 186
           Y = 23
         end
         item
-          X = 194
+          X = 186
           Y = 33
         end
         item
-          X = 119
+          X = 111
           Y = 14
         end
         item
-          X = 49
-          Y = -10
+          X = 38
+          Y = 0
         end
         item
-          X = 189
-          Y = 38
+          X = 184
+          Y = 27
         end
         item
-          X = 194
+          X = 186
           Y = 28
         end
         item
-          X = 254
+          X = 246
           Y = 28
         end
         item
-          X = 194
+          X = 186
           Y = 23
         end
         item
-          X = 194
+          X = 186
           Y = 33
         end
         item
-          X = 254
+          X = 246
           Y = 23
         end
         item
-          X = 254
+          X = 246
           Y = 33
         end
         item
-          X = 224
+          X = 216
           Y = 14
         end
         item
-          X = 154
-          Y = -10
+          X = 188
+          Y = 0
         end
         item
-          X = 294
-          Y = 38
+          X = 244
+          Y = 27
         end
         item
-          X = 28
+          X = 20
           Y = 44
         end
         item
-          X = 28
+          X = 20
           Y = 194
         end
         item
-          X = 23
+          X = 15
           Y = 44
         end
         item
-          X = 33
+          X = 25
           Y = 44
         end
         item
-          X = 23
+          X = 15
           Y = 194
         end
         item
-          X = 33
+          X = 25
           Y = 194
         end
         item
-          X = 14
+          X = 9
           Y = 119
         end
         item
-          X = -56
-          Y = 95
+          X = 0
+          Y = 46
         end
         item
-          X = 84
-          Y = 143
+          X = 18
+          Y = 192
         end
         item
-          X = 28
+          X = 20
           Y = 194
         end
         item
-          X = 28
+          X = 20
           Y = 254
         end
         item
-          X = 23
+          X = 15
           Y = 194
         end
         item
-          X = 33
+          X = 25
           Y = 194
         end
         item
-          X = 23
+          X = 15
           Y = 254
         end
         item
-          X = 33
+          X = 25
           Y = 254
         end
         item
-          X = 14
+          X = 9
           Y = 224
         end
         item
-          X = -56
-          Y = 200
+          X = 0
+          Y = 196
         end
         item
-          X = 84
-          Y = 248
+          X = 18
+          Y = 252
         end
         item
-          X = 44
+          X = 36
           Y = 270
         end
         item
-          X = 254
+          X = 246
           Y = 270
         end
         item
-          X = 44
+          X = 36
           Y = 265
         end
         item
-          X = 44
+          X = 36
           Y = 275
         end
         item
-          X = 254
+          X = 246
           Y = 265
         end
         item
-          X = 254
+          X = 246
           Y = 275
         end
         item
-          X = 149
+          X = 141
           Y = 284
         end
         item
-          X = 79
-          Y = 260
+          X = 38
+          Y = 272
         end
         item
-          X = 219
-          Y = 308
+          X = 244
+          Y = 300
         end
         item
-          X = 270
+          X = 262
           Y = 44
         end
         item
-          X = 270
+          X = 262
           Y = 254
         end
         item
-          X = 265
+          X = 257
           Y = 44
         end
         item
-          X = 275
+          X = 267
           Y = 44
         end
         item
-          X = 265
+          X = 257
           Y = 254
         end
         item
-          X = 275
+          X = 267
           Y = 254
         end
         item
-          X = 290
+          X = 289
           Y = 149
         end
         item
-          X = 220
-          Y = 125
+          X = 264
+          Y = 46
         end
         item
-          X = 360
-          Y = 173
+          X = 314
+          Y = 252
         end>
       MMObjects = <
         item
@@ -367,6 +367,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 8
           ShapeData.Centered = True
           ShapeData.Text = 'a²'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -384,6 +385,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 11
           ShapeData.Centered = True
           ShapeData.Text = 'a·b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -400,6 +402,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 14
           ShapeData.Centered = True
           ShapeData.Text = 'a·b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -416,6 +419,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 17
           ShapeData.Centered = True
           ShapeData.Text = 'b²'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -459,6 +463,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 26
           ShapeData.Centered = True
           ShapeData.Text = 'a'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -501,6 +506,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 35
           ShapeData.Centered = True
           ShapeData.Text = 'b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -543,6 +549,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 44
           ShapeData.Centered = True
           ShapeData.Text = 'a'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -585,6 +592,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 53
           ShapeData.Centered = True
           ShapeData.Text = 'b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -627,6 +635,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 62
           ShapeData.Centered = True
           ShapeData.Text = 'a+b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -669,6 +678,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 71
           ShapeData.Centered = True
           ShapeData.Text = 'a+b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -687,300 +697,300 @@ object fmBIAPlusB: TfmBIAPlusB
       Grid.Parent = MMBox2
       MMPoints = <
         item
-          X = 44
+          X = 64
           Y = 44
         end
         item
-          X = 188
+          X = 208
           Y = 188
         end
         item
-          X = 188
+          X = 208
           Y = 44
         end
         item
-          X = 244
+          X = 264
           Y = 188
         end
         item
-          X = 44
+          X = 64
           Y = 188
         end
         item
-          X = 188
+          X = 208
           Y = 244
         end
         item
-          X = 188
+          X = 208
           Y = 188
         end
         item
-          X = 244
+          X = 264
           Y = 244
         end
         item
-          X = 116
+          X = 136
           Y = 116
         end
         item
-          X = 46
-          Y = 92
+          X = 66
+          Y = 46
         end
         item
-          X = 186
-          Y = 140
+          X = 206
+          Y = 186
         end
         item
-          X = 216
+          X = 236
           Y = 116
         end
         item
-          X = 146
-          Y = 92
+          X = 210
+          Y = 46
         end
         item
-          X = 286
-          Y = 140
+          X = 262
+          Y = 186
         end
         item
-          X = 116
+          X = 136
           Y = 216
         end
         item
-          X = 46
-          Y = 192
+          X = 66
+          Y = 190
         end
         item
-          X = 186
-          Y = 240
+          X = 206
+          Y = 242
         end
         item
-          X = 216
+          X = 236
           Y = 216
         end
         item
-          X = 146
-          Y = 192
+          X = 210
+          Y = 190
         end
         item
-          X = 286
-          Y = 240
+          X = 262
+          Y = 242
         end
         item
-          X = 44
+          X = 64
           Y = 28
         end
         item
-          X = 188
+          X = 208
           Y = 28
         end
         item
-          X = 44
+          X = 64
           Y = 23
         end
         item
-          X = 44
+          X = 64
           Y = 33
         end
         item
-          X = 188
+          X = 208
           Y = 23
         end
         item
-          X = 188
+          X = 208
           Y = 33
         end
         item
-          X = 116
+          X = 136
           Y = 14
         end
         item
-          X = 46
-          Y = -10
+          X = 66
+          Y = 0
         end
         item
-          X = 186
-          Y = 38
+          X = 206
+          Y = 27
         end
         item
-          X = 188
+          X = 208
           Y = 28
         end
         item
-          X = 244
+          X = 264
           Y = 28
         end
         item
-          X = 188
+          X = 208
           Y = 23
         end
         item
-          X = 188
+          X = 208
           Y = 33
         end
         item
-          X = 244
+          X = 264
           Y = 23
         end
         item
-          X = 244
+          X = 264
           Y = 33
         end
         item
-          X = 216
+          X = 236
           Y = 14
         end
         item
-          X = 146
-          Y = -10
+          X = 210
+          Y = 0
         end
         item
-          X = 286
-          Y = 38
+          X = 262
+          Y = 27
         end
         item
-          X = 28
+          X = 48
           Y = 44
         end
         item
-          X = 28
+          X = 48
+          Y = 188
+        end
+        item
+          X = 43
+          Y = 44
+        end
+        item
+          X = 53
+          Y = 44
+        end
+        item
+          X = 43
+          Y = 188
+        end
+        item
+          X = 53
           Y = 188
         end
         item
           X = 23
-          Y = 44
-        end
-        item
-          X = 33
-          Y = 44
-        end
-        item
-          X = 23
-          Y = 188
-        end
-        item
-          X = 33
-          Y = 188
-        end
-        item
-          X = 14
           Y = 116
         end
         item
-          X = -56
-          Y = 92
+          X = 0
+          Y = 46
         end
         item
-          X = 84
-          Y = 140
+          X = 46
+          Y = 186
         end
         item
-          X = 28
+          X = 48
           Y = 188
         end
         item
-          X = 28
+          X = 48
+          Y = 244
+        end
+        item
+          X = 43
+          Y = 188
+        end
+        item
+          X = 53
+          Y = 188
+        end
+        item
+          X = 43
+          Y = 244
+        end
+        item
+          X = 53
           Y = 244
         end
         item
           X = 23
-          Y = 188
-        end
-        item
-          X = 33
-          Y = 188
-        end
-        item
-          X = 23
-          Y = 244
-        end
-        item
-          X = 33
-          Y = 244
-        end
-        item
-          X = 14
           Y = 216
         end
         item
-          X = -56
-          Y = 192
+          X = 0
+          Y = 190
         end
         item
-          X = 84
-          Y = 240
+          X = 46
+          Y = 242
         end
         item
-          X = 44
+          X = 64
           Y = 260
         end
         item
-          X = 244
+          X = 264
           Y = 260
         end
         item
-          X = 44
+          X = 64
           Y = 255
         end
         item
-          X = 44
+          X = 64
           Y = 265
         end
         item
-          X = 244
+          X = 264
           Y = 255
         end
         item
-          X = 244
+          X = 264
           Y = 265
         end
         item
-          X = 144
+          X = 164
           Y = 274
         end
         item
-          X = 74
-          Y = 250
+          X = 66
+          Y = 262
         end
         item
-          X = 214
-          Y = 298
+          X = 262
+          Y = 300
         end
         item
-          X = 260
+          X = 280
           Y = 44
         end
         item
-          X = 260
+          X = 280
           Y = 244
         end
         item
-          X = 255
+          X = 275
           Y = 44
         end
         item
-          X = 265
+          X = 285
           Y = 44
         end
         item
-          X = 255
+          X = 275
           Y = 244
         end
         item
-          X = 265
+          X = 285
           Y = 244
         end
         item
-          X = 274
+          X = 298
           Y = 144
         end
         item
-          X = 204
-          Y = 120
+          X = 282
+          Y = 46
         end
         item
-          X = 344
-          Y = 168
+          X = 314
+          Y = 242
         end>
       MMObjects = <
         item
@@ -1030,7 +1040,8 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.P2 = 10
           ShapeData.Position = 8
           ShapeData.Centered = True
-          ShapeData.Text = '(a-b)²'
+          ShapeData.Text = '(a−b)²'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1047,7 +1058,8 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.P2 = 13
           ShapeData.Position = 11
           ShapeData.Centered = True
-          ShapeData.Text = 'b·(a-b)'
+          ShapeData.Text = 'b·(a−b)'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1063,7 +1075,8 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.P2 = 16
           ShapeData.Position = 14
           ShapeData.Centered = True
-          ShapeData.Text = 'b·(a-b)'
+          ShapeData.Text = 'b·(a−b)'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1080,6 +1093,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 17
           ShapeData.Centered = True
           ShapeData.Text = 'b²'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1122,7 +1136,8 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.P2 = 28
           ShapeData.Position = 26
           ShapeData.Centered = True
-          ShapeData.Text = 'a-b'
+          ShapeData.Text = 'a−b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1165,6 +1180,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 35
           ShapeData.Centered = True
           ShapeData.Text = 'b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1206,7 +1222,8 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.P2 = 46
           ShapeData.Position = 44
           ShapeData.Centered = True
-          ShapeData.Text = 'a-b'
+          ShapeData.Text = 'a−b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1249,6 +1266,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 53
           ShapeData.Centered = True
           ShapeData.Text = 'b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1291,6 +1309,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 62
           ShapeData.Centered = True
           ShapeData.Text = 'a'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1333,6 +1352,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 71
           ShapeData.Centered = True
           ShapeData.Text = 'a'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1351,280 +1371,280 @@ object fmBIAPlusB: TfmBIAPlusB
       Grid.Parent = MMBox3
       MMPoints = <
         item
-          X = 44
-          Y = 168
+          X = 50
+          Y = 160
         end
         item
-          X = 220
-          Y = 220
+          X = 217
+          Y = 209
         end
         item
-          X = 44
+          X = 50
+          Y = 42
+        end
+        item
+          X = 217
+          Y = 160
+        end
+        item
+          X = 217
+          Y = 42
+        end
+        item
+          X = 266
+          Y = 160
+        end
+        item
+          X = 133
+          Y = 101
+        end
+        item
+          X = 52
           Y = 44
         end
         item
-          X = 220
-          Y = 168
+          X = 215
+          Y = 158
         end
         item
-          X = 220
+          X = 242
+          Y = 101
+        end
+        item
+          X = 219
           Y = 44
         end
         item
-          X = 272
-          Y = 168
+          X = 264
+          Y = 158
         end
         item
-          X = 132
-          Y = 106
+          X = 133
+          Y = 184
         end
         item
-          X = 62
-          Y = 82
+          X = 52
+          Y = 162
         end
         item
-          X = 202
-          Y = 130
+          X = 215
+          Y = 207
         end
         item
-          X = 246
-          Y = 106
+          X = 50
+          Y = 27
         end
         item
-          X = 176
-          Y = 82
+          X = 217
+          Y = 27
         end
         item
-          X = 316
-          Y = 130
+          X = 50
+          Y = 22
         end
         item
-          X = 132
-          Y = 194
+          X = 50
+          Y = 31
         end
         item
-          X = 62
-          Y = 170
+          X = 217
+          Y = 22
         end
         item
-          X = 202
-          Y = 218
+          X = 217
+          Y = 31
         end
         item
-          X = 44
-          Y = 28
+          X = 133
+          Y = 13
         end
         item
-          X = 220
-          Y = 28
+          X = 52
+          Y = 0
         end
         item
-          X = 44
-          Y = 23
+          X = 215
+          Y = 26
         end
         item
-          X = 44
-          Y = 33
+          X = 217
+          Y = 27
         end
         item
-          X = 220
-          Y = 23
+          X = 266
+          Y = 27
         end
         item
-          X = 220
-          Y = 33
+          X = 217
+          Y = 22
         end
         item
-          X = 132
-          Y = 14
+          X = 217
+          Y = 31
         end
         item
-          X = 62
-          Y = -10
+          X = 266
+          Y = 22
         end
         item
-          X = 202
-          Y = 38
+          X = 266
+          Y = 31
         end
         item
-          X = 220
-          Y = 28
+          X = 242
+          Y = 13
         end
         item
-          X = 272
-          Y = 28
+          X = 219
+          Y = 0
         end
         item
-          X = 220
-          Y = 23
+          X = 264
+          Y = 26
         end
         item
-          X = 220
-          Y = 33
+          X = 42
+          Y = 42
         end
         item
-          X = 272
-          Y = 23
+          X = 42
+          Y = 160
         end
         item
-          X = 272
-          Y = 33
+          X = 37
+          Y = 42
         end
         item
-          X = 246
-          Y = 14
+          X = 47
+          Y = 42
         end
         item
-          X = 176
-          Y = -10
+          X = 37
+          Y = 160
         end
         item
-          X = 316
-          Y = 38
+          X = 47
+          Y = 160
         end
         item
-          X = 28
+          X = 19
+          Y = 101
+        end
+        item
+          X = -1
           Y = 44
         end
         item
-          X = 28
-          Y = 168
+          X = 40
+          Y = 158
         end
         item
-          X = 23
-          Y = 44
+          X = 42
+          Y = 160
         end
         item
-          X = 33
-          Y = 44
+          X = 42
+          Y = 209
         end
         item
-          X = 23
-          Y = 168
+          X = 37
+          Y = 160
         end
         item
-          X = 33
-          Y = 168
+          X = 47
+          Y = 160
         end
         item
-          X = 14
-          Y = 106
+          X = 37
+          Y = 209
         end
         item
-          X = -56
-          Y = 82
+          X = 47
+          Y = 209
         end
         item
-          X = 84
-          Y = 130
+          X = 19
+          Y = 184
         end
         item
-          X = 28
-          Y = 168
+          X = -1
+          Y = 162
         end
         item
-          X = 28
-          Y = 220
+          X = 40
+          Y = 207
         end
         item
-          X = 23
-          Y = 168
+          X = 50
+          Y = 224
         end
         item
-          X = 33
-          Y = 168
+          X = 266
+          Y = 224
         end
         item
-          X = 23
-          Y = 220
+          X = 50
+          Y = 219
         end
         item
-          X = 33
-          Y = 220
+          X = 50
+          Y = 229
         end
         item
-          X = 14
-          Y = 194
+          X = 266
+          Y = 219
         end
         item
-          X = -56
-          Y = 170
-        end
-        item
-          X = 84
-          Y = 218
-        end
-        item
-          X = 44
-          Y = 236
-        end
-        item
-          X = 272
-          Y = 236
-        end
-        item
-          X = 44
-          Y = 231
-        end
-        item
-          X = 44
-          Y = 241
-        end
-        item
-          X = 272
-          Y = 231
-        end
-        item
-          X = 272
-          Y = 241
+          X = 266
+          Y = 229
         end
         item
           X = 158
-          Y = 250
+          Y = 238
         end
         item
-          X = 88
+          X = 52
           Y = 226
         end
         item
-          X = 228
-          Y = 274
+          X = 266
+          Y = 285
         end
         item
-          X = 288
+          X = 274
+          Y = 42
+        end
+        item
+          X = 274
+          Y = 160
+        end
+        item
+          X = 269
+          Y = 42
+        end
+        item
+          X = 279
+          Y = 42
+        end
+        item
+          X = 269
+          Y = 160
+        end
+        item
+          X = 279
+          Y = 160
+        end
+        item
+          X = 295
+          Y = 101
+        end
+        item
+          X = 276
           Y = 44
         end
         item
-          X = 288
-          Y = 168
-        end
-        item
-          X = 283
-          Y = 44
-        end
-        item
-          X = 293
-          Y = 44
-        end
-        item
-          X = 283
-          Y = 168
-        end
-        item
-          X = 293
-          Y = 168
-        end
-        item
-          X = 302
-          Y = 106
-        end
-        item
-          X = 232
-          Y = 82
-        end
-        item
-          X = 372
-          Y = 130
+          X = 314
+          Y = 158
         end>
       MMObjects = <
         item
@@ -1663,7 +1683,8 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.P2 = 8
           ShapeData.Position = 6
           ShapeData.Centered = True
-          ShapeData.Text = 'a·(a-b)'
+          ShapeData.Text = 'a·(a−b)'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1680,7 +1701,8 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.P2 = 11
           ShapeData.Position = 9
           ShapeData.Centered = True
-          ShapeData.Text = 'b·(a-b)'
+          ShapeData.Text = 'b·(a−b)'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1697,6 +1719,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 12
           ShapeData.Centered = True
           ShapeData.Text = 'a·b (fällt weg)'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1739,6 +1762,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 21
           ShapeData.Centered = True
           ShapeData.Text = 'a'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1781,6 +1805,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 30
           ShapeData.Centered = True
           ShapeData.Text = 'b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1822,7 +1847,8 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.P2 = 41
           ShapeData.Position = 39
           ShapeData.Centered = True
-          ShapeData.Text = 'a-b'
+          ShapeData.Text = 'a−b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1865,6 +1891,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 48
           ShapeData.Centered = True
           ShapeData.Text = 'b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1907,6 +1934,7 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.Position = 57
           ShapeData.Centered = True
           ShapeData.Text = 'a+b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -1948,7 +1976,8 @@ object fmBIAPlusB: TfmBIAPlusB
           ShapeData.P2 = 68
           ShapeData.Position = 66
           ShapeData.Centered = True
-          ShapeData.Text = 'a-b'
+          ShapeData.Text = 'a−b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear

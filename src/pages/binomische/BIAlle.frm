@@ -34,9 +34,9 @@ object fmBIAlle: TfmBIAlle
         Font.Name = 'Tahoma'
         Font.Height = -21
         Lines = (
-          '<b>(a+b)² = a² + 2ab + b²</b> <br> <br>'
-          '<b>(a-b)² = a² - 2ab + b²</b> <br> <br>'
-          '<b>(a+b)·(a-b) = a² - b²</b>  <br> <br>'
+          '<b>(a + b)² = a² + 2ab + b²</b> <br> <br>'
+          '<b>(a − b)² = a² − 2ab + b²</b> <br> <br>'
+          '<b>(a + b)·(a − b) = a² − b²</b>  <br> <br>'
           '(Binomische Formeln)')
       end
     end
@@ -58,7 +58,7 @@ object fmBIAlle: TfmBIAlle
       Width = 640
       Height = 28
       AutoSize = False
-      Caption = '(a+b)·(a+b) = a² + ab + ba + b² = a² + 2ab + b²'
+      Caption = '(a + b)·(a + b) = a² + ab + ba + b² = a² + 2ab + b²'
       Transparent = True
       Visible = False
       Font.Name = 'Tahoma'
@@ -71,7 +71,7 @@ object fmBIAlle: TfmBIAlle
       Width = 640
       Height = 28
       AutoSize = False
-      Caption = '(a-b)·(a-b) = a² - ab - ba + b² = a² - 2ab + b²'
+      Caption = '(a − b)·(a − b) = a² − ab − ba + b² = a² − 2ab + b²'
       Transparent = True
       Visible = False
       Font.Name = 'Tahoma'
@@ -84,7 +84,7 @@ object fmBIAlle: TfmBIAlle
       Width = 640
       Height = 28
       AutoSize = False
-      Caption = '(a+b)·(a-b) = a² - ab + ba - b² = a² - b²'
+      Caption = '(a + b)·(a − b) = a² − ab + ba − b² = a² − b²'
       Transparent = True
       Visible = False
       Font.Name = 'Tahoma'

@@ -480,6 +480,7 @@ object fmBITrinom: TfmBITrinom
           ShapeData.Position = 48
           ShapeData.Centered = True
           ShapeData.Text = 'a'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -496,6 +497,7 @@ object fmBITrinom: TfmBITrinom
           ShapeData.Position = 51
           ShapeData.Centered = True
           ShapeData.Text = 'b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -512,6 +514,7 @@ object fmBITrinom: TfmBITrinom
           ShapeData.Position = 54
           ShapeData.Centered = True
           ShapeData.Text = 'a'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -528,6 +531,7 @@ object fmBITrinom: TfmBITrinom
           ShapeData.Position = 57
           ShapeData.Centered = True
           ShapeData.Text = 'b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -544,6 +548,7 @@ object fmBITrinom: TfmBITrinom
           ShapeData.Position = 60
           ShapeData.Centered = True
           ShapeData.Text = 'a'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -560,6 +565,7 @@ object fmBITrinom: TfmBITrinom
           ShapeData.Position = 63
           ShapeData.Centered = True
           ShapeData.Text = 'b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -576,6 +582,7 @@ object fmBITrinom: TfmBITrinom
           ShapeData.Position = 66
           ShapeData.Centered = True
           ShapeData.Text = 'a³'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -592,7 +599,8 @@ object fmBITrinom: TfmBITrinom
           ShapeData.P2 = 71
           ShapeData.Position = 69
           ShapeData.Centered = True
-          ShapeData.Text = 'a²b'
+          ShapeData.Text = 'a²·b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -608,7 +616,8 @@ object fmBITrinom: TfmBITrinom
           ShapeData.P2 = 74
           ShapeData.Position = 72
           ShapeData.Centered = True
-          ShapeData.Text = 'a²b'
+          ShapeData.Text = 'a²·b'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear
@@ -624,7 +633,8 @@ object fmBITrinom: TfmBITrinom
           ShapeData.P2 = 77
           ShapeData.Position = 75
           ShapeData.Centered = True
-          ShapeData.Text = 'ab²'
+          ShapeData.Text = 'a·b²'
+          ShapeData.Term = True
           ShapeData.Transparent = True
           ShapeData.Brush.Style = bsClear
           ShapeData.Pen.Style = psClear

@@ -62,7 +62,7 @@ object fmBIZF: TfmBIZF
         Width = 600
         Height = 32
         AutoSize = False
-        Caption = '(a+b)·(a+b) = (a+b)² = a² + 2ab + b²'
+        Caption = '(a + b)·(a + b) = (a + b)² = a² + 2ab + b²'
         Transparent = True
         Font.Name = 'Tahoma'
         Font.Height = -24
@@ -86,7 +86,7 @@ object fmBIZF: TfmBIZF
         Width = 600
         Height = 32
         AutoSize = False
-        Caption = '(a-b)·(a-b) = (a-b)² = a² - 2ab + b²'
+        Caption = '(a − b)·(a − b) = (a − b)² = a² − 2ab + b²'
         Transparent = True
         Font.Name = 'Tahoma'
         Font.Height = -24
@@ -110,7 +110,7 @@ object fmBIZF: TfmBIZF
         Width = 600
         Height = 32
         AutoSize = False
-        Caption = '(a+b)·(a-b) = a² - b²'
+        Caption = '(a + b)·(a − b) = a² − b²'
         Transparent = True
         Font.Name = 'Tahoma'
         Font.Height = -24

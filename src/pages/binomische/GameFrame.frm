@@ -28,7 +28,7 @@ object fmGameFrame: TfmGameFrame
       Font.Height = -19
     end
     object MMTerm1: TMMTerm
-      Left = 28
+      Left = 24
       Top = 164
       Width = 318
       Height = 56
@@ -38,7 +38,7 @@ object fmGameFrame: TfmGameFrame
       Font.Height = -20
     end
     object Label1: TLabel
-      Left = 350
+      Left = 345
       Top = 170
       Width = 36
       Height = 44
@@ -50,9 +50,9 @@ object fmGameFrame: TfmGameFrame
       Font.Height = -32
     end
     object MMTerm2: TMMTerm
-      Left = 390
+      Left = 384
       Top = 164
-      Width = 332
+      Width = 326
       Height = 56
       Caption = '?'
       State = 0

@@ -1,5 +1,6 @@
 #include "pages/rechenvorschriften/RVDefinition.h"
 
+#include "components/RRGrid.h"
 #include "pages/CheckGroups.h"
 #include "shell/MessageProcs.h"
 
@@ -27,6 +28,15 @@ TfmRVDefinition::TfmRVDefinition(QWidget* Parent)
                     {{"lbFrage", "lbZuerst", "MMCombo1", "lbDann", "MMCombo2"}, {"lbKlammer", "MiniHTML2"}}) {
   // The sentence check reveals the bracket rule.
   SetFinalStage(1);
+}
+
+void TfmRVDefinition::DoCreate() {
+  // A narrow column for the triangles' letters leaves the area column room
+  // for its unit; the number fields sit 6 px into their columns.
+  TRRGrid* Grid = Component<TRRGrid>(QStringLiteral("RRGrid1"));
+  Grid->SetColWidths(0, 50);
+  Grid->SetColWidths(3, 150);
+  TExercisePage::DoCreate();
 }
 
 void TfmRVDefinition::PCVGlassButton1Click(QObject*) {

@@ -17,7 +17,7 @@ object fmRVDefinition: TfmRVDefinition
       Lines.Strings = (
         '<B>Wie groß sind die Dreiecke?</B> <BR>'
         'Jedes rechtwinklige Dreieck ist genau die Hälfte eines Rechtecks mit derselben Länge und Breite (Maße in cm). '
-        'Gefragt ist der Flächeninhalt der Dreiecke A, B, C, D und E in cm². '
+        'Gefragt ist der Flächeninhalt der Dreiecke A, B, C, D und E. '
         'Versuche die entsprechende Tabelle zu füllen.')
     end
     object XShapeKarte1: TXShape
@@ -366,7 +366,7 @@ object fmRVDefinition: TfmRVDefinition
         ''
         'Länge'
         'Breite'
-        'Flächeninhalt'
+        'Flächeninhalt in cm²'
         '<B>A</B>'
         ''
         ''
@@ -389,7 +389,7 @@ object fmRVDefinition: TfmRVDefinition
         '')
     end
     object Edit1: TEdit
-      Left = 493
+      Left = 443
       Top = 132
       Width = 52
       Height = 24
@@ -398,7 +398,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown1: TUpDown
-      Left = 545
+      Left = 495
       Top = 132
       Width = 17
       Height = 24
@@ -408,7 +408,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit2: TEdit
-      Left = 594
+      Left = 544
       Top = 132
       Width = 52
       Height = 24
@@ -417,7 +417,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown2: TUpDown
-      Left = 646
+      Left = 596
       Top = 132
       Width = 17
       Height = 24
@@ -427,7 +427,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit3: TEdit
-      Left = 695
+      Left = 645
       Top = 132
       Width = 52
       Height = 24
@@ -436,7 +436,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown3: TUpDown
-      Left = 747
+      Left = 697
       Top = 132
       Width = 17
       Height = 24
@@ -446,7 +446,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit4: TEdit
-      Left = 493
+      Left = 443
       Top = 163
       Width = 52
       Height = 24
@@ -455,7 +455,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown4: TUpDown
-      Left = 545
+      Left = 495
       Top = 163
       Width = 17
       Height = 24
@@ -465,7 +465,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit5: TEdit
-      Left = 594
+      Left = 544
       Top = 163
       Width = 52
       Height = 24
@@ -474,7 +474,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown5: TUpDown
-      Left = 646
+      Left = 596
       Top = 163
       Width = 17
       Height = 24
@@ -484,7 +484,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit6: TEdit
-      Left = 695
+      Left = 645
       Top = 163
       Width = 52
       Height = 24
@@ -493,7 +493,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown6: TUpDown
-      Left = 747
+      Left = 697
       Top = 163
       Width = 17
       Height = 24
@@ -503,7 +503,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit7: TEdit
-      Left = 493
+      Left = 443
       Top = 194
       Width = 52
       Height = 24
@@ -512,7 +512,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown7: TUpDown
-      Left = 545
+      Left = 495
       Top = 194
       Width = 17
       Height = 24
@@ -522,7 +522,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit8: TEdit
-      Left = 594
+      Left = 544
       Top = 194
       Width = 52
       Height = 24
@@ -531,7 +531,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown8: TUpDown
-      Left = 646
+      Left = 596
       Top = 194
       Width = 17
       Height = 24
@@ -541,7 +541,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit9: TEdit
-      Left = 695
+      Left = 645
       Top = 194
       Width = 52
       Height = 24
@@ -550,7 +550,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown9: TUpDown
-      Left = 747
+      Left = 697
       Top = 194
       Width = 17
       Height = 24
@@ -560,7 +560,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit10: TEdit
-      Left = 493
+      Left = 443
       Top = 225
       Width = 52
       Height = 24
@@ -569,7 +569,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown10: TUpDown
-      Left = 545
+      Left = 495
       Top = 225
       Width = 17
       Height = 24
@@ -579,7 +579,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit11: TEdit
-      Left = 594
+      Left = 544
       Top = 225
       Width = 52
       Height = 24
@@ -588,7 +588,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown11: TUpDown
-      Left = 646
+      Left = 596
       Top = 225
       Width = 17
       Height = 24
@@ -598,7 +598,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit12: TEdit
-      Left = 695
+      Left = 645
       Top = 225
       Width = 52
       Height = 24
@@ -607,7 +607,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown12: TUpDown
-      Left = 747
+      Left = 697
       Top = 225
       Width = 17
       Height = 24
@@ -617,7 +617,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit13: TEdit
-      Left = 493
+      Left = 443
       Top = 256
       Width = 52
       Height = 24
@@ -626,7 +626,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown13: TUpDown
-      Left = 545
+      Left = 495
       Top = 256
       Width = 17
       Height = 24
@@ -636,7 +636,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit14: TEdit
-      Left = 594
+      Left = 544
       Top = 256
       Width = 52
       Height = 24
@@ -645,7 +645,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown14: TUpDown
-      Left = 646
+      Left = 596
       Top = 256
       Width = 17
       Height = 24
@@ -655,7 +655,7 @@ object fmRVDefinition: TfmRVDefinition
       Position = 0
     end
     object Edit15: TEdit
-      Left = 695
+      Left = 645
       Top = 256
       Width = 52
       Height = 24
@@ -664,7 +664,7 @@ object fmRVDefinition: TfmRVDefinition
       Font.Height = -14
     end
     object UpDown15: TUpDown
-      Left = 747
+      Left = 697
       Top = 256
       Width = 17
       Height = 24

@@ -9,6 +9,9 @@ class TfmRVDefinition : public TExercisePage {
  public:
   explicit TfmRVDefinition(QWidget* Parent = nullptr);
 
+ protected:
+  void DoCreate() override;
+
  public slots:
   void PCVGlassButton1Click(QObject* Sender);
 };
