@@ -6,6 +6,8 @@
 //   int main(int argc, char** argv) {
 //     return RunCourseBenchmarks(argc, argv, [] { RegisterPageSwitches(); });
 //   }
+//
+// Benchmarks that make their own main windows call RunProgramBenchmarks.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -28,20 +30,33 @@ inline TfmMain*& CourseMainWindow() {
   return Main;
 }
 
-inline int RunCourseBenchmarks(int argc, char** argv, const std::function<void()>& Register) {
+// The program's classes on the offscreen platform, every message and dialog
+// answered at once; Run runs the benchmarks.
+inline int RunWithProgram(int argc, char** argv, const std::function<void()>& Run) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   TApplication App(argc, argv);
   SetMessagePresenter([](const TMessageRequest&) { return mrOk; });
   SetMessageWindowPresenter([](const QString&, const QString&, const QString&) {});
   RegisterProgramClasses();
-  TfmMain Main;
-  Main.show();
-  RunPosted();
-  CourseMainWindow() = &Main;
-  Register();
   benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
+  Run();
   benchmark::Shutdown();
-  CourseMainWindow() = nullptr;
   return 0;
+}
+
+// Benchmarks that make their own windows.
+inline int RunProgramBenchmarks(int argc, char** argv) {
+  return RunWithProgram(argc, argv, [] { benchmark::RunSpecifiedBenchmarks(); });
+}
+
+inline int RunCourseBenchmarks(int argc, char** argv, const std::function<void()>& Register) {
+  return RunWithProgram(argc, argv, [&] {
+    TfmMain Main;
+    Main.show();
+    RunPosted();
+    CourseMainWindow() = &Main;
+    Register();
+    benchmark::RunSpecifiedBenchmarks();
+    CourseMainWindow() = nullptr;
+  });
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "common/Random.h"
+#include "CourseBench.h"
 #include "pages/PageClasses.h"
 #include "pages/binomische/BIU0.h"
 #include "pages/binomische/BIU1.h"
@@ -56,10 +57,6 @@ void BM_CreateAndPaintGamePage(benchmark::State& State) {
 }
 BENCHMARK(BM_CreateAndPaintGamePage)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
-void RunPosted() {
-  for (int I = 0; I < 3; ++I) QCoreApplication::sendPostedEvents();
-}
-
 // Back and forth between two game pages: Arg 0 860 <-> 870, Arg 1
 // 950 <-> 960; Arg 2 and 3 the same with the main window painted after
 // each switch.
@@ -85,14 +82,4 @@ BENCHMARK(BM_GamePageSwitch)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  TApplication App(argc, argv);
-  RegisterProgramClasses();
-  SetMessagePresenter([](const TMessageRequest&) { return mrOk; });
-  SetMessageWindowPresenter([](const QString&, const QString&, const QString&) {});
-  ::benchmark::Initialize(&argc, argv);
-  ::benchmark::RunSpecifiedBenchmarks();
-  ::benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunProgramBenchmarks(argc, argv); }

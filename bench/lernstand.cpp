@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "CourseBench.h"
 #include "pages/PageClasses.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
@@ -18,10 +19,6 @@
 #include "shell/MessageProcs.h"
 
 namespace {
-
-void RunPosted() {
-  for (int I = 0; I < 3; ++I) QCoreApplication::sendPostedEvents();
-}
 
 // Every page of the course solved, the way full of visits.
 TLernstand FullLernstand() {
@@ -95,14 +92,4 @@ BENCHMARK(BM_StartUpWithLernstand)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  TApplication App(argc, argv);
-  SetMessagePresenter([](const TMessageRequest&) { return mrOk; });
-  SetMessageWindowPresenter([](const QString&, const QString&, const QString&) {});
-  RegisterProgramClasses();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunProgramBenchmarks(argc, argv); }

@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QWidget>
 
+#include "CourseBench.h"
 #include "pages/PageClasses.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
@@ -70,14 +71,4 @@ BENCHMARK(BM_StartUpToFirstPaint)->Name("BM_StartUpToFirstPaint/warm")->Unit(ben
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  TApplication App(argc, argv);
-  SetMessagePresenter([](const TMessageRequest&) { return mrOk; });
-  SetMessageWindowPresenter([](const QString&, const QString&, const QString&) {});
-  RegisterProgramClasses();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunProgramBenchmarks(argc, argv); }
