@@ -370,7 +370,7 @@ object fmINfarben: TfmINfarben
       Height = 34
       AutoSize = False
       WordWrap = True
-      Caption = 'Tippe eine Zahl ein und klicke dann auf den Knopf =>.'
+      Caption = 'Tippe unten eine Zahl ein und drücke den Pfeilknopf.'
       Transparent = True
       Font.Name = 'Tahoma'
       Font.Height = -12
