@@ -9,6 +9,20 @@ bool IsSumOrDif(const TTerm& T) { return T.IsExactly<TSum>() || T.IsExactly<TDif
 
 // A child with an operator of its own: a dyad or a negation.
 bool HasOperator(const TTerm& T) { return T.IsA<TDyad>() || T.IsA<TNeg>(); }
+
+// The text starts with a minus sign: a negated term, a negative number, or
+// a term whose first part stands without brackets and does ("-a - b",
+// "-x^2 * 3"). After a "+" or "-" such a term needs brackets.
+bool StartsWithMinus(const TTerm& T) {
+  if (T.IsA<TNeg>()) return true;
+  const auto* D = dynamic_cast<const TDyad*>(&T);
+  if (!D) return (T.IsA<TConstant>() || T.IsA<TText>()) && T.ToString().starts_with('-');
+  const TTerm& Left = *D->Left();
+  if (T.IsA<TSum>() || T.IsA<TEquation>()) return StartsWithMinus(Left);
+  if (T.IsExactly<TMul>()) return !D->NeedsBrackets(0) && StartsWithMinus(Left);
+  // Quotients and powers bracket every part with an operator.
+  return !HasOperator(Left) && StartsWithMinus(Left);
+}
 }  // namespace
 
 std::string TText::ToString() const { return FText; }
@@ -27,11 +41,20 @@ std::string TDyad::JoinText(const char* Symbol) const {
 
 std::string TSum::ToString() const { return JoinText(" + "); }
 std::string TDif::ToString() const { return JoinText(" - "); }
+namespace {
+// A text with a "/" outside brackets: a quotient, or a product that starts
+// with one ("a / b * c").
+bool PrintsAQuotient(const TTerm& T) {
+  if (T.IsA<TDiv>()) return true;
+  return T.IsExactly<TMul>() && PrintsAQuotient(*static_cast<const TDyad&>(T).Left());
+}
+}  // namespace
+
 // A quotient on the right of a product is drawn as a fraction and needs no
 // brackets there; typed back as "a * b / c" it would read as (a * b) / c,
 // so the text keeps it together.
 std::string TMul::ToString() const {
-  return Child(L(), NeedsBrackets(0)) + " * " + Child(R(), NeedsBrackets(1) || R().IsA<TDiv>());
+  return Child(L(), NeedsBrackets(0)) + " * " + Child(R(), NeedsBrackets(1) || PrintsAQuotient(R()));
 }
 
 // Typed with ":" or "/", a quotient always reads back as a fraction; any
@@ -54,11 +77,11 @@ std::string TEquation::ToString() const { return L().ToString() + " = " + R().To
 
 bool TSum::NeedsBrackets(int Index) const {
   if (Index != 1) return false;
-  if (R().IsA<TNeg>()) return true;
+  if (R().IsA<TDyad>() || R().IsA<TNeg>()) return StartsWithMinus(R());
   return (R().IsA<TConstant>() || R().IsA<TText>()) && R().Evaluate() < 0;
 }
 
-bool TDif::NeedsBrackets(int Index) const { return Index == 1 && (R().IsA<TSum>() || R().IsA<TNeg>()); }
+bool TDif::NeedsBrackets(int Index) const { return Index == 1 && (R().IsA<TSum>() || StartsWithMinus(R())); }
 
 bool TMul::NeedsBrackets(int Index) const {
   const TTerm& C = Index == 0 ? L() : R();

@@ -144,7 +144,8 @@ TEST(ParseTerm, ALeadingMinusNegatesTheFirstProduct) {
   for (const auto& [Input, Text] : {std::pair{"-x+2", "-x + 2"}, {"(-3)*a", "(-3) * a"}, {"2*(-x)", "2 * (-x)"},
                                     {"-(a+b)", "-(a + b)"}, {"-x^2", "-x^2"}, {"-2x", "-2 * x"},
                                     {"a-(-b)", "a - (-b)"}, {"a+(-b)", "a + (-b)"}, {"(-x)^2", "(-x)^2"},
-                                    {"a^(-2)", "a^(-2)"}, {"(-a)/b", "(-a) / b"}, {"-(-x)", "-(-x)"}}) {
+                                    {"a^(-2)", "a^(-2)"}, {"(-a)/b", "(-a) / b"}, {"-(-x)", "-(-x)"},
+                                    {"a+(-b-c)", "a + (-b - c)"}, {"a-(-b+c)", "a - (-b + c)"}}) {
     const auto T = TTerm::ParseTerm(Input);
     EXPECT_EQ(T->ToString(), Text) << Input;
     EXPECT_TRUE(TTerm::TermsEqual(*T, *TTerm::ParseTerm(T->ToString()))) << Input;

@@ -37,6 +37,7 @@ TEST(TermText, BracketsOnlyWhereTheOperatorsNeedThem) {
       {"x/10*3", "x / 10 * 3", "x/10*3"},
       {"a:b*c", "a / b * c", "a/b*c"},
       {"a*(b/c)", "a * (b / c)", "a*(b/c)"},
+      {"a*(b/c*d)", "a * (b / c * d)", "a*(b/c*d)"},
       {"a=b+c", "a = b + c", "a=b+c"},
       {"0,5*x", "0,5 * x", "0,5*x"},
       {"3*a^2+24*a*b", "3 * a^2 + 24 * a * b", "3*a^2+24*a*b"},
