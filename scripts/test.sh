@@ -9,6 +9,6 @@ export QT_QPA_PLATFORM=offscreen
 
 FUZZ_DIR="${BUILD_DIR}-fuzz"
 CC=clang CXX=clang++ cmake -S "$ROOT" -B "$FUZZ_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DVELOTRA_FUZZ_ONLY=ON -DVELOTRA_FUZZ_SECONDS="${VELOTRA_FUZZ_SECONDS:-10}"
+  -DVELOTRA_FUZZ_ONLY=ON -DVELOTRA_FUZZ_SECONDS="${VELOTRA_FUZZ_SECONDS:-60}"
 cmake --build "$FUZZ_DIR" -j "$JOBS"
 (cd "$FUZZ_DIR" && ctest --output-on-failure -j "$JOBS")
