@@ -28,10 +28,10 @@ const QColor StripeBand(246, 246, 246);
 const QColor TickInk(20, 140, 40);
 
 QFont Tahoma(int PixelHeight, bool Bold = false) {
-  TFontSpec Spec;
-  Spec.Name = "Tahoma";
-  Spec.Height = -PixelHeight;
-  QFont Font = MakeQFont(Spec);
+  TFontSpec Face;
+  Face.Name = "Tahoma";
+  Face.Height = -PixelHeight;
+  QFont Font = MakeQFont(Face);
   Font.setBold(Bold);
   return Font;
 }
